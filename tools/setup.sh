@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package that Mirelda needs to build, test and run, on a fresh Debian 12 machine.
+# Usage: tools/setup.sh          (as root; a no-op for packages already present)
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake make pkg-config
+  # tests and cross-checks
+  googletest libgtest-dev voro++-dev dssp
+  # front-end: Qt 6 widgets and OpenGL widgets, Coin3D for VRML 2.0, Mesa for rendering
+  qt6-base-dev libqt6opengl6-dev libcoin-dev libgl1-mesa-dri libegl-dev fonts-dejavu-core
+  # display-free runs of the front-end's tests and screenshots
+  xvfb xauth
+  # fetching the sample proteins that ship inside Debian packages (apt-get download, dpkg -x)
+  ca-certificates xz-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
