@@ -1,0 +1,25 @@
+// The whole assignment of one protein: scores from the two pattern tables, the statistical states and
+// the rule stage. Pure: the program around it reads the files and writes the class file.
+#pragma once
+
+#include <vector>
+
+#include "contact_matrix.h"
+#include "pattern_table.h"
+#include "rule_stage.h"
+#include "state_letters.h"
+#include "state_scores.h"
+#include "statistical_stage.h"
+
+namespace mirelda {
+
+struct Attribution {
+  ResidueScores scores;
+  StateLetters s0, s1, s2;  // s2 is the class of each residue
+  std::vector<MalformedPattern> malformed;
+};
+
+Attribution AssignClasses(const ContactMatrix& matrix, const PatternTable& centralTable,
+                          const PatternTable& terminalTable);
+
+}  // namespace mirelda

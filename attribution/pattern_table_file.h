@@ -1,0 +1,34 @@
+// The text form of a pattern table, one entry a line: the ten-character key, one separator character,
+// then 243 counts in six-character fields. The reader and the writer of the tables share it here.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <optional>
+#include <string>
+
+#include "pattern_table.h"
+
+namespace mirelda {
+
+inline constexpr std::size_t PatternLineBuffer = 1600;  // holds a full line (1469 characters) and its end
+inline constexpr std::size_t CountFieldStart = 11;      // after the key and its separator
+inline constexpr std::size_t CountFieldWidth = 6;
+inline constexpr std::size_t PatternLineLength = CountFieldStart + CountsPerEntry * CountFieldWidth;  // 1469
+inline constexpr char PatternKeySeparator = ' ';
+// The counts that fit a six-character field, so that a written table reads back unchanged.
+inline constexpr std::int32_t MaxFieldCount = 999999;
+inline constexpr std::int32_t MinFieldCount = -99999;
+
+// Reads a table: each line (read through a 1600-character buffer) whose first ten characters are a valid
+// key stores its entry at the key's value, a later line replacing an earlier one; other lines are
+// skipped. Count m is the decimal integer read from character 11 + 6 m (leading blanks skipped, reading
+// stops at the first non-digit, 0 when there is none), held to the 32-bit range.
+PatternTable ReadPatternTable(std::istream& in);
+
+// The line of an entry, without its line end: key text, separator, and the 243 counts right-aligned in
+// six characters each (1469 characters). nullopt when the key is not a valid key or a count does not fit
+// its field (MinFieldCount .. MaxFieldCount).
+std::optional<std::string> FormatPatternEntryLine(const PatternEntry& entry);
+
+}  // namespace mirelda
