@@ -1,6 +1,5 @@
 #include "contact_pattern.h"
 
-
 namespace mirelda {
 
 bool UsesTerminalTable(int residueCount, int residue) {

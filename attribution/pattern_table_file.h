@@ -16,9 +16,10 @@ inline constexpr std::size_t CountFieldStart = 11;      // after the key and its
 inline constexpr std::size_t CountFieldWidth = 6;
 inline constexpr std::size_t PatternLineLength = CountFieldStart + CountsPerEntry * CountFieldWidth;  // 1469
 inline constexpr char PatternKeySeparator = ' ';
-// The counts that fit a six-character field, so that a written table reads back unchanged.
-inline constexpr std::int32_t MaxFieldCount = 999999;
-inline constexpr std::int32_t MinFieldCount = -99999;
+// The counts a writer may put in a field. Each field is read up to the first non-digit, so a field must
+// start with a blank or its number would run on into the previous one: five characters at most.
+inline constexpr std::int32_t MaxFieldCount = 99999;
+inline constexpr std::int32_t MinFieldCount = -9999;
 
 // Reads a table: each line (read through a 1600-character buffer) whose first ten characters are a valid
 // key stores its entry at the key's value, a later line replacing an earlier one; other lines are

@@ -6,7 +6,8 @@
 
 namespace mirelda {
 
-RuleStageResult RunRuleStage(const ContactMatrix& matrix, const StateLetters& s0, const ResidueScores& scores) {
+RuleStageResult RunRuleStage(const ContactMatrix& matrix, const StateLetters& s0,
+                             const ResidueScores& scores) {
   RuleStageResult result;
   result.s1 = MarkLadders(matrix, s0, scores);
   for (int r = 1; r <= result.s1.Size(); ++r) {

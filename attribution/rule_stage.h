@@ -15,6 +15,7 @@ struct RuleStageResult {
 };
 
 // s0 and the scores describe residues 1 .. matrix.Size().
-RuleStageResult RunRuleStage(const ContactMatrix& matrix, const StateLetters& s0, const ResidueScores& scores);
+RuleStageResult RunRuleStage(const ContactMatrix& matrix, const StateLetters& s0,
+                             const ResidueScores& scores);
 
 }  // namespace mirelda

@@ -13,11 +13,13 @@ bool IsPairedStrand(const ContactMatrix& m, const StateLetters& s, int r) {
       return true;
     }
     if (!before && after &&
-        ((m.Contact(r + 1, j + 1) && s.At(j + 1) == 'b') || (m.Contact(r + 1, j - 1) && s.At(j - 1) == 'b'))) {
+        ((m.Contact(r + 1, j + 1) && s.At(j + 1) == 'b') ||
+         (m.Contact(r + 1, j - 1) && s.At(j - 1) == 'b'))) {
       return true;
     }
     if (before && !after &&
-        ((m.Contact(r - 1, j + 1) && s.At(j + 1) == 'b') || (m.Contact(r - 1, j - 1) && s.At(j - 1) == 'b'))) {
+        ((m.Contact(r - 1, j + 1) && s.At(j + 1) == 'b') ||
+         (m.Contact(r - 1, j - 1) && s.At(j - 1) == 'b'))) {
       return true;
     }
   }
