@@ -74,6 +74,11 @@ TEST(Ladders, ResidueWithoutScoresStopsTheWalk) {
   EXPECT_EQ(MarkedResidues(PassAMarks(6, {{7, StateScore{}}})), "");
 }
 
+TEST(Ladders, PartnerWithoutScoresIsNeverMarked) {
+  // Its Pc is no number: it must not pass as "below 0.6".
+  EXPECT_EQ(MarkedResidues(PassAMarks(5, {{22, StateScore{}}})), "21 23 ");
+}
+
 TEST(Ladders, PartnerInStateAOrWithHighPcIsNeitherStartNorMark) {
   // The walk also runs from the ladder's other end, so every mark is tried from both starts.
   EXPECT_EQ(MarkedResidues(PassAMarks(4, {{21, {0.6f, 0.3f, 0.1f, true}}})), "22 ");  // s0 = 'a'
