@@ -15,7 +15,7 @@ bool MayTakeStrand(const StateLetters& s0, const ResidueScores& scores, int q) {
   return PcBelow(scores.At(q), CoilScoreLimit) && s0.At(q) != 'a';
 }
 
-// A residue that may end a ladder in pass B (Pc at most, not below, the limit).
+// Either residue of a pass B pair (Pc at most, rather than below, the limit).
 bool MayPairInPassB(const StateLetters& s0, const ResidueScores& scores, int q) {
   return PcAtMost(scores.At(q), CoilScoreLimit) && s0.At(q) != 'a';
 }

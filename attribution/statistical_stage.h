@@ -24,6 +24,7 @@ struct StatisticalResult {
   std::vector<MalformedPattern> malformed;  // in residue order
 };
 
+// Each residue 1 .. N is looked up once, in the table that UsesTerminalTable names for it.
 StatisticalResult ScoreResidues(const ContactMatrix& matrix, const PatternTable& centralTable,
                                 const PatternTable& terminalTable);
 
