@@ -8,6 +8,7 @@
 // open" line; the other output is still written, but the run then ends with status 2 and no marker.
 #include <cstdio>
 #include <fstream>
+#include <new>
 #include <vector>
 
 #include "environment_input.h"
@@ -69,12 +70,8 @@ int main() {
   const TemplateCell cell = ReadTemplateCell(templateIn);
   CloseInput(templateIn, TemplateFile);
 
-  std::vector<EnvironmentCandidate> candidates =
-      PlaceCandidates(input.protein, cell, input.parameters.rsphere);
-  const int suppressed = SuppressAndCount(input.protein, input.parameters, candidates);
-  std::fprintf(stderr, "Nb suppressed points %4d\n", suppressed);
-  EnvironmentShell shell = SelectEnvironment(candidates, static_cast<int>(input.protein.size()), suppressed);
-  candidates = {};
+  EnvironmentShell shell = InstallEnvironment(input.protein, input.parameters, cell);
+  std::fprintf(stderr, "Nb suppressed points %4d\n", shell.suppressedCount);
   if (shell.outOfMemory) std::fprintf(stderr, "not enough memory\n");
   std::fprintf(stderr, "Nb of environment points : %4d\n", static_cast<int>(shell.environmentPoints.size()));
 

@@ -36,7 +36,7 @@ struct Vec {
   double x = 0, y = 0, z = 0;
 };
 
-// SplitMix64 then xoshiro-free simple generator: the same numbers on every platform and library.
+// SplitMix64: the same numbers on every platform and standard library, unlike the std distributions.
 class Random {
  public:
   explicit Random(std::uint64_t seed) : state_(seed) {}
