@@ -107,10 +107,13 @@ int SuppressAndCount(const std::vector<PointRecord>& protein, const EnvironmentP
   return suppressed;
 }
 
-EnvironmentShell SelectEnvironment(const std::vector<EnvironmentCandidate>& candidates, int proteinCount,
-                                   int suppressedCount) {
+EnvironmentShell SelectEnvironment(const std::vector<EnvironmentCandidate>& candidates,
+                                   const std::vector<PointRecord>& protein, int suppressedCount) {
   EnvironmentShell shell;
   shell.suppressedCount = suppressedCount;
+  const int proteinCount = static_cast<int>(protein.size());
+  const int firstNumber = 1;
+  const int offset = !protein.empty() && protein.back().residueNumber == firstNumber ? 1 : 0;
   int rank = 0;
   for (const EnvironmentCandidate& c : candidates) {
     if (c.status == SuppressedStatus || c.farCount >= proteinCount) continue;
@@ -119,7 +122,7 @@ EnvironmentShell SelectEnvironment(const std::vector<EnvironmentCandidate>& cand
     point.chain = EnvironmentChain;
     point.letter = EnvironmentLetter;
     point.name = EnvironmentName;
-    point.residueNumber = rank % EnvironmentNumberModulus;
+    point.residueNumber = (rank + offset) % EnvironmentNumberModulus;
     point.x = c.x, point.y = c.y, point.z = c.z;
     try {
       shell.environmentPoints.push_back(std::move(point));
@@ -135,7 +138,7 @@ EnvironmentShell InstallEnvironment(const std::vector<PointRecord>& protein,
                                     const EnvironmentParameters& parameters, const TemplateCell& cell) {
   std::vector<EnvironmentCandidate> candidates = PlaceCandidates(protein, cell, parameters.rsphere);
   const int suppressed = SuppressAndCount(protein, parameters, candidates);
-  return SelectEnvironment(candidates, static_cast<int>(protein.size()), suppressed);
+  return SelectEnvironment(candidates, protein, suppressed);
 }
 
 }  // namespace mirelda

@@ -73,8 +73,11 @@ int SuppressAndCount(const std::vector<PointRecord>& protein, const EnvironmentP
                      std::vector<EnvironmentCandidate>& candidates);
 
 // Selection: every candidate not suppressed and nearer than the far distance to some protein point.
-EnvironmentShell SelectEnvironment(const std::vector<EnvironmentCandidate>& candidates, int proteinCount,
-                                   int suppressedCount);
+// The points are numbered by rank from 1, or from 2 when the last protein point carries the number 1:
+// the point-file readers keep only the first of adjacent points with equal numbers, whatever their
+// chain, and would drop the first environment point.
+EnvironmentShell SelectEnvironment(const std::vector<EnvironmentCandidate>& candidates,
+                                   const std::vector<PointRecord>& protein, int suppressedCount);
 
 // The whole computation: placement, suppression and selection.
 EnvironmentShell InstallEnvironment(const std::vector<PointRecord>& protein,

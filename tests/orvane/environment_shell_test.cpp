@@ -107,11 +107,25 @@ TEST(EnvironmentSelection, RanksBeyond9999WrapSoTheFourDigitFieldHolds) {
   // A fifth digit would shift the coordinates of file_01; wrapped ranks stay distinct from their
   // neighbours, which is all the point-file readers compare.
   std::vector<EnvironmentCandidate> candidates(10001);
-  const EnvironmentShell shell = SelectEnvironment(candidates, 1, 0);
+  const EnvironmentShell shell = SelectEnvironment(candidates, {ProteinPoint(0, 0, 0)}, 0);
   ASSERT_EQ(shell.environmentPoints.size(), 10001u);
   EXPECT_EQ(shell.environmentPoints[9998].residueNumber, 9999);
   EXPECT_EQ(shell.environmentPoints[9999].residueNumber, 0);
   EXPECT_EQ(shell.environmentPoints[10000].residueNumber, 1);
+}
+
+TEST(EnvironmentSelection, FirstEnvironmentPointNeverRepeatsTheLastProteinNumber) {
+  // The point-file readers drop a point whose residue number equals the previous one's, chains aside:
+  // after a protein ending with residue 1, rank 1 would lose the first environment point.
+  std::vector<EnvironmentCandidate> candidates(3);
+  PointRecord last = ProteinPoint(0, 0, 0);
+  last.residueNumber = 1;
+  const EnvironmentShell shell = SelectEnvironment(candidates, {last}, 0);
+  ASSERT_EQ(shell.environmentPoints.size(), 3u);
+  EXPECT_EQ(shell.environmentPoints[0].residueNumber, 2);
+  EXPECT_EQ(shell.environmentPoints[2].residueNumber, 4);
+  last.residueNumber = 7;
+  EXPECT_EQ(SelectEnvironment(candidates, {last}, 0).environmentPoints[0].residueNumber, 1);
 }
 
 TEST(ProteinBox, CentreIsKeptInSinglePrecisionAndStartsAtTheOrigin) {

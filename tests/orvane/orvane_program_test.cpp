@@ -189,6 +189,34 @@ TEST(OrvaneProgram, OutputThatCannotBeWrittenCompletelyEndsWithoutMarker) {
   EXPECT_FALSE(folder.Exists(Marker));
 }
 
+TEST(OrvaneProgram, MoreThan9999PointsKeepTheColumnsOfThePointFile) {
+  // Every one of the 27 648 candidates retained: serials and ranks pass 9999, and a fifth digit would
+  // shift the columns so that readers drop or misread points.
+  ScratchFolder folder;
+  folder.Write("file_00", "DEF RSPHERE 1\nDEF C_SUPER 0.01\nDEF C_SUPPR 100\n" +
+                              PointLine(1, "ALA", 'A', 5, 0.1, 0.2, 0.3));
+  std::string packing;
+  char line[64];
+  for (int t = 0; t < 1024; ++t) {
+    std::snprintf(line, sizeof line, "%9.4f%9.4f%9.4f\n", (t % 8) * 0.5, (t / 8 % 8) * 0.5, (t / 64) * 0.5);
+    packing += line;
+  }
+  folder.Write("spherepack_1.txt", packing);
+  const ProgramRun run = RunOrvane(folder);
+  ASSERT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(run.standardError.ends_with("Nb of environment points : 27648\n")) << run.standardError;
+  const std::string text = folder.Read("file_01");
+  std::istringstream lines(text);
+  std::size_t count = 0;
+  for (std::string pointLine; std::getline(lines, pointLine); ++count)
+    ASSERT_EQ(pointLine.size(), 54u) << "line " << count + 1 << ": " << pointLine;
+  std::istringstream in(text);
+  const PointFile file = ReadPointFile(in);
+  EXPECT_EQ(file.points.size(), 27649u);
+  EXPECT_EQ(file.points[10000].residueNumber, 0);
+  EXPECT_EQ(text.substr(10000 * 55, 26), "ATOM      1  C   XXX &   0");  // serial 10001, rank 10000
+}
+
 double Distance(const PointRecord& a, const PointRecord& b) {
   return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
 }
