@@ -1,0 +1,50 @@
+#include "environment_input.h"
+
+#include <new>
+
+#include "buffered_lines.h"
+#include "decimal_reading.h"
+
+namespace mirelda {
+
+bool ApplyParameterLine(std::string_view line, EnvironmentParameters& parameters) {
+  const std::string_view key = line.substr(0, ParameterKeyLength);
+  double* target = nullptr;
+  if (key == RsphereKey)
+    target = &parameters.rsphere;
+  else if (key == CSuperKey)
+    target = &parameters.cSuper;
+  else if (key == CSupprKey)
+    target = &parameters.cSuppr;
+  if (target == nullptr) return false;
+  *target = DoubleAt(line, ParameterValueIndex);
+  return true;
+}
+
+EnvironmentInput ReadEnvironmentInput(std::istream& in,
+                                      const std::function<void(const PointRecord&)>& onPoint) {
+  EnvironmentInput input;
+  try {
+    ForEachBufferedLine(in, PointLineBuffer, [&](std::string_view line) {
+      if (ApplyParameterLine(line, input.parameters)) return;
+      if (AddPointLine(line, input.protein) && onPoint) onPoint(input.protein.back());
+    });
+  } catch (const std::bad_alloc&) {
+    input.outOfMemory = true;
+  }
+  return input;
+}
+
+TemplateCell ReadTemplateCell(std::istream& in) {
+  TemplateCell cell;
+  ForEachBufferedLine(in, TemplateLineBuffer, [&](std::string_view line) {
+    if (cell.pointsRead >= TemplateBlockSize) return;
+    TemplatePoint& p = cell.points[static_cast<std::size_t>(cell.pointsRead++)];
+    p.x = DoubleAt(line, 0);
+    p.y = DoubleAt(line, TemplateColumnWidth);
+    p.z = DoubleAt(line, 2 * TemplateColumnWidth);
+  });
+  return cell;
+}
+
+}  // namespace mirelda
