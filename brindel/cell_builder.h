@@ -17,15 +17,15 @@ enum class CellState : int { Closed = 1, Open = 2 };
 // A vertex as recorded on one face: the two other neighbours whose planes meet there (entries of the
 // neighbour list, from 0), called previous and next, which the boundary walk follows.
 struct FaceVertex {
-  Vec3 offset;                    // from the centre
+  Vec3 offset;  // from the centre
   int previous = 0;
   int next = 0;
   std::array<float, 3> position;  // absolute position in single precision, as the scene writes it
 };
 
 struct Face {
-  int neighbour = 0;                      // point index (from 0) of the point across the face
-  std::span<const FaceVertex> vertices;   // in recording order
+  int neighbour = 0;                     // point index (from 0) of the point across the face
+  std::span<const FaceVertex> vertices;  // in recording order
   double area = 0;
   double perimeter = 0;
   double distance = 0;  // from the centre to the neighbour
@@ -37,8 +37,8 @@ struct Face {
 struct Cell {
   int centre = 0;  // point index, from 0
   CellState state = CellState::Closed;
-  std::vector<Face> faces;      // the neighbours with at least one vertex, in neighbour-list order
-  std::vector<Vec3> vertices;   // every accepted vertex once per accepted triple, absolute positions
+  std::vector<Face> faces;     // the neighbours with at least one vertex, in neighbour-list order
+  std::vector<Vec3> vertices;  // every accepted vertex once per accepted triple, absolute positions
   double volume = 0;
   double totalArea = 0;
 
@@ -70,12 +70,12 @@ class CellBuilder {
  private:
   struct Neighbour {
     int point = 0;
-    Vec3 offset;                      // d = p_neighbour - p_centre
-    double plane = 0;                 // c = |d|^2 + w_centre - w_neighbour; the plane is 2 d.v = c
-    std::vector<int> close;           // entries within DCUT of this one, in the order the pairs were found
-    std::vector<int> later;           // the close entries found after this one, increasing
+    Vec3 offset;             // d = p_neighbour - p_centre
+    double plane = 0;        // c = |d|^2 + w_centre - w_neighbour; the plane is 2 d.v = c
+    std::vector<int> close;  // entries within DCUT of this one, in the order the pairs were found
+    std::vector<int> later;  // the close entries found after this one, increasing
     std::vector<FaceVertex> vertices;
-    double angleSum = 0;              // sum of the exterior angles of the face polygon
+    double angleSum = 0;  // sum of the exterior angles of the face polygon
   };
 
   bool FindNeighbours(int centre);

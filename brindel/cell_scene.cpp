@@ -22,8 +22,8 @@ constexpr double CellColourTable[LetterTableSize][3] = {
 
 std::string Marker(std::string_view kind, char letter, char chain, int residueNumber) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.*s-%c=%c!%d\n", static_cast<int>(kind.size()), kind.data(), letter, chain,
-                residueNumber);
+  std::snprintf(text, sizeof text, "%.*s-%c=%c!%d\n", static_cast<int>(kind.size()), kind.data(), letter,
+                chain, residueNumber);
   return text;
 }
 
@@ -113,7 +113,8 @@ std::string FormatIndexList(const std::vector<int>& order, int base) {
   return text;
 }
 
-std::string SceneClosing(std::span<const std::string> indexLists, char letter, char chain, int residueNumber) {
+std::string SceneClosing(std::span<const std::string> indexLists, char letter, char chain,
+                         int residueNumber) {
   std::string text = "]}\nccw FALSE\nsolid FALSE\ncreaseAngle 0.5\n\ncoordIndex\n[\n";
   for (const std::string& list : indexLists) text += list;
   text += "]}}\n";

@@ -21,7 +21,8 @@ char ContactCharacter(const PointRecord& centre, const PointRecord& neighbour, d
       std::llabs(static_cast<std::int64_t>(centre.residueNumber) - neighbour.residueNumber);
   if (separation < FirstContactSeparation || separation > LastContactSeparation) return '1';
   if (centre.chain != neighbour.chain) return '1';
-  const double reference = ContactReferenceArea(static_cast<int>(separation), centre.letter, neighbour.letter);
+  const double reference =
+      ContactReferenceArea(static_cast<int>(separation), centre.letter, neighbour.letter);
   return faceArea > reference + ContactAreaMargin ? '2' : '1';
 }
 

@@ -17,7 +17,8 @@ double PowerWeight(double weight) {
 std::vector<double> PowerWeights(const std::vector<PointRecord>& points, const WeightTable& weights) {
   std::vector<double> powers;
   powers.reserve(points.size());
-  for (const PointRecord& point : points) powers.push_back(PowerWeight(weights[LetterPosition(point.letter)]));
+  for (const PointRecord& point : points)
+    powers.push_back(PowerWeight(weights[LetterPosition(point.letter)]));
   return powers;
 }
 

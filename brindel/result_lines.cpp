@@ -34,8 +34,9 @@ std::string FormatFaceLine(char letter, int residueNumber, char chain, bool clos
                            double perimeter, double distance) {
   std::string line;
   line += letter;
-  line += ' ' + Integer(residueNumber, 4) + ' ' + chain + ' ' + StateLetter(closed) + " : " + neighbourLetter +
-          ' ' + neighbourChain + ' ' + Integer(neighbourResidueNumber, 4) + ' ' + Integer(vertexCount, 2);
+  line += ' ' + Integer(residueNumber, 4) + ' ' + chain + ' ' + StateLetter(closed) + " : " +
+          neighbourLetter + ' ' + neighbourChain + ' ' + Integer(neighbourResidueNumber, 4) + ' ' +
+          Integer(vertexCount, 2);
   line += ' ' + Fixed(area, 8, 3) + ' ' + Fixed(perimeter, 8, 3) + ' ' + Fixed(distance, 8, 3) + '\n';
   return line;
 }

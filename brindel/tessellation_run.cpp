@@ -38,8 +38,8 @@ void WriteSceneBlock(const PointRecord& centre, const Cell& cell, SceneText& tex
 
 }  // namespace
 
-TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points, const TessellationOptions& options,
-                                      const TessellationStreams& out) {
+TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
+                                      const TessellationOptions& options, const TessellationStreams& out) {
   TessellationOutcome outcome;
   const std::vector<Vec3> positions = PositionsOf(points);
   const std::vector<double> powers = PowerWeights(points, options.weights);
@@ -79,12 +79,13 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points, co
       if (neighbour.IsEnvironment()) share = static_cast<float>(share + face.area);
     }
     share = cell.totalArea == 0 ? 0.0f : static_cast<float>(share / cell.totalArea * 100);
-    out.cells << FormatCellLine(centre.letter, centre.residueNumber, centre.chain, cell.volume, cell.totalArea,
-                                cell.FaceCount(), closed, share);
+    out.cells << FormatCellLine(centre.letter, centre.residueNumber, centre.chain, cell.volume,
+                                cell.totalArea, cell.FaceCount(), closed, share);
     if (written) outcome.sceneBlockShares.push_back(share);
 
     for (const Face& face : cell.faces) {
-      contacts.Set(ranks[i], ranks[face.neighbour], ContactCharacter(centre, points[face.neighbour], face.area));
+      contacts.Set(ranks[i], ranks[face.neighbour],
+                   ContactCharacter(centre, points[face.neighbour], face.area));
     }
   }
   contacts.Write(out.contacts);

@@ -29,7 +29,7 @@ struct TessellationOutcome {
 
 // Builds every cell in point order and writes its results. A centre with too many candidate neighbours
 // stops the run at once: what was written so far stays, the contact file is not written.
-TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points, const TessellationOptions& options,
-                                      const TessellationStreams& out);
+TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
+                                      const TessellationOptions& options, const TessellationStreams& out);
 
 }  // namespace mirelda

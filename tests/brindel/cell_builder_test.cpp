@@ -110,8 +110,8 @@ std::vector<Vec3> CentreWithNeighbours(int count, double radius) {
     // Points on a spiral over a sphere: all within DCUT of the centre and of each other.
     const double t = (k + 0.5) / count;
     const double polar = std::acos(1 - 2 * t), azimuth = k * 2.399963;
-    points.push_back({radius * std::sin(polar) * std::cos(azimuth), radius * std::sin(polar) * std::sin(azimuth),
-                      radius * std::cos(polar)});
+    points.push_back({radius * std::sin(polar) * std::cos(azimuth),
+                      radius * std::sin(polar) * std::sin(azimuth), radius * std::cos(polar)});
   }
   return points;
 }

@@ -11,10 +11,11 @@ namespace {
 using Positions = std::vector<std::array<float, 3>>;
 
 TEST(SceneBlock, OpeningCarriesTheMarkerAndTheLetterColour) {
-  EXPECT_EQ(SceneOpening('A', 'B', 42),
-            "#AADEB-A=B!42\nShape { appearance Appearance {\nmaterial Material{\ndiffuseColor 0.92 1.00 0.00\n"
-            "ambientIntensity 1 shininess 0.8\ntransparency 0.7\n}}geometry IndexedFaceSet {\ncoord Coordinate "
-            "{\npoint[\n");
+  EXPECT_EQ(
+      SceneOpening('A', 'B', 42),
+      "#AADEB-A=B!42\nShape { appearance Appearance {\nmaterial Material{\ndiffuseColor 0.92 1.00 0.00\n"
+      "ambientIntensity 1 shininess 0.8\ntransparency 0.7\n}}geometry IndexedFaceSet {\ncoord Coordinate "
+      "{\npoint[\n");
 }
 
 TEST(SceneBlock, ALetterOfNoResidueTypeIsBlack) {
@@ -26,9 +27,11 @@ TEST(SceneBlock, ALetterOfNoResidueTypeIsBlack) {
 TEST(SceneBlock, VertexLinesAndClosing) {
   EXPECT_EQ(SceneVertexLine({1.5f, -12.25f, 100.0f}), "  1.500 -12.250 100.000 ,\n");
   const std::vector<std::string> lists = {" 0, 1, 2,-1,\n"};
-  EXPECT_EQ(SceneClosing(lists, 'K', 'A', -3),
-            "]}\nccw FALSE\nsolid FALSE\ncreaseAngle 0.5\n\ncoordIndex\n[\n 0, 1, 2,-1,\n]}}\n#AAFIN-K=A!-3\n");
-  EXPECT_EQ(SceneClosing({}, 'K', 'A', 3), "]}\nccw FALSE\nsolid FALSE\ncreaseAngle 0.5\n\ncoordIndex\n[\n]}}\n#AAFIN-K=A!3\n");
+  EXPECT_EQ(
+      SceneClosing(lists, 'K', 'A', -3),
+      "]}\nccw FALSE\nsolid FALSE\ncreaseAngle 0.5\n\ncoordIndex\n[\n 0, 1, 2,-1,\n]}}\n#AAFIN-K=A!-3\n");
+  EXPECT_EQ(SceneClosing({}, 'K', 'A', 3),
+            "]}\nccw FALSE\nsolid FALSE\ncreaseAngle 0.5\n\ncoordIndex\n[\n]}}\n#AAFIN-K=A!3\n");
 }
 
 TEST(IndexList, PrintsTwoCharacterIndicesAndTheTerminator) {
@@ -67,8 +70,8 @@ std::string Block(const std::string& marker, int lines) {
 
 TEST(FirstLayerScene, CopiesOnlyTheBlocksOfCellsTouchingTheEnvironment) {
   const std::string longLine(150, 'x');
-  std::istringstream scene(std::string(CellSceneHeader) + Block("A=A!1", 2) + Block("C=A!2", 1) + longLine + "\n" +
-                           Block("D=A!3", 1));
+  std::istringstream scene(std::string(CellSceneHeader) + Block("A=A!1", 2) + Block("C=A!2", 1) + longLine +
+                           "\n" + Block("D=A!3", 1));
   std::ostringstream out;
   const std::vector<float> shares = {0.0f, 12.5f, 0.0f};
   WriteFirstLayerScene(scene, shares, out);

@@ -15,7 +15,7 @@ using testing::MakePoint;
 
 TEST(ContactReferenceAreas, AlanineRowAtSeparationTwoIsTheKnownOne) {
   const std::string letters = "ACDEFGHIKLMNPQRSTVWY";
-  const double row[] = {2.39, 3.39, 3.99, 2.63, 3.56, 3.65, 3.85, 3.3, 2.65, 2.86,
+  const double row[] = {2.39, 3.39, 3.99, 2.63, 3.56, 3.65, 3.85, 3.3,  2.65, 2.86,
                         2.71, 3.97, 3.74, 2.9,  2.57, 4.1,  3.53, 2.98, 2.82, 3.17};
   for (std::size_t k = 0; k < letters.size(); ++k) {
     EXPECT_EQ(ContactReferenceArea(2, 'A', letters[k]), row[k]) << letters[k];

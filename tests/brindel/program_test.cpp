@@ -19,7 +19,9 @@ using testing::ScratchFolder;
 
 const char* const kGridOptions = "NOM_PROT:1abc\r\nDCUT:9\r\nRCUT:8\r\n";
 
-std::size_t LineCount(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+std::size_t LineCount(const std::string& text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 
 struct BrindelRun {
   ScratchFolder folder;
@@ -102,7 +104,8 @@ TEST(BrindelResults, OpenCellsWarnAndClosedCellsGetSceneBlocks) {
   EXPECT_EQ(LineCount(cells), 125u);
   EXPECT_EQ(LineCount(run.Result("1abc_error2")), 125u - 27u);  // the outer layer is not in the bulk
   std::size_t blocks = 0;
-  for (std::size_t at = scene.find("#AADEB"); at != std::string::npos; at = scene.find("#AADEB", at + 1)) ++blocks;
+  for (std::size_t at = scene.find("#AADEB"); at != std::string::npos; at = scene.find("#AADEB", at + 1))
+    ++blocks;
   EXPECT_EQ(blocks, 27u);
   // Every C line's face count matches its F lines, and every F line repeats its cell's state.
   std::istringstream cellLines(cells), faceLines(faces);

@@ -62,10 +62,12 @@ class ProteinRun : public ::testing::Test {
 TEST_F(ProteinRun, CellsEqualTheCommittedResult) {
   ASSERT_EQ(run_.exitStatus, 0) << run_.standardError;
   EXPECT_TRUE(folder_.Exists("test_tessellation"));
-  const std::vector<std::string> expected = Lines(testing::ReadFileText(testing::TestDataDir() / "brindel/C1a8o"));
+  const std::vector<std::string> expected =
+      Lines(testing::ReadFileText(testing::TestDataDir() / "brindel/C1a8o"));
   const std::vector<std::string> actual = Lines(Result("C1a8o"));
   ASSERT_EQ(actual.size(), expected.size());
-  for (std::size_t k = 0; k < actual.size(); ++k) ASSERT_EQ(actual[k], expected[k]) << "first difference at line " << k + 1;
+  for (std::size_t k = 0; k < actual.size(); ++k)
+    ASSERT_EQ(actual[k], expected[k]) << "first difference at line " << k + 1;
 }
 
 TEST_F(ProteinRun, FilesAgreeWithEachOther) {
@@ -89,7 +91,8 @@ TEST_F(ProteinRun, FilesAgreeWithEachOther) {
     EXPECT_EQ(share, 0);  // no environment points
     ASSERT_EQ(contacts[r].size(), cells.size());
     EXPECT_EQ(contacts[r].find_first_not_of("012"), std::string::npos);
-    EXPECT_EQ(static_cast<int>(cells.size() - std::count(contacts[r].begin(), contacts[r].end(), '0')), count);
+    EXPECT_EQ(static_cast<int>(cells.size() - std::count(contacts[r].begin(), contacts[r].end(), '0')),
+              count);
     EXPECT_EQ(contacts[r][r], '0');
     for (int f = 0; f < count; ++f, ++faceLine) {
       ASSERT_LT(faceLine, faces.size());
