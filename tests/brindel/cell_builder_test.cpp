@@ -202,6 +202,19 @@ TEST(CellConstruction, VerticesSharedByManyPlanesEndTheBoundaryWalk) {
   EXPECT_EQ(cells.Build(62).volume, volume);  // deterministic
 }
 
+TEST(CellConstruction, CornerTermsThatAreNotNumbersOpenTheCell) {
+  // Offsets of 1e100 overflow the corner terms to NaN; a NaN angle sum fails every comparison, and a
+  // closure test written as "differs by more than the tolerance" would read such a face as closed.
+  // A centre inside a tetrahedron of neighbours: a closed cell at ordinary scale.
+  std::vector<Vec3> points = {{0, 0, 0}, {2, 2, 2}, {2, -2, -2}, {-2, 2, -2}, {-2, -2, 2}};
+  EXPECT_TRUE(Cells(points, 1000, 1000).Build(0).IsClosed());
+  for (Vec3& p : points) p = 1e100 * p;
+  Cells cells(points, INFINITY, INFINITY);
+  const Cell& cell = cells.Build(0);
+  ASSERT_GT(cell.FaceCount(), 0);
+  EXPECT_FALSE(cell.IsClosed());
+}
+
 TEST(CellConstruction, AcceptedVerticesAreListedOncePerTriple) {
   // The list the relaxation averages: absolute positions, one per accepted triple.
   std::vector<Vec3> points = Corner();
