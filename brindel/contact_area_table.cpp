@@ -9,7 +9,7 @@
 
 namespace mirelda {
 
-const double ContactAreaValues[ContactSeparationCount][ContactLetterCount][ContactLetterCount] = {
+const double ContactAreaTable[ContactSeparationCount][ContactLetterCount][ContactLetterCount] = {
     // separation 2
     {
         /* A */ { 2.39,  3.39,  3.99,  2.63,  3.56,  3.65,  3.85,  3.30,  2.65,  2.86,

@@ -11,7 +11,7 @@ inline constexpr std::string_view ContactLetters = "ACDEFGHIKLMNPQRSTVWY";
 inline constexpr int ContactLetterCount = 20;
 inline constexpr int ContactSeparationCount = 5;  // separations 2 to 6
 
-extern const double ContactAreaValues[ContactSeparationCount][ContactLetterCount][ContactLetterCount];
+extern const double ContactAreaTable[ContactSeparationCount][ContactLetterCount][ContactLetterCount];
 
 // The reference area of a centre letter and a neighbour letter at a sequence separation. Symmetric in the
 // letters; 0 for a letter of no amino acid (B, J, O, U, X, Z, '0') and for a separation outside 2 to 6.

@@ -13,7 +13,7 @@ double ContactReferenceArea(int separation, char centreLetter, char neighbourLet
   const std::size_t row = ContactLetters.find(centreLetter);
   const std::size_t column = ContactLetters.find(neighbourLetter);
   if (row == std::string_view::npos || column == std::string_view::npos) return 0;
-  return ContactAreaValues[separation - FirstContactSeparation][row][column];
+  return ContactAreaTable[separation - FirstContactSeparation][row][column];
 }
 
 char ContactCharacter(const PointRecord& centre, const PointRecord& neighbour, double faceArea) {

@@ -39,7 +39,7 @@ print("// clang-format off")
 print()
 print("namespace mirelda {")
 print()
-print("const double ContactAreaValues[ContactSeparationCount][ContactLetterCount][ContactLetterCount] = {")
+print("const double ContactAreaTable[ContactSeparationCount][ContactLetterCount][ContactLetterCount] = {")
 for separation in range(2, 7):
     print("    // separation %d" % separation)
     print("    {")

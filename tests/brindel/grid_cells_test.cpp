@@ -2,6 +2,7 @@
 // weights): inner cells close, outer cells stay open, shared faces agree from both sides, volumes add up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "cell_builder.h"
@@ -97,8 +98,7 @@ TEST(JitteredGridFaces, CanHaveMoreThanEightVertices) {
       for (int count : cell.vertexCounts) largest = std::max(largest, count);
     }
   }
-  EXPECT_GE(largest, 4);
-  std::cerr << "largest closed face: " << largest << " vertices\n";
+  EXPECT_GT(largest, 8);
 }
 
 }  // namespace
