@@ -56,7 +56,14 @@ std::vector<Vec3> PositionsOf(const std::vector<PointRecord>& points);
 // Builds cells one centre at a time. The builder views the caller's positions and power weights (one per
 // point) and keeps all per-centre storage between builds, so after the first few centres nothing is
 // allocated; the caller may move points between builds. The cell returned by GetCell() and its faces stay
-// valid until the next Build().
+// valid until the next Build(). The positions must stay in place (moved, not reallocated) while the builder
+// lives, and there is one power weight per position.
+//
+// The relaxation's use, with all power weights 0:
+//   std::vector<double> zeros(positions.size(), 0.0);
+//   CellBuilder builder(positions, zeros, rcut * rcut, dcut * dcut);
+//   if (builder.Build(i) == BuildOutcome::TooManyNeighbours) ...  // report "IVMAX too small", stop
+//   const Cell& cell = builder.GetCell();  // cell.IsClosed(), cell.vertices (absolute, once per triple)
 class CellBuilder {
  public:
   // rcut2 and dcut2 are the squared cut-offs: vertices farther than RCUT from the centre are dropped, and
