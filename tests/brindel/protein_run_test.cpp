@@ -2,6 +2,7 @@
 // the committed one, and the files agree with each other (face counts, contact rows).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -101,6 +102,44 @@ TEST_F(ProteinRun, FilesAgreeWithEachOther) {
   }
   EXPECT_EQ(faceLine, faces.size());
   EXPECT_EQ(Lines(Result("1a8o_error2")).size(), open);
+}
+
+TEST_F(ProteinRun, SceneIndexListsGoRoundEachFaceOnce) {
+  // Every closed cell has a block; each face's list starts at its first vertex line and names each of its
+  // vertex lines exactly once.
+  const std::vector<std::string> scene = Lines(Result("1a8o.wrl"));
+  std::size_t blocks = 0, k = 0;
+  while (k < scene.size()) {
+    if (scene[k].rfind("#AADEB", 0) != 0) {
+      ++k;
+      continue;
+    }
+    ++blocks;
+    while (scene[k] != "point[") ++k;
+    int vertexLines = 0;
+    for (++k; scene[k] != "]}"; ++k) ++vertexLines;
+    while (scene[k] != "[") ++k;
+    int base = 0;
+    for (++k; scene[k] != "]}}"; ++k) {
+      std::vector<int> indices;
+      std::istringstream list(scene[k]);
+      for (std::string index; std::getline(list, index, ',');) indices.push_back(std::stoi(index));
+      ASSERT_GE(indices.size(), 2u);
+      ASSERT_EQ(indices.back(), -1);
+      indices.pop_back();
+      EXPECT_EQ(indices.front(), base);
+      std::vector<int> sorted = indices;
+      std::sort(sorted.begin(), sorted.end());
+      for (std::size_t v = 0; v < sorted.size(); ++v) EXPECT_EQ(sorted[v], base + static_cast<int>(v));
+      base += static_cast<int>(indices.size());
+    }
+    EXPECT_EQ(base, vertexLines);
+    EXPECT_EQ(scene[k + 1].substr(0, 6), "#AAFIN");
+  }
+  const std::vector<std::string> cells = Lines(Result("C1a8o"));
+  EXPECT_EQ(blocks,
+            static_cast<std::size_t>(std::count_if(cells.begin(), cells.end(),
+                                                   [](const std::string& line) { return line[30] == 'V'; })));
 }
 
 }  // namespace
