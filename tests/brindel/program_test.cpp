@@ -231,5 +231,16 @@ TEST(BrindelFailures, AnOutputThatCannotBeOpenedIsNoSuccess) {
   EXPECT_EQ(folder.Read("1abc/1abc_contact"), "0\n");
 }
 
+TEST(BrindelFailures, AFirstLayerSceneThatCannotBeOpenedIsNoSuccess) {
+  ScratchFolder folder;
+  folder.Write("option_bis.txt", "NOM_PROT:1abc\n");
+  folder.Write("file_02", testing::PointFileText({MakePoint(1, 2, 3)}));
+  std::filesystem::create_directories(folder / "1abc/premier.wrl");
+  const ProgramRun run = RunProgram("brindel", folder.Path());
+  EXPECT_NE(run.standardError.find("cannot open 1abc/premier.wrl\n"), std::string::npos);
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_FALSE(folder.Exists("test_tessellation"));
+}
+
 }  // namespace
 }  // namespace mirelda

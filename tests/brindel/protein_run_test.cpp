@@ -60,15 +60,22 @@ class ProteinRun : public ::testing::Test {
   testing::ProgramRun run_;
 };
 
-TEST_F(ProteinRun, CellsEqualTheCommittedResult) {
+void ExpectSameLines(const std::string& actualText, const std::filesystem::path& expectedFile) {
+  const std::vector<std::string> expected = Lines(testing::ReadFileText(expectedFile));
+  const std::vector<std::string> actual = Lines(actualText);
+  ASSERT_FALSE(expected.empty()) << expectedFile;
+  const std::size_t common = std::min(actual.size(), expected.size());
+  for (std::size_t k = 0; k < common; ++k) {
+    ASSERT_EQ(actual[k], expected[k]) << expectedFile.filename() << ": first difference at line " << k + 1;
+  }
+  EXPECT_EQ(actual.size(), expected.size()) << expectedFile.filename();
+}
+
+TEST_F(ProteinRun, CellsAndFacesEqualTheCommittedResults) {
   ASSERT_EQ(run_.exitStatus, 0) << run_.standardError;
   EXPECT_TRUE(folder_.Exists("test_tessellation"));
-  const std::vector<std::string> expected =
-      Lines(testing::ReadFileText(testing::TestDataDir() / "brindel/C1a8o"));
-  const std::vector<std::string> actual = Lines(Result("C1a8o"));
-  ASSERT_EQ(actual.size(), expected.size());
-  for (std::size_t k = 0; k < actual.size(); ++k)
-    ASSERT_EQ(actual[k], expected[k]) << "first difference at line " << k + 1;
+  ExpectSameLines(Result("C1a8o"), testing::TestDataDir() / "brindel/C1a8o");
+  ExpectSameLines(Result("F1a8o"), testing::TestDataDir() / "brindel/F1a8o");
 }
 
 TEST_F(ProteinRun, FilesAgreeWithEachOther) {
