@@ -1,0 +1,104 @@
+// The cell of one point in the power diagram of a point set, built locally from the candidate neighbours
+// closer than DCUT: its accepted vertices, its faces with their areas, and whether it closes. Shared by
+// brindel (weighted, all results) and relaxation (all power weights 0, vertices and state only).
+#pragma once
+
+#include <array>
+#include <span>
+#include <vector>
+
+#include "point_file.h"
+#include "vector3.h"
+
+namespace mirelda {
+
+enum class CellState : int { Closed = 1, Open = 2 };
+
+// A vertex as recorded on one face: the two other neighbours whose planes meet there (entries of the
+// neighbour list, from 0), called previous and next, which the boundary walk follows.
+struct FaceVertex {
+  Vec3 offset;  // from the centre
+  int previous = 0;
+  int next = 0;
+  std::array<float, 3> position;  // absolute position in single precision, as the scene writes it
+};
+
+struct Face {
+  int neighbour = 0;                     // point index (from 0) of the point across the face
+  std::span<const FaceVertex> vertices;  // in recording order
+  double area = 0;
+  double perimeter = 0;
+  double distance = 0;  // from the centre to the neighbour
+  double height = 0;    // of the face plane above the centre
+
+  int VertexCount() const { return static_cast<int>(vertices.size()); }
+};
+
+struct Cell {
+  int centre = 0;  // point index, from 0
+  CellState state = CellState::Closed;
+  std::vector<Face> faces;     // the neighbours with at least one vertex, in neighbour-list order
+  std::vector<Vec3> vertices;  // every accepted vertex once per accepted triple, absolute positions
+  double volume = 0;
+  double totalArea = 0;
+
+  int FaceCount() const { return static_cast<int>(faces.size()); }
+  bool IsClosed() const { return state == CellState::Closed; }
+};
+
+enum class BuildOutcome {
+  Built,
+  TooManyNeighbours  // more than NeighbourLimit candidates: the cell is not built
+};
+
+std::vector<Vec3> PositionsOf(const std::vector<PointRecord>& points);
+
+// Builds cells one centre at a time. The builder views the caller's positions and power weights (one per
+// point) and keeps all per-centre storage between builds, so after the first few centres nothing is
+// allocated; the caller may move points between builds. The cell returned by GetCell() and its faces stay
+// valid until the next Build(). The positions must stay in place (moved, not reallocated) while the builder
+// lives, and there is one power weight per position.
+//
+// The relaxation's use, with all power weights 0:
+//   std::vector<double> zeros(positions.size(), 0.0);
+//   CellBuilder builder(positions, zeros, rcut * rcut, dcut * dcut);
+//   if (builder.Build(i) == BuildOutcome::TooManyNeighbours) ...  // report "IVMAX too small", stop
+//   const Cell& cell = builder.GetCell();  // cell.IsClosed(), cell.vertices (absolute, once per triple)
+class CellBuilder {
+ public:
+  // rcut2 and dcut2 are the squared cut-offs: vertices farther than RCUT from the centre are dropped, and
+  // only points closer than DCUT to the centre (strictly) are candidates.
+  CellBuilder(std::span<const Vec3> positions, std::span<const double> powerWeights, double rcut2,
+              double dcut2);
+
+  BuildOutcome Build(int centre);
+  const Cell& GetCell() const { return cell_; }
+
+ private:
+  struct Neighbour {
+    int point = 0;
+    Vec3 offset;             // d = p_neighbour - p_centre
+    double plane = 0;        // c = |d|^2 + w_centre - w_neighbour; the plane is 2 d.v = c
+    std::vector<int> close;  // entries within DCUT of this one, in the order the pairs were found
+    std::vector<int> later;  // the close entries found after this one, increasing
+    std::vector<FaceVertex> vertices;
+    double angleSum = 0;  // sum of the exterior angles of the face polygon
+  };
+
+  bool FindNeighbours(int centre);
+  void EnumerateVertices(int centre);
+  void TryTriple(int centre, int m, int b, int a);
+  void DecideState();
+  void MeasureFaces(int centre);
+  static void WalkBoundary(std::span<const FaceVertex> vertices, Face& face);
+
+  std::span<const Vec3> positions_;
+  std::span<const double> powerWeights_;
+  double rcut2_;
+  double dcut2_;
+  std::vector<Neighbour> neighbours_;  // NeighbourLimit entries, the first count_ in use
+  int count_ = 0;
+  Cell cell_;
+};
+
+}  // namespace mirelda

@@ -1,0 +1,48 @@
+// The cell scene (one VRML shape per closed amino-acid cell, framed by the markers the front-end edits)
+// and the first-layer scene premier.wrl, the copy of the blocks of the cells that touch the environment.
+#pragma once
+
+#include <array>
+#include <istream>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirelda {
+
+inline constexpr std::string_view CellSceneHeader =
+    "#VRML V2.0 utf8\nInline { url \"../prot.wrl\"}\nInline { url \"../view.wrl\"}\n\n\n";
+inline constexpr std::string_view FirstLayerSceneHeader =
+    "#VRML V2.0 utf8\nInline { url \"../trace.wrl\"}\nInline { url \"../view.wrl\"}\n\n\n";
+inline constexpr std::string_view BlockMarker = "#AADEB";
+
+// Diffuse colour of the cells of a letter (red, green, blue in 0..1), from the row of the letter's position
+// in OneLetterCodes; black for a letter of no residue type.
+std::array<double, 3> CellColour(char letter);
+
+// From the opening marker "#AADEB-%c=%c!%d\n" to the point list's opening "point[\n".
+std::string SceneOpening(char letter, char chain, int residueNumber);
+
+// "%7.3f %7.3f %7.3f ,\n" of an absolute vertex position.
+std::string SceneVertexLine(const std::array<float, 3>& position);
+
+// The order in which a face's vertices go round its centroid: 0 (the first vertex), then the others
+// sorted by their angle from the first, measured in single precision in the direction that puts the
+// second vertex within half a turn; equal angles keep the recording order.
+std::vector<int> FaceVertexOrder(std::span<const std::array<float, 3>> positions);
+
+// One face's index list: base + each entry of the order as "%2d,", then "-1,\n".
+std::string FormatIndexList(const std::vector<int>& order, int base);
+
+// From "]}\n" after the point list to the closing marker "#AAFIN-%c=%c!%d\n", with the index lists.
+std::string SceneClosing(std::span<const std::string> indexLists, char letter, char chain, int residueNumber);
+
+// Writes premier.wrl: its header, then every block of the cell scene (from its "#AADEB" marker to the next)
+// whose cell touches the environment. Blocks are matched by order: blockShares[k] is the environment
+// share of the cell of the k-th block. Lines before the first marker are not copied; lines are read
+// through a buffer of SceneLineBuffer characters and copied unchanged.
+void WriteFirstLayerScene(std::istream& cellScene, std::span<const float> blockShares, std::ostream& out);
+
+}  // namespace mirelda

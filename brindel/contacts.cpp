@@ -1,0 +1,61 @@
+#include "contacts.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "contact_area_table.h"
+#include "tessellation_limits.h"
+
+namespace mirelda {
+
+double ContactReferenceArea(int separation, char centreLetter, char neighbourLetter) {
+  if (separation < FirstContactSeparation || separation > LastContactSeparation) return 0;
+  const std::size_t row = ContactLetters.find(centreLetter);
+  const std::size_t column = ContactLetters.find(neighbourLetter);
+  if (row == std::string_view::npos || column == std::string_view::npos) return 0;
+  return ContactAreaTable[separation - FirstContactSeparation][row][column];
+}
+
+char ContactCharacter(const PointRecord& centre, const PointRecord& neighbour, double faceArea) {
+  const std::int64_t separation =
+      std::llabs(static_cast<std::int64_t>(centre.residueNumber) - neighbour.residueNumber);
+  if (separation < FirstContactSeparation || separation > LastContactSeparation) return '1';
+  if (centre.chain != neighbour.chain) return '1';
+  const double reference =
+      ContactReferenceArea(static_cast<int>(separation), centre.letter, neighbour.letter);
+  return faceArea > reference + ContactAreaMargin ? '2' : '1';
+}
+
+ContactMatrix::ContactMatrix(int aminoAcidCount)
+    : size_(aminoAcidCount), rows_(static_cast<std::size_t>(aminoAcidCount)) {}
+
+void ContactMatrix::Set(int row, int column, char contact) {
+  if (row < 0 || row >= size_ || column < 0 || column >= size_) return;
+  for (auto& entry : rows_[row]) {
+    if (entry.first == column) {
+      entry.second = contact;
+      return;
+    }
+  }
+  rows_[row].emplace_back(column, contact);
+}
+
+void ContactMatrix::Write(std::ostream& out) const {
+  std::string line;
+  for (const auto& row : rows_) {
+    line.assign(static_cast<std::size_t>(size_), '0');
+    for (const auto& [column, contact] : row) line[column] = contact;
+    line += '\n';
+    out << line;
+  }
+}
+
+std::vector<int> AminoAcidRanks(const std::vector<PointRecord>& points) {
+  std::vector<int> ranks;
+  ranks.reserve(points.size());
+  int next = 0;
+  for (const PointRecord& point : points) ranks.push_back(point.IsEnvironment() ? -1 : next++);
+  return ranks;
+}
+
+}  // namespace mirelda

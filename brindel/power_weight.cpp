@@ -1,0 +1,25 @@
+#include "power_weight.h"
+
+#include <cmath>
+
+#include "residue_codes.h"
+#include "tessellation_limits.h"
+
+namespace mirelda {
+
+bool IsUnusableWeight(double weight) { return !(weight >= 0) || !std::isfinite(weight); }
+
+double PowerWeight(double weight) {
+  const double usable = IsUnusableWeight(weight) ? 0.0 : weight;
+  return PowerScale * std::pow(usable, PowerExponent) - PowerOffset;
+}
+
+std::vector<double> PowerWeights(const std::vector<PointRecord>& points, const WeightTable& weights) {
+  std::vector<double> powers;
+  powers.reserve(points.size());
+  for (const PointRecord& point : points)
+    powers.push_back(PowerWeight(weights[LetterPosition(point.letter)]));
+  return powers;
+}
+
+}  // namespace mirelda

@@ -1,0 +1,24 @@
+// The power-diagram weight of every point, derived from the residue weight of its letter: the term that
+// shifts the plane between two points away from the bisector.
+#pragma once
+
+#include <vector>
+
+#include "option_files.h"
+#include "point_file.h"
+
+namespace mirelda {
+
+// PowerScale * w^(2/3) - PowerOffset. A weight that is negative or not finite has no power (the power of
+// a negative number is undefined, and an infinite one would push every plane away): it counts as 0, like a
+// switched-off weight, and gives -PowerOffset. The program warns about such weights.
+double PowerWeight(double weight);
+
+// True when PowerWeight replaces this weight by 0.
+bool IsUnusableWeight(double weight);
+
+// The power weight of every point, from the weight of its letter; a letter in no table takes the weight of
+// position 25, which no option line sets.
+std::vector<double> PowerWeights(const std::vector<PointRecord>& points, const WeightTable& weights);
+
+}  // namespace mirelda

@@ -1,0 +1,35 @@
+// One tessellation run over a whole point table, written to the result streams: C, F, error and contact
+// files and the cell scene. The program opens the files; this writes text only, so it is testable on
+// strings.
+#pragma once
+
+#include <ostream>
+#include <vector>
+
+#include "option_files.h"
+#include "point_file.h"
+
+namespace mirelda {
+
+struct TessellationStreams {
+  std::ostream& cells;     // C file
+  std::ostream& faces;     // F file
+  std::ostream& errors;    // _error2 file
+  std::ostream& contacts;  // _contact file
+  std::ostream& scene;     // cell scene
+};
+
+struct TessellationOutcome {
+  bool tooManyNeighbours = false;  // the run stopped at a centre with more than NeighbourLimit candidates
+  int failedCentre = -1;           // that centre's point index, from 0
+  // The environment share of the cell of every block of the cell scene, in block order, for the
+  // first-layer scene.
+  std::vector<float> sceneBlockShares;
+};
+
+// Builds every cell in point order and writes its results. A centre with too many candidate neighbours
+// stops the run at once: what was written so far stays, the contact file is not written.
+TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
+                                      const TessellationOptions& options, const TessellationStreams& out);
+
+}  // namespace mirelda

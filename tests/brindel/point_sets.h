@@ -1,0 +1,24 @@
+// Point sets for the tessellation tests: grids with a fixed-seed jitter, and their point-file text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "point_file.h"
+
+namespace mirelda::testing {
+
+// An n x n x n grid of the given spacing, each coordinate moved by a uniform jitter in [-jitter, jitter]
+// from a fixed seed; point (i, j, k) is at index (i * n + j) * n + k, all ALA of chain A numbered from 1.
+std::vector<PointRecord> JitteredGrid(int n, double spacing, double jitter, unsigned seed = 7);
+
+// True when grid index lies in the outer layer of an n-grid.
+bool OnOuterLayer(int index, int n);
+
+PointRecord MakePoint(double x, double y, double z, const std::string& name = "ALA", char chain = 'A',
+                      int residueNumber = 1);
+
+// The point file of a table, one "ATOM ... C" line per point.
+std::string PointFileText(const std::vector<PointRecord>& points);
+
+}  // namespace mirelda::testing

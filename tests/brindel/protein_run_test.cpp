@@ -1,0 +1,153 @@
+// A regression run on the CA points of the real protein 1A8O with the default weights: the C file equals
+// the committed one, and the files agree with each other (face counts, contact rows).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "decimal_reading.h"
+#include "point_file.h"
+#include "point_sets.h"
+#include "scratch_folder.h"
+#include "test_paths.h"
+
+namespace mirelda {
+namespace {
+
+const char* const kDefaultOptions =
+    "NOM_PROT:1a8o\r\nDCUT:16\r\nRCUT:10\r\n>A:91.5\r\n>C:114.4\r\n>D:135.2\r\n>E:154.6\r\n>F:198.8\r\n"
+    ">G:67.5\r\n>H:162.3\r\n>I:162.6\r\n>K:162.5\r\n>L:163.4\r\n>M:165.9\r\n>N:138.3\r\n>P:123.4\r\n"
+    ">Q:156.4\r\n>R:196.1\r\n>S:102.0\r\n>T:126.0\r\n>U:143.8\r\n>V:138.4\r\n>W:237.2\r\n>Y:209.8\r\n";
+
+// The CA atoms of the first model, one per residue, as point lines.
+std::string CaPointFile(const std::filesystem::path& pdb) {
+  std::ifstream in(pdb);
+  std::string line, text;
+  int serial = 0;
+  while (std::getline(in, line)) {
+    if (line.rfind("ENDMDL", 0) == 0) break;
+    if (line.rfind("ATOM", 0) != 0 || line.size() < 54 || line.substr(12, 4) != " CA ") continue;
+    if (line[16] != ' ' && line[16] != 'A') continue;
+    text += FormatPointLine(++serial, line.substr(17, 3), line[21], static_cast<int>(IntegerAt(line, 22)),
+                            DoubleAt(line.substr(0, 38), 30), DoubleAt(line.substr(0, 46), 38),
+                            DoubleAt(line.substr(0, 54), 46));
+  }
+  return text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+class ProteinRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto pdb = testing::SampleProtein("1A8O.pdb");
+    if (!pdb) GTEST_SKIP() << "sample protein 1A8O.pdb is absent (tools/fetch-samples.sh fetches it)";
+    folder_.Write("option_bis.txt", kDefaultOptions);
+    folder_.Write("file_02", CaPointFile(*pdb));
+    std::filesystem::create_directory(folder_ / "1a8o");
+    run_ = testing::RunProgram("brindel", folder_.Path());
+  }
+  std::string Result(const std::string& name) const { return folder_.Read("1a8o/" + name); }
+
+  testing::ScratchFolder folder_;
+  testing::ProgramRun run_;
+};
+
+void ExpectSameLines(const std::string& actualText, const std::filesystem::path& expectedFile) {
+  const std::vector<std::string> expected = Lines(testing::ReadFileText(expectedFile));
+  const std::vector<std::string> actual = Lines(actualText);
+  ASSERT_FALSE(expected.empty()) << expectedFile;
+  const std::size_t common = std::min(actual.size(), expected.size());
+  for (std::size_t k = 0; k < common; ++k) {
+    ASSERT_EQ(actual[k], expected[k]) << expectedFile.filename() << ": first difference at line " << k + 1;
+  }
+  EXPECT_EQ(actual.size(), expected.size()) << expectedFile.filename();
+}
+
+TEST_F(ProteinRun, CellsAndFacesEqualTheCommittedResults) {
+  ASSERT_EQ(run_.exitStatus, 0) << run_.standardError;
+  EXPECT_TRUE(folder_.Exists("test_tessellation"));
+  ExpectSameLines(Result("C1a8o"), testing::TestDataDir() / "brindel/C1a8o");
+  ExpectSameLines(Result("F1a8o"), testing::TestDataDir() / "brindel/F1a8o");
+}
+
+TEST_F(ProteinRun, FilesAgreeWithEachOther) {
+  const std::vector<std::string> cells = Lines(Result("C1a8o"));
+  const std::vector<std::string> faces = Lines(Result("F1a8o"));
+  const std::vector<std::string> contacts = Lines(Result("1a8o_contact"));
+  ASSERT_EQ(cells.size(), 66u);
+  ASSERT_EQ(contacts.size(), cells.size());
+  std::size_t faceLine = 0, open = 0;
+  for (std::size_t r = 0; r < cells.size(); ++r) {
+    char letter, chain, state;
+    int number, count;
+    double volume, area, share;
+    ASSERT_EQ(std::sscanf(cells[r].c_str(), "%c %d %c %lf %lf %d %c %lf", &letter, &number, &chain, &volume,
+                          &area, &count, &state, &share),
+              8)
+        << cells[r];
+    EXPECT_TRUE(state == 'V' || state == 'S');
+    open += state == 'S';
+    EXPECT_GE(volume, 0);
+    EXPECT_EQ(share, 0);  // no environment points
+    ASSERT_EQ(contacts[r].size(), cells.size());
+    EXPECT_EQ(contacts[r].find_first_not_of("012"), std::string::npos);
+    EXPECT_EQ(static_cast<int>(cells.size() - std::count(contacts[r].begin(), contacts[r].end(), '0')),
+              count);
+    EXPECT_EQ(contacts[r][r], '0');
+    for (int f = 0; f < count; ++f, ++faceLine) {
+      ASSERT_LT(faceLine, faces.size());
+      EXPECT_EQ(faces[faceLine].substr(0, 8), cells[r].substr(0, 8));
+    }
+  }
+  EXPECT_EQ(faceLine, faces.size());
+  EXPECT_EQ(Lines(Result("1a8o_error2")).size(), open);
+}
+
+TEST_F(ProteinRun, SceneIndexListsGoRoundEachFaceOnce) {
+  // Every closed cell has a block; each face's list starts at its first vertex line and names each of its
+  // vertex lines exactly once.
+  const std::vector<std::string> scene = Lines(Result("1a8o.wrl"));
+  std::size_t blocks = 0, k = 0;
+  while (k < scene.size()) {
+    if (scene[k].rfind("#AADEB", 0) != 0) {
+      ++k;
+      continue;
+    }
+    ++blocks;
+    while (scene[k] != "point[") ++k;
+    int vertexLines = 0;
+    for (++k; scene[k] != "]}"; ++k) ++vertexLines;
+    while (scene[k] != "[") ++k;
+    int base = 0;
+    for (++k; scene[k] != "]}}"; ++k) {
+      std::vector<int> indices;
+      std::istringstream list(scene[k]);
+      for (std::string index; std::getline(list, index, ',');) indices.push_back(std::stoi(index));
+      ASSERT_GE(indices.size(), 2u);
+      ASSERT_EQ(indices.back(), -1);
+      indices.pop_back();
+      EXPECT_EQ(indices.front(), base);
+      std::vector<int> sorted = indices;
+      std::sort(sorted.begin(), sorted.end());
+      for (std::size_t v = 0; v < sorted.size(); ++v) EXPECT_EQ(sorted[v], base + static_cast<int>(v));
+      base += static_cast<int>(indices.size());
+    }
+    EXPECT_EQ(base, vertexLines);
+    EXPECT_EQ(scene[k + 1].substr(0, 6), "#AAFIN");
+  }
+  const std::vector<std::string> cells = Lines(Result("C1a8o"));
+  EXPECT_EQ(blocks,
+            static_cast<std::size_t>(std::count_if(cells.begin(), cells.end(),
+                                                   [](const std::string& line) { return line[30] == 'V'; })));
+}
+
+}  // namespace
+}  // namespace mirelda
