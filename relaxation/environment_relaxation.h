@@ -1,0 +1,45 @@
+// The relaxation of the environment points: passes of ordinary (unweighted) Voronoi cells in which every
+// environment point whose cell is closed moves to the mean of its cell's vertices. Amino-acid points never
+// move; open environment cells, the outer layer of the shell, hold the shell's boundary in place.
+#pragma once
+
+#include <vector>
+
+#include "cell_builder.h"
+#include "point_file.h"
+#include "residue_codes.h"
+#include "vector3.h"
+
+namespace mirelda {
+
+struct RelaxationPassResult {
+  BuildOutcome outcome = BuildOutcome::Built;
+  int failedCentre = -1;                // with TooManyNeighbours: the point whose cell could not be built
+  std::vector<int> openAminoAcids;      // amino-acid points (from 0) whose cell is open, in point order
+};
+
+class EnvironmentRelaxation {
+ public:
+  EnvironmentRelaxation(std::vector<PointRecord> points, double rcut2, double dcut2);
+
+  // Pass p (from 0): the moves of pass p - 1 take effect, then every cell is built and the moves of this
+  // pass are computed. A pass cut short by too many neighbours leaves the moves of the built cells only.
+  RelaxationPassResult RunPass(int pass);
+
+  const std::vector<PointRecord>& Points() const { return points_; }
+
+  // Where point i is written: environment points (letter 'U') at their moved position, which is the read
+  // position until a pass moves them; every other point at its read position.
+  Vec3 WrittenPosition(int i) const;
+
+  static bool Moves(const PointRecord& point) { return point.letter == EnvironmentLetter; }
+
+ private:
+  std::vector<PointRecord> points_;
+  std::vector<Vec3> positions_;  // positions of the current pass
+  std::vector<Vec3> moved_;      // moves computed in the last pass
+  std::vector<double> powerWeights_;  // all 0: the cells are the ordinary Voronoi cells
+  CellBuilder builder_;
+};
+
+}  // namespace mirelda

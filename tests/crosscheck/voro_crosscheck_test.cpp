@@ -1,0 +1,101 @@
+// The tessellation core against voro++'s radical tessellation on the CA points of real proteins, with equal
+// weights and with the default weights of the amino-acid table. Only cells that the local construction
+// cannot get wrong are compared: closed cells whose vertices all lie within DCUT/2 of their point (no
+// neighbour farther than DCUT can then cut them) and within RCUT.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "ca_points.h"
+#include "cell_builder.h"
+#include "power_weight.h"
+#include "test_paths.h"
+#include "voro_reference.h"
+
+namespace mirelda {
+namespace {
+
+constexpr double kRcut = 10.0;
+constexpr double kDcut = 16.0;
+constexpr double kRelativeTolerance = 1e-6;
+
+// The default weights of the amino-acid table, by letter.
+WeightTable DefaultWeights() {
+  WeightTable weights{};
+  const std::pair<char, double> table[] = {
+      {'A', 91.5},  {'C', 114.4}, {'D', 135.2}, {'E', 154.6}, {'F', 198.8}, {'G', 67.5},  {'H', 162.3},
+      {'I', 162.6}, {'K', 162.5}, {'L', 163.4}, {'M', 165.9}, {'N', 138.3}, {'P', 123.4}, {'Q', 156.4},
+      {'R', 196.1}, {'S', 102.0}, {'T', 126.0}, {'U', 143.8}, {'V', 138.4}, {'W', 237.2}, {'Y', 209.8}};
+  for (const auto& [letter, weight] : table) weights[letter - 'A'] = weight;
+  return weights;
+}
+
+bool Near(double value, double reference) {
+  return std::abs(value - reference) <= kRelativeTolerance * std::abs(reference);
+}
+
+struct Comparison {
+  int compared = 0;
+  int matched = 0;
+};
+
+Comparison Compare(const std::vector<PointRecord>& points, const WeightTable& weights, const std::string& what) {
+  const std::vector<Vec3> positions = PositionsOf(points);
+  const std::vector<double> powerWeights = PowerWeights(points, weights);
+  std::vector<std::array<double, 3>> coordinates;
+  for (const Vec3& p : positions) coordinates.push_back({p.x, p.y, p.z});
+  const std::vector<testing::ReferenceCell> reference =
+      testing::ComputeReferenceCells(coordinates, powerWeights, 2 * kRcut);
+
+  CellBuilder builder(positions, powerWeights, kRcut * kRcut, kDcut * kDcut);
+  Comparison comparison;
+  for (int i = 0; i < static_cast<int>(points.size()); ++i) {
+    if (builder.Build(i) != BuildOutcome::Built) {
+      ADD_FAILURE() << what << ": too many neighbours at point " << i + 1;
+      continue;
+    }
+    const Cell& cell = builder.GetCell();
+    if (!cell.IsClosed() || cell.vertices.empty()) continue;
+    double farthest = 0;
+    for (const Vec3& v : cell.vertices) farthest = std::max(farthest, Norm(v - positions[i]));
+    if (farthest > kDcut / 2 || farthest > kRcut) continue;
+    const testing::ReferenceCell& expected = reference[i];
+    if (!expected.computed || expected.touchesWall) continue;
+    ++comparison.compared;
+    const bool same = Near(cell.volume, expected.volume) && Near(cell.totalArea, expected.area) &&
+                      cell.FaceCount() == expected.faceCount;
+    if (same) {
+      ++comparison.matched;
+    } else {
+      ADD_FAILURE() << what << ": cell of point " << i + 1 << " (" << points[i].name << " "
+                    << points[i].residueNumber << points[i].chain << "): volume " << cell.volume << " vs "
+                    << expected.volume << ", area " << cell.totalArea << " vs " << expected.area << ", faces "
+                    << cell.FaceCount() << " vs " << expected.faceCount;
+    }
+  }
+  return comparison;
+}
+
+class VoroCrossCheck : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(VoroCrossCheck, InnerClosedCellsMatchVoroPlusPlus) {
+  const auto file = testing::SampleProtein(GetParam());
+  if (!file) GTEST_SKIP() << GetParam() << " is absent: run tools/fetch-samples.sh";
+  const std::vector<PointRecord> points = testing::ReadCaPoints(*file);
+  ASSERT_FALSE(points.empty());
+
+  const Comparison equal = Compare(points, WeightTable{}, std::string(GetParam()) + " equal weights");
+  const Comparison weighted = Compare(points, DefaultWeights(), std::string(GetParam()) + " default weights");
+  std::printf("%s: %zu points; equal weights %d of %d cells matched; default weights %d of %d matched\n",
+              GetParam(), points.size(), equal.matched, equal.compared, weighted.matched, weighted.compared);
+  EXPECT_GT(equal.compared, 0);
+  EXPECT_GT(weighted.compared, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(RealProteins, VoroCrossCheck,
+                         ::testing::Values("1A8O.pdb", "2XHE.pdb", "7DDO.pdb", "4JSV.pdb"),
+                         [](const ::testing::TestParamInfo<const char*>& param) { return std::string(param.param).substr(0, 4); });
+
+}  // namespace
+}  // namespace mirelda

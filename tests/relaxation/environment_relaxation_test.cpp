@@ -1,0 +1,119 @@
+// The relaxation core: which points move, where to, and when the moves take effect.
+#include "environment_relaxation.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace mirelda {
+namespace {
+
+PointRecord Point(const char* name, char chain, int number, Vec3 p) {
+  PointRecord point;
+  point.name = name;
+  point.letter = LetterOf(name);
+  point.chain = chain;
+  point.residueNumber = number;
+  point.x = p.x;
+  point.y = p.y;
+  point.z = p.z;
+  return point;
+}
+
+// A jittered 5 x 5 x 5 grid of spacing 4 whose centre point is an environment point, the rest alanines.
+std::vector<PointRecord> GridWithEnvironmentCentre(unsigned seed) {
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<double> jitter(-0.3, 0.3);
+  std::vector<PointRecord> points;
+  int number = 0;
+  for (int i = 0; i < 5; ++i) {
+    for (int j = 0; j < 5; ++j) {
+      for (int k = 0; k < 5; ++k) {
+        const Vec3 p{4.0 * i + jitter(random), 4.0 * j + jitter(random), 4.0 * k + jitter(random)};
+        const bool centre = i == 2 && j == 2 && k == 2;
+        points.push_back(centre ? Point("XXX", '&', 1, p) : Point("ALA", 'A', ++number, p));
+      }
+    }
+  }
+  return points;
+}
+
+constexpr int kCentre = 62;  // index of the grid's centre point (2 * 25 + 2 * 5 + 2)
+
+Vec3 VertexMean(const std::vector<PointRecord>& points, Vec3 centrePosition) {
+  std::vector<Vec3> positions = PositionsOf(points);
+  positions[kCentre] = centrePosition;
+  const std::vector<double> weights(points.size(), 0.0);
+  CellBuilder builder(positions, weights, 64.0, 81.0);
+  EXPECT_EQ(builder.Build(kCentre), BuildOutcome::Built);
+  const Cell& cell = builder.GetCell();
+  EXPECT_TRUE(cell.IsClosed());
+  Vec3 sum;
+  for (const Vec3& v : cell.vertices) sum = sum + v;
+  return sum / static_cast<double>(cell.vertices.size());
+}
+
+TEST(EnvironmentRelaxation, AClosedEnvironmentCellMovesToItsVertexMeanAtTheNextPass) {
+  const std::vector<PointRecord> points = GridWithEnvironmentCentre(7);
+  EnvironmentRelaxation relaxation(points, 64.0, 81.0);
+  const Vec3 read{points[kCentre].x, points[kCentre].y, points[kCentre].z};
+
+  relaxation.RunPass(0);
+  const Vec3 first = relaxation.WrittenPosition(kCentre);
+  const Vec3 expectedFirst = VertexMean(points, read);
+  EXPECT_NEAR(first.x, expectedFirst.x, 1e-12);
+  EXPECT_NEAR(first.y, expectedFirst.y, 1e-12);
+  EXPECT_NEAR(first.z, expectedFirst.z, 1e-12);
+
+  // The second pass builds the cell at the first move, so its move is the mean of that cell.
+  relaxation.RunPass(1);
+  const Vec3 second = relaxation.WrittenPosition(kCentre);
+  const Vec3 expectedSecond = VertexMean(points, first);
+  EXPECT_NEAR(second.x, expectedSecond.x, 1e-12);
+  EXPECT_NEAR(second.z, expectedSecond.z, 1e-12);
+}
+
+TEST(EnvironmentRelaxation, AminoAcidsNeverMoveAndOpenOnesAreReported) {
+  const std::vector<PointRecord> points = GridWithEnvironmentCentre(11);
+  EnvironmentRelaxation relaxation(points, 64.0, 81.0);
+  const RelaxationPassResult result = relaxation.RunPass(0);
+  EXPECT_EQ(result.outcome, BuildOutcome::Built);
+  // The outer layer of the grid is open: 125 - 27 of its points, all amino acids.
+  EXPECT_EQ(result.openAminoAcids.size(), 98u);
+  for (int i = 0; i < static_cast<int>(points.size()); ++i) {
+    if (i == kCentre) continue;
+    EXPECT_EQ(relaxation.WrittenPosition(i).x, points[i].x);
+  }
+}
+
+TEST(EnvironmentRelaxation, AnOpenEnvironmentCellStaysWhereItIs) {
+  // A lone environment point next to one amino acid: no closed cell anywhere.
+  const std::vector<PointRecord> points = {Point("ALA", 'A', 1, {0, 0, 0}), Point("XXX", '&', 1, {3, 1, 2})};
+  EnvironmentRelaxation relaxation(points, 100.0, 256.0);
+  relaxation.RunPass(0);
+  relaxation.RunPass(1);
+  EXPECT_EQ(relaxation.WrittenPosition(1).x, 3);
+  EXPECT_EQ(relaxation.WrittenPosition(1).y, 1);
+  EXPECT_EQ(relaxation.WrittenPosition(1).z, 2);
+}
+
+TEST(EnvironmentRelaxation, AnIsolatedEnvironmentPointHasNoVertexMeanAndStays) {
+  // Closed (no face at all) but without vertices: its mean is undefined, so it keeps its place.
+  const std::vector<PointRecord> points = {Point("XXX", '&', 1, {0, 0, 0}), Point("XXX", '&', 2, {50, 0, 0})};
+  EnvironmentRelaxation relaxation(points, 100.0, 256.0);
+  relaxation.RunPass(0);
+  EXPECT_EQ(relaxation.WrittenPosition(0).x, 0);
+  EXPECT_EQ(relaxation.WrittenPosition(1).x, 50);
+}
+
+TEST(EnvironmentRelaxation, TooManyNeighboursNamesTheCentre) {
+  std::vector<PointRecord> points;
+  for (int i = 0; i < 202; ++i) points.push_back(Point("ALA", 'A', i + 1, {0.01 * i, 0, 0}));
+  EnvironmentRelaxation relaxation(points, 100.0, 256.0);
+  const RelaxationPassResult result = relaxation.RunPass(0);
+  EXPECT_EQ(result.outcome, BuildOutcome::TooManyNeighbours);
+  EXPECT_EQ(result.failedCentre, 0);
+}
+
+}  // namespace
+}  // namespace mirelda

@@ -1,0 +1,151 @@
+// The relaxation program: its option file, passes, progress text, error and coordinate files, file_02
+// and the marker, run in a scratch working folder.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "point_file.h"
+#include "scratch_folder.h"
+
+namespace mirelda {
+namespace {
+
+using testing::RunProgram;
+using testing::ScratchFolder;
+
+// The jittered grid of the core tests as a point file: alanines with environment points at its centre.
+std::string GridPointFile(bool withEnvironment) {
+  std::mt19937 random(3);
+  std::uniform_real_distribution<double> jitter(-0.3, 0.3);
+  std::string text, environment;
+  int number = 0, environmentNumber = 0;
+  for (int i = 0; i < 5; ++i) {
+    for (int j = 0; j < 5; ++j) {
+      for (int k = 0; k < 5; ++k) {
+        const double x = 4.0 * i + jitter(random), y = 4.0 * j + jitter(random), z = 4.0 * k + jitter(random);
+        const bool inner = i > 0 && i < 4 && j > 0 && j < 4 && k > 0 && k < 4 && (i + j + k) % 2 == 0;
+        if (withEnvironment && inner) {
+          environment += FormatPointLine(0, "XXX", '&', ++environmentNumber, x, y, z);
+        } else {
+          text += FormatPointLine(0, "ALA", 'A', ++number, x, y, z);
+        }
+      }
+    }
+  }
+  // Number every line by its position, as the environment program writes file_01.
+  std::istringstream in(text + environment);
+  std::string file;
+  const std::vector<PointRecord> points = ReadPointFile(in).points;
+  for (std::size_t i = 0; i < points.size(); ++i) file += FormatPointLine(static_cast<int>(i) + 1, points[i]);
+  return file;
+}
+
+std::vector<PointRecord> Points(const std::string& text) {
+  std::istringstream in(text);
+  return ReadPointFile(in).points;
+}
+
+const std::string kProgress(21, '\b');
+
+class RelaxationProgram : public ::testing::Test {
+ protected:
+  void Prepare(const std::string& options, bool withEnvironment = true) {
+    folder.Write("option.txt", options);
+    folder.Write("file_01", GridPointFile(withEnvironment));
+    std::filesystem::create_directory(folder / "1abc");
+  }
+  ScratchFolder folder;
+};
+
+TEST_F(RelaxationProgram, RlxZeroRunsExactlyOnePass) {
+  Prepare("NOM_PROT:1abc\r\nRLX:0\r\nDCUT:9\r\nRCUT:8\r\n");
+  const auto run = RunProgram("relaxation", folder.Path());
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.standardError, "1abc : tessellation on 125 points\nRCUT = 8.000000\nDCUT = 9.000000\n\n" +
+                                   kProgress + " 1/ 1 please wait ...\n");
+  EXPECT_TRUE(folder.Exists("test_relaxation"));
+  EXPECT_EQ(folder.Read("1abc/1abc_error").substr(0, 13), "RELAXATION:0\n");
+}
+
+TEST_F(RelaxationProgram, MovesOnlyEnvironmentPointsAndRenumbersEveryLine) {
+  Prepare("NOM_PROT:1abc\r\nRLX:2\r\nDCUT:9\r\nRCUT:8\r\n");
+  ASSERT_EQ(RunProgram("relaxation", folder.Path()).exitStatus, 0);
+  const std::string output = folder.Read("file_02");
+  const std::vector<PointRecord> before = Points(folder.Read("file_01"));
+  const std::vector<PointRecord> after = Points(output);
+  ASSERT_EQ(after.size(), before.size());
+  int moved = 0;
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    EXPECT_EQ(after[i].name, before[i].name);
+    if (before[i].IsEnvironment()) {
+      moved += after[i].x != before[i].x;
+    } else {
+      EXPECT_EQ(after[i].x, before[i].x);
+    }
+  }
+  EXPECT_GT(moved, 0);
+  EXPECT_EQ(output.substr(0, 11), "ATOM      1");
+  EXPECT_NE(output.find("ATOM    125  C   XXX &  13"), std::string::npos);
+}
+
+TEST_F(RelaxationProgram, WithoutEnvironmentFile02RepeatsThePoints) {
+  Prepare("NOM_PROT:1abc\nRLX:1\nDCUT:9\nRCUT:8\n", /*withEnvironment=*/false);
+  ASSERT_EQ(RunProgram("relaxation", folder.Path()).exitStatus, 0);
+  EXPECT_EQ(folder.Read("file_02"), folder.Read("file_01"));
+}
+
+TEST_F(RelaxationProgram, ErrorSwitchStopsAfterThePassThatFoundAnOpenAminoAcid) {
+  Prepare("NOM_PROT:1abc\nRLX:5\nDCUT:9\nRCUT:8\nERROR\n");
+  const auto run = RunProgram("relaxation", folder.Path());
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_NE(run.standardError.find(" 1/ 6 please wait ..."), std::string::npos);
+  EXPECT_EQ(run.standardError.find(" 2/ 6"), std::string::npos);
+  const std::string errors = folder.Read("1abc/1abc_error");
+  EXPECT_EQ(errors.substr(0, 13), "RELAXATION:0\n");
+  EXPECT_NE(errors.find("WARNING : THIS AA IS NOT IN THE BULK : A   1 A\n"), std::string::npos);
+  // file_02 holds the moves of that one pass.
+  EXPECT_NE(folder.Read("file_02"), folder.Read("file_01"));
+}
+
+TEST_F(RelaxationProgram, NegativeRlxRunsNoPassAndWritesNoErrorFile) {
+  Prepare("NOM_PROT:1abc\nRLX:-1\nDCUT:9\nRCUT:8\n");
+  const auto run = RunProgram("relaxation", folder.Path());
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.standardError.find("please wait"), std::string::npos);
+  EXPECT_FALSE(folder.Exists("1abc/1abc_error"));
+  EXPECT_EQ(folder.Read("file_02"), folder.Read("file_01"));
+  EXPECT_TRUE(folder.Exists("test_relaxation"));
+}
+
+TEST_F(RelaxationProgram, EachWritesACoordinateFilePerPassWithThatPassMoves) {
+  Prepare("NOM_PROT:1abc\nRLX:2\nDCUT:9\nRCUT:8\nEACH\n");
+  ASSERT_EQ(RunProgram("relaxation", folder.Path()).exitStatus, 0);
+  for (const char* name : {"1abc/1abc_R1", "1abc/1abc_R2", "1abc/1abc_R3"}) {
+    EXPECT_EQ(Points(folder.Read(name)).size(), 125u) << name;
+  }
+  EXPECT_FALSE(folder.Exists("1abc/1abc_R4"));
+  EXPECT_NE(folder.Read("1abc/1abc_R1"), folder.Read("1abc/1abc_R2"));
+  EXPECT_EQ(folder.Read("1abc/1abc_R3"), folder.Read("file_02"));
+}
+
+TEST_F(RelaxationProgram, AMissingInputOrResultsFolderFailsWithoutMarker) {
+  folder.Write("option.txt", "NOM_PROT:1abc\nRLX:0\n");
+  auto run = RunProgram("relaxation", folder.Path());
+  EXPECT_NE(run.exitStatus, 0);
+  EXPECT_EQ(run.standardError, "cannot open file_01\n");
+
+  folder.Write("file_01", GridPointFile(true));  // but no results folder for the error file
+  run = RunProgram("relaxation", folder.Path());
+  EXPECT_NE(run.exitStatus, 0);
+  EXPECT_NE(run.standardError.find("cannot open 1abc/1abc_error\n"), std::string::npos);
+  EXPECT_FALSE(folder.Exists("test_relaxation"));
+
+  std::filesystem::remove(folder / "option.txt");
+  run = RunProgram("relaxation", folder.Path());
+  EXPECT_EQ(run.standardError, "cannot open option.txt\n");
+  EXPECT_FALSE(folder.Exists("test_relaxation"));
+}
+
+}  // namespace
+}  // namespace mirelda
