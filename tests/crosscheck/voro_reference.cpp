@@ -37,7 +37,7 @@ std::vector<ReferenceCell> ComputeReferenceCells(const std::vector<std::array<do
   voro::c_loop_all loop(container);
   voro::voronoicell_neighbor cell;
   std::vector<int> neighbours;
-  std::vector<double> vertices;
+  std::vector<double> vertices, faceAreas;
   if (loop.start()) {
     do {
       if (!container.compute_cell(cell, loop)) continue;
@@ -49,6 +49,8 @@ std::vector<ReferenceCell> ComputeReferenceCells(const std::vector<std::array<do
       reference.area = cell.surface_area();
       reference.faceCount = cell.number_of_faces();
       cell.neighbors(neighbours);
+      cell.face_areas(faceAreas);
+      for (std::size_t f = 0; f < neighbours.size(); ++f) reference.areaByNeighbour[neighbours[f]] = faceAreas[f];
       reference.touchesWall = std::any_of(neighbours.begin(), neighbours.end(), [](int n) { return n < 0; });
       cell.vertices(x, y, z, vertices);
       for (std::size_t v = 0; v + 2 < vertices.size(); v += 3) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <vector>
 
 namespace mirelda::testing {
@@ -15,6 +16,7 @@ struct ReferenceCell {
   int faceCount = 0;
   double farthestVertex = 0; // largest distance of a vertex from the point
   bool touchesWall = false;  // a face lies on the container wall (the cell is cut by the box)
+  std::map<int, double> areaByNeighbour;  // face areas by the index of the point across the face
 };
 
 // Computes the radical (power) Voronoi cell of every point inside a box that leaves `margin` around them.

@@ -3,42 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include "point_sets.h"
 
 namespace mirelda {
 namespace {
 
-PointRecord Point(const char* name, char chain, int number, Vec3 p) {
-  PointRecord point;
-  point.name = name;
-  point.letter = LetterOf(name);
-  point.chain = chain;
-  point.residueNumber = number;
-  point.x = p.x;
-  point.y = p.y;
-  point.z = p.z;
-  return point;
-}
+using testing::MakePoint;
+
+constexpr int kCentre = 62;  // index of the grid's centre point (2 * 25 + 2 * 5 + 2)
 
 // A jittered 5 x 5 x 5 grid of spacing 4 whose centre point is an environment point, the rest alanines.
 std::vector<PointRecord> GridWithEnvironmentCentre(unsigned seed) {
-  std::mt19937 random(seed);
-  std::uniform_real_distribution<double> jitter(-0.3, 0.3);
-  std::vector<PointRecord> points;
-  int number = 0;
-  for (int i = 0; i < 5; ++i) {
-    for (int j = 0; j < 5; ++j) {
-      for (int k = 0; k < 5; ++k) {
-        const Vec3 p{4.0 * i + jitter(random), 4.0 * j + jitter(random), 4.0 * k + jitter(random)};
-        const bool centre = i == 2 && j == 2 && k == 2;
-        points.push_back(centre ? Point("XXX", '&', 1, p) : Point("ALA", 'A', ++number, p));
-      }
-    }
-  }
+  std::vector<PointRecord> points = testing::JitteredGrid(5, 4, 0.3, seed);
+  const PointRecord& centre = points[kCentre];
+  points[kCentre] = MakePoint(centre.x, centre.y, centre.z, "XXX", '&', 1);
   return points;
 }
-
-constexpr int kCentre = 62;  // index of the grid's centre point (2 * 25 + 2 * 5 + 2)
 
 Vec3 VertexMean(const std::vector<PointRecord>& points, Vec3 centrePosition) {
   std::vector<Vec3> positions = PositionsOf(points);
@@ -88,7 +68,7 @@ TEST(EnvironmentRelaxation, AminoAcidsNeverMoveAndOpenOnesAreReported) {
 
 TEST(EnvironmentRelaxation, AnOpenEnvironmentCellStaysWhereItIs) {
   // A lone environment point next to one amino acid: no closed cell anywhere.
-  const std::vector<PointRecord> points = {Point("ALA", 'A', 1, {0, 0, 0}), Point("XXX", '&', 1, {3, 1, 2})};
+  const std::vector<PointRecord> points = {MakePoint(0, 0, 0, "ALA", 'A', 1), MakePoint(3, 1, 2, "XXX", '&', 1)};
   EnvironmentRelaxation relaxation(points, 100.0, 256.0);
   relaxation.RunPass(0);
   relaxation.RunPass(1);
@@ -99,7 +79,7 @@ TEST(EnvironmentRelaxation, AnOpenEnvironmentCellStaysWhereItIs) {
 
 TEST(EnvironmentRelaxation, AnIsolatedEnvironmentPointHasNoVertexMeanAndStays) {
   // Closed (no face at all) but without vertices: its mean is undefined, so it keeps its place.
-  const std::vector<PointRecord> points = {Point("XXX", '&', 1, {0, 0, 0}), Point("XXX", '&', 2, {50, 0, 0})};
+  const std::vector<PointRecord> points = {MakePoint(0, 0, 0, "XXX", '&', 1), MakePoint(50, 0, 0, "XXX", '&', 2)};
   EnvironmentRelaxation relaxation(points, 100.0, 256.0);
   relaxation.RunPass(0);
   EXPECT_EQ(relaxation.WrittenPosition(0).x, 0);
@@ -108,7 +88,7 @@ TEST(EnvironmentRelaxation, AnIsolatedEnvironmentPointHasNoVertexMeanAndStays) {
 
 TEST(EnvironmentRelaxation, TooManyNeighboursNamesTheCentre) {
   std::vector<PointRecord> points;
-  for (int i = 0; i < 202; ++i) points.push_back(Point("ALA", 'A', i + 1, {0.01 * i, 0, 0}));
+  for (int i = 0; i < 202; ++i) points.push_back(MakePoint(0.01 * i, 0, 0, "ALA", 'A', i + 1));
   EnvironmentRelaxation relaxation(points, 100.0, 256.0);
   const RelaxationPassResult result = relaxation.RunPass(0);
   EXPECT_EQ(result.outcome, BuildOutcome::TooManyNeighbours);

@@ -2,10 +2,10 @@
 // and the marker, run in a scratch working folder.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <sstream>
 
 #include "point_file.h"
+#include "point_sets.h"
 #include "scratch_folder.h"
 
 namespace mirelda {
@@ -14,31 +14,24 @@ namespace {
 using testing::RunProgram;
 using testing::ScratchFolder;
 
-// The jittered grid of the core tests as a point file: alanines with environment points at its centre.
+// A jittered grid of alanines in which, with environment, every other inner point is an environment
+// point; as the environment program writes file_01, the environment points come last.
 std::string GridPointFile(bool withEnvironment) {
-  std::mt19937 random(3);
-  std::uniform_real_distribution<double> jitter(-0.3, 0.3);
-  std::string text, environment;
-  int number = 0, environmentNumber = 0;
-  for (int i = 0; i < 5; ++i) {
-    for (int j = 0; j < 5; ++j) {
-      for (int k = 0; k < 5; ++k) {
-        const double x = 4.0 * i + jitter(random), y = 4.0 * j + jitter(random), z = 4.0 * k + jitter(random);
-        const bool inner = i > 0 && i < 4 && j > 0 && j < 4 && k > 0 && k < 4 && (i + j + k) % 2 == 0;
-        if (withEnvironment && inner) {
-          environment += FormatPointLine(0, "XXX", '&', ++environmentNumber, x, y, z);
-        } else {
-          text += FormatPointLine(0, "ALA", 'A', ++number, x, y, z);
-        }
-      }
+  std::vector<PointRecord> protein, environment;
+  for (const PointRecord& point : testing::JitteredGrid(5, 4, 0.3, 3)) {
+    const int i = static_cast<int>(point.x / 4 + 0.5), j = static_cast<int>(point.y / 4 + 0.5),
+              k = static_cast<int>(point.z / 4 + 0.5);
+    const bool inner = i > 0 && i < 4 && j > 0 && j < 4 && k > 0 && k < 4 && (i + j + k) % 2 == 0;
+    if (withEnvironment && inner) {
+      environment.push_back(
+          testing::MakePoint(point.x, point.y, point.z, "XXX", '&', static_cast<int>(environment.size()) + 1));
+    } else {
+      protein.push_back(
+          testing::MakePoint(point.x, point.y, point.z, "ALA", 'A', static_cast<int>(protein.size()) + 1));
     }
   }
-  // Number every line by its position, as the environment program writes file_01.
-  std::istringstream in(text + environment);
-  std::string file;
-  const std::vector<PointRecord> points = ReadPointFile(in).points;
-  for (std::size_t i = 0; i < points.size(); ++i) file += FormatPointLine(static_cast<int>(i) + 1, points[i]);
-  return file;
+  protein.insert(protein.end(), environment.begin(), environment.end());
+  return testing::PointFileText(protein);
 }
 
 std::vector<PointRecord> Points(const std::string& text) {

@@ -43,12 +43,4 @@ std::vector<PointRecord> ReadCaPoints(const std::filesystem::path& proteinFile) 
   return points;
 }
 
-std::string PointFileText(const std::vector<PointRecord>& points,
-                          const std::vector<std::string>& leadingLines) {
-  std::string text;
-  for (const std::string& line : leadingLines) text += line + "\n";
-  for (std::size_t k = 0; k < points.size(); ++k) text += FormatPointLine(static_cast<int>(k + 1), points[k]);
-  return text;
-}
-
 }  // namespace mirelda::testing

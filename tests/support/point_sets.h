@@ -18,7 +18,8 @@ bool OnOuterLayer(int index, int n);
 PointRecord MakePoint(double x, double y, double z, const std::string& name = "ALA", char chain = 'A',
                       int residueNumber = 1);
 
-// The point file of a table, one "ATOM ... C" line per point.
-std::string PointFileText(const std::vector<PointRecord>& points);
+// A point file with one line per point (serial = position from 1), preceded by the given lines (such as
+// the "DEF" parameter lines of file_00), each ended with "\n".
+std::string PointFileText(const std::vector<PointRecord>& points, const std::vector<std::string>& leadingLines = {});
 
 }  // namespace mirelda::testing
