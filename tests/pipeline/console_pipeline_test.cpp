@@ -1,0 +1,119 @@
+// The console programs chained as the front-end chains them, on a real protein: environment, optional
+// relaxation, tessellation. With the default shell every residue of a compact globular protein lies in
+// the bulk, and the share of a cell facing the environment tells surface residues from buried ones.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+
+#include "ca_points.h"
+#include "decimal_reading.h"
+#include "scratch_folder.h"
+#include "test_paths.h"
+
+namespace mirelda {
+namespace {
+
+using testing::RunProgram;
+using testing::ScratchFolder;
+
+struct CellLine {
+  int residueNumber = 0;
+  bool closed = false;
+  double share = 0;  // percentage of the cell's area facing environment points
+};
+
+// Lines "%c %4d %c %8.3f %8.3f %2d %c %5.1f" of the C file.
+std::vector<CellLine> ReadCellFile(const std::string& text) {
+  std::vector<CellLine> cells;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    CellLine cell;
+    cell.residueNumber = static_cast<int>(IntegerAt(line, 2));
+    cell.closed = line.size() > 31 && line[30] == 'V';
+    cell.share = DoubleAt(line, 31);
+    cells.push_back(cell);
+  }
+  return cells;
+}
+
+class ConsolePipeline : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto protein = testing::SampleProtein("1A8O.pdb");
+    if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+    points = testing::ReadCaPoints(*protein);
+    std::filesystem::copy_file(testing::AppDir() / "spherepack_1.txt", folder / "spherepack_1.txt");
+    std::filesystem::create_directory(folder / "1a8o");
+    folder.Write("file_00", testing::PointFileText(points, {"DEF RSPHERE 6.5\r", "DEF C_SUPER 0.8\r",
+                                                            "DEF C_SUPPR 3.5\r"}));
+    std::string options = "NOM_PROT:1a8o\r\nDCUT:16\r\nRCUT:10\r\n";
+    for (const char* weight : {">A:91.5", ">C:114.4", ">D:135.2", ">E:154.6", ">F:198.8", ">G:67.5", ">H:162.3",
+                               ">I:162.6", ">K:162.5", ">L:163.4", ">M:165.9", ">N:138.3", ">P:123.4",
+                               ">Q:156.4", ">R:196.1", ">S:102.0", ">T:126.0", ">U:143.8", ">V:138.4",
+                               ">W:237.2", ">Y:209.8"}) {
+      options += std::string(weight) + "\r\n";
+    }
+    folder.Write("option_bis.txt", options);
+    ASSERT_EQ(RunProgram("orvane", folder.Path()).exitStatus, 0);
+  }
+
+  void Tessellate() {
+    ASSERT_EQ(RunProgram("brindel", folder.Path()).exitStatus, 0);
+    cells = ReadCellFile(folder.Read("1a8o/C1a8o"));
+  }
+
+  // Mean distance from the protein's centroid of the residues whose share passes the test.
+  double MeanCentroidDistance(bool (*select)(double share)) const {
+    double cx = 0, cy = 0, cz = 0;
+    for (const PointRecord& p : points) cx += p.x, cy += p.y, cz += p.z;
+    const double n = static_cast<double>(points.size());
+    cx /= n, cy /= n, cz /= n;
+    double sum = 0;
+    int count = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (!select(cells[i].share)) continue;
+      sum += std::sqrt(std::pow(points[i].x - cx, 2) + std::pow(points[i].y - cy, 2) + std::pow(points[i].z - cz, 2));
+      ++count;
+    }
+    return count > 0 ? sum / count : 0;
+  }
+
+  void ExpectEveryResidueInTheBulkWithPlausibleExposures() {
+    ASSERT_EQ(cells.size(), points.size());
+    for (const CellLine& cell : cells) EXPECT_TRUE(cell.closed) << "residue " << cell.residueNumber;
+    EXPECT_EQ(folder.Read("1a8o/1a8o_error2"), "");
+    const auto buried = [](double share) { return share == 0.0; };
+    const auto exposed = [](double share) { return share >= 40.0; };
+    const double buriedDistance = MeanCentroidDistance(buried), exposedDistance = MeanCentroidDistance(exposed);
+    std::printf("1A8O: buried residues %.1f from the centroid, exposed ones %.1f\n", buriedDistance,
+                exposedDistance);
+    EXPECT_GT(buriedDistance, 0);
+    EXPECT_GT(exposedDistance, 1.3 * buriedDistance);
+  }
+
+  ScratchFolder folder;
+  std::vector<PointRecord> points;
+  std::vector<CellLine> cells;
+};
+
+TEST_F(ConsolePipeline, EnvironmentThenTessellationPutsEveryResidueInTheBulk) {
+  std::filesystem::copy_file(folder / "file_01", folder / "file_02");
+  Tessellate();
+  ExpectEveryResidueInTheBulkWithPlausibleExposures();
+}
+
+TEST_F(ConsolePipeline, RelaxationKeepsEveryResidueInTheBulk) {
+  folder.Write("option.txt", "NOM_PROT:1a8o\r\nRLX:8\r\nDCUT:16\r\nRCUT:10\r\nERROR\r\n");
+  const auto relaxation = RunProgram("relaxation", folder.Path());
+  ASSERT_EQ(relaxation.exitStatus, 0);
+  EXPECT_NE(relaxation.standardError.find(" 9/ 9 please wait ..."), std::string::npos);  // ERROR never stopped it
+  EXPECT_EQ(folder.Read("1a8o/1a8o_error"), "RELAXATION:8\n");
+  Tessellate();
+  ExpectEveryResidueInTheBulkWithPlausibleExposures();
+}
+
+}  // namespace
+}  // namespace mirelda
