@@ -28,7 +28,8 @@ std::string_view Field(std::string_view line, std::size_t first, std::size_t cou
 // Strikes the first "-" + atom + "-" of an atom list out (it becomes "-"); nothing when absent.
 void StrikeOut(std::string& atomList, std::string_view atom) {
   const std::string entry = std::string("-").append(atom).append("-");
-  if (const std::size_t at = atomList.find(entry); at != std::string::npos) atomList.replace(at, entry.size(), 1, '-');
+  if (const std::size_t at = atomList.find(entry); at != std::string::npos)
+    atomList.replace(at, entry.size(), 1, '-');
 }
 
 std::string Integer(long long value) { return PlainInteger(value); }
@@ -104,7 +105,8 @@ void ProteinReader::StartResidue(const DEF_RESIDU& type, std::string_view atom, 
   hasLastC_ = false;
   if (number - previousNumber_ >= 2 && chain == previousChain_)
     Report("PROBLEM BETWEEN " + previous.NAME() + " " + Integer(previousNumber_) + " " +
-           std::string(1, previousChain_) + " AND " + residue.NAME() + " " + Integer(number) + " " + chainText);
+           std::string(1, previousChain_) + " AND " + residue.NAME() + " " + Integer(number) + " " +
+           chainText);
   ClosePoints(previous, true);
   side_ = heavy_ = all_ = Accumulator{};
 }
@@ -124,8 +126,8 @@ void ProteinReader::ReadLine(std::string_view line) {
   const double numberValue = std::nearbyint(DecimalPrefixValue(numberField));  // ties to even
   if (!(numberValue >= std::numeric_limits<std::int16_t>::min() &&
         numberValue <= std::numeric_limits<std::int16_t>::max())) {
-    reading_.failure = "residue number \"" + std::string(numberField) + "\" out of range (-32768 to 32767) in line " +
-                       Integer(lineNumber_);
+    reading_.failure = "residue number \"" + std::string(numberField) +
+                       "\" out of range (-32768 to 32767) in line " + Integer(lineNumber_);
     return;
   }
   const auto number = static_cast<std::int16_t>(numberValue);

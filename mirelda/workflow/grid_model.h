@@ -57,10 +57,10 @@ class GridListener {
   virtual void GridAboutToReset() {}
   virtual void GridReset() {}
   virtual void CellChanged(int /*row*/, int /*col*/) {}
-  virtual void ColumnChanged(int /*col*/) {}    // width or alignment
-  virtual void RowChanged(int /*row*/) {}       // height
-  virtual void CurrentCellChanged() {}          // current cell or selection
-  virtual void GridPropertiesChanged() {}       // total width, general background
+  virtual void ColumnChanged(int /*col*/) {}  // width or alignment
+  virtual void RowChanged(int /*row*/) {}     // height
+  virtual void CurrentCellChanged() {}        // current cell or selection
+  virtual void GridPropertiesChanged() {}     // total width, general background
 };
 
 // The operations the front-end calls on its grids. Row and column indices count from 0 (row 0 is the
