@@ -135,6 +135,12 @@ void ProteinReader::ReadLine(std::string_view line) {
                              DecimalPrefixValue(TrimBlanks(Field(line, 39, 8))),
                              DecimalPrefixValue(TrimBlanks(Field(line, 47, 8)))};
 
+  if (!(std::isfinite(position[0]) && std::isfinite(position[1]) && std::isfinite(position[2]))) {
+    reading_.failure = "coordinate out of range in line " + Integer(lineNumber_);
+    return;
+  }
+
+  sawAtomLine_ = true;
   if (skipping_ && number == skippedNumber_) return;
   skipping_ = false;
   const bool startsResidue = reading_.atomLines == 0 || number != previousNumber_;
@@ -205,7 +211,9 @@ void ProteinReader::ReadLine(std::string_view line) {
 }
 
 ProteinReading ProteinReader::Finish() {
-  if (reading_.Succeeded() && reading_.atomLines == 0) reading_.failure = "no ATOM line in the protein file";
+  if (reading_.Succeeded() && reading_.atomLines == 0)
+    reading_.failure =
+        sawAtomLine_ ? "no residue of a known type in the protein file" : "no ATOM line in the protein file";
   if (!reading_.Succeeded()) return std::move(reading_);
 
   ProteinScenes& scenes = reading_.scenes;

@@ -237,6 +237,37 @@ TEST(ProteinReader, TextWithoutAtomLinesFails) {
   EXPECT_EQ(ReadProtein("HEADER\nHETATM    1  O   HOH A 100\n").failure, "no ATOM line in the protein file");
 }
 
+TEST(ProteinReader, OnlyUnknownResiduesFail) {
+  const ProteinReading reading = ReadProtein(AtomLine({"CA", "MSE", 'A', 1, 0, 0, 0}));
+  EXPECT_EQ(reading.failure, "no residue of a known type in the protein file");
+}
+
+TEST(ProteinReader, InfiniteCoordinateFailsWithItsLine) {
+  std::string line = AtomLine({"CA", "ALA", 'A', 2, 0, 0, 0});
+  line.replace(30, 8, "   1E999");  // columns 31-38
+  EXPECT_EQ(ReadProtein(Alanine(1) + line).failure, "coordinate out of range in line 6");
+}
+
+// The number is a decimal prefix rounded like the 16-bit conversion: ties go to the even integer.
+TEST(ProteinReader, ResidueNumberRoundsHalfToEven) {
+  std::string a = AtomLine({"CA", "GLY", 'A', 0, 0, 0, 0}), b = AtomLine({"CA", "GLY", 'A', 0, 4, 0, 0});
+  a.replace(22, 5, "  2.5");
+  b.replace(22, 5, "  3.5");
+  const ProteinReading reading = Read(a + b);
+  ASSERT_EQ(reading.ResidueCount(), 2);
+  EXPECT_EQ(reading.residues.Find(1)->NUM(), 2);
+  EXPECT_EQ(reading.residues.Find(2)->NUM(), 4);
+}
+
+// Every model of a multi-model file is read; the numbering drop at each new model is no gap.
+TEST(ProteinReader, SeveralModelsFollowEachOther) {
+  const std::string model = Alanine(1) + Alanine(2, 'A', 3.8);
+  const ProteinReading reading =
+      Read("MODEL        1\n" + model + "ENDMDL\nMODEL        2\n" + model + "ENDMDL\n");
+  EXPECT_EQ(reading.ResidueCount(), 4);
+  EXPECT_EQ(reading.ProblemCount, 0);
+}
+
 TEST(ProteinReader, ResidueNumberOutOfRangeFailsWithItsLine) {
   std::string big = AtomLine({"CA", "ALA", 'A', 1, 0, 0, 0});
   big.replace(22, 5, "40000");  // columns 23-27
