@@ -63,6 +63,11 @@ void GridModel::SetWidth(int twips) {
   if (listener_) listener_->GridPropertiesChanged();
 }
 
+void GridModel::SetHeight(int twips) {
+  height_ = twips;
+  if (listener_) listener_->GridPropertiesChanged();
+}
+
 void GridModel::SetFormatString(std::string_view format) {
   std::vector<std::string_view> fields;
   for (std::size_t start = 0;;) {

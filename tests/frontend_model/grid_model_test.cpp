@@ -54,6 +54,10 @@ TEST(GridModel, CellPropertiesReadBackExactlyAsSet) {
   EXPECT_FALSE(grid.CellAt(1, 8).foreSet);
   grid.SetBackColor(kColourLightYellow);
   EXPECT_EQ(grid.BackColor(), 0x00C0FFFF);
+  grid.SetWidth(4755);
+  grid.SetHeight(2260);
+  EXPECT_EQ(grid.Width(), 4755);
+  EXPECT_EQ(grid.Height(), 2260);
 }
 
 TEST(GridModel, InvalidCurrentCellThrows) {
