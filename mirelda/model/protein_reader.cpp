@@ -148,8 +148,8 @@ void ProteinReader::ReadLine(std::string_view line) {
   if (startsResidue) {
     type = ResidueTypeByName(residueName);
     if (type == nullptr) {
-      Report("PROBLEM FOR " + std::string(residueName) + " " + Integer(number) + " " + std::string(1, chain) +
-             " : UNKNOWN RESIDUE SKIPPED");
+      Report("PROBLEM FOR " + std::string(TrimBlanks(residueName)) + " " + Integer(number) + " " +
+             std::string(1, chain) + " : UNKNOWN RESIDUE SKIPPED");
       skipping_ = true;
       skippedNumber_ = number;
       return;

@@ -49,9 +49,10 @@ struct ProteinReading {
 // compared.
 //
 // Choices for input the format leaves unusable:
-// - A residue whose name is not a known type is reported ("PROBLEM FOR " + name + " " + number + " " +
-//   chain + " : UNKNOWN RESIDUE SKIPPED") and its ATOM lines are skipped as if absent, so no residue ever
-//   lacks a type; its neighbours see a numbering gap.
+// - A residue whose name is not a known type (a nucleotide, a modified amino acid in an ATOM record) is
+//   reported ("PROBLEM FOR " + trimmed name + " " + number + " " + chain + " : UNKNOWN RESIDUE SKIPPED") and
+//   its ATOM lines are skipped as if absent, so no residue ever lacks a type; its neighbours see a numbering
+//   gap.
 // - A residue number outside -32768..32767 stops the reading with a failure naming the line.
 // - A text without any ATOM line fails with "no ATOM line in the protein file", one whose residues are
 //   all of unknown types with "no residue of a known type in the protein file".

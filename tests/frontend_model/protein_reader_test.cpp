@@ -232,6 +232,11 @@ TEST(ProteinReader, UnknownResidueIsReportedAndSkipped) {
   EXPECT_EQ(Count(reading.scenes.prot, "#AADEB-"), 2u);
 }
 
+TEST(ProteinReader, NucleotideIsReportedByItsTrimmedName) {
+  const ProteinReading reading = Read(Alanine(1) + AtomLine({"P", " DG", 'B', 2, 0, 0, 0}));
+  EXPECT_EQ(reading.tampon, "PROBLEM FOR DG 2 B : UNKNOWN RESIDUE SKIPPED\r\n");
+}
+
 TEST(ProteinReader, UnknownFirstResidue) {
   const ProteinReading reading = Read(AtomLine({"CA", "UNK", 'A', 1, 0, 0, 0}) + Alanine(2));
   EXPECT_EQ(reading.ResidueCount(), 1);
