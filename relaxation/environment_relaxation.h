@@ -1,6 +1,7 @@
 // The relaxation of the environment points: passes of ordinary (unweighted) Voronoi cells in which every
 // environment point whose cell is closed moves to the mean of its cell's vertices. Amino-acid points never
 // move; open environment cells, the outer layer of the shell, hold the shell's boundary in place.
+// A cell may have any number of vertices: the mean is taken over all of them, with no fixed-size table.
 #pragma once
 
 #include <vector>

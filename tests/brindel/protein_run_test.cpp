@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
-#include "decimal_reading.h"
+#include "ca_points.h"
+#include "default_weights.h"
 #include "point_file.h"
 #include "point_sets.h"
 #include "scratch_folder.h"
@@ -15,27 +15,6 @@
 
 namespace mirelda {
 namespace {
-
-const char* const kDefaultOptions =
-    "NOM_PROT:1a8o\r\nDCUT:16\r\nRCUT:10\r\n>A:91.5\r\n>C:114.4\r\n>D:135.2\r\n>E:154.6\r\n>F:198.8\r\n"
-    ">G:67.5\r\n>H:162.3\r\n>I:162.6\r\n>K:162.5\r\n>L:163.4\r\n>M:165.9\r\n>N:138.3\r\n>P:123.4\r\n"
-    ">Q:156.4\r\n>R:196.1\r\n>S:102.0\r\n>T:126.0\r\n>U:143.8\r\n>V:138.4\r\n>W:237.2\r\n>Y:209.8\r\n";
-
-// The CA atoms of the first model, one per residue, as point lines.
-std::string CaPointFile(const std::filesystem::path& pdb) {
-  std::ifstream in(pdb);
-  std::string line, text;
-  int serial = 0;
-  while (std::getline(in, line)) {
-    if (line.rfind("ENDMDL", 0) == 0) break;
-    if (line.rfind("ATOM", 0) != 0 || line.size() < 54 || line.substr(12, 4) != " CA ") continue;
-    if (line[16] != ' ' && line[16] != 'A') continue;
-    text += FormatPointLine(++serial, line.substr(17, 3), line[21], static_cast<int>(IntegerAt(line, 22)),
-                            DoubleAt(line.substr(0, 38), 30), DoubleAt(line.substr(0, 46), 38),
-                            DoubleAt(line.substr(0, 54), 46));
-  }
-  return text;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -49,8 +28,8 @@ class ProteinRun : public ::testing::Test {
   void SetUp() override {
     const auto pdb = testing::SampleProtein("1A8O.pdb");
     if (!pdb) GTEST_SKIP() << "sample protein 1A8O.pdb is absent (tools/fetch-samples.sh fetches it)";
-    folder_.Write("option_bis.txt", kDefaultOptions);
-    folder_.Write("file_02", CaPointFile(*pdb));
+    folder_.Write("option_bis.txt", testing::DefaultTessellationOptions("1a8o"));
+    folder_.Write("file_02", testing::PointFileText(testing::ReadCaPoints(*pdb)));
     std::filesystem::create_directory(folder_ / "1a8o");
     run_ = testing::RunProgram("brindel", folder_.Path());
   }

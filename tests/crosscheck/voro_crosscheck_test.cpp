@@ -9,6 +9,7 @@
 
 #include "ca_points.h"
 #include "cell_builder.h"
+#include "default_weights.h"
 #include "power_weight.h"
 #include "test_paths.h"
 #include "voro_reference.h"
@@ -19,17 +20,6 @@ namespace {
 constexpr double kRcut = 10.0;
 constexpr double kDcut = 16.0;
 constexpr double kRelativeTolerance = 1e-6;
-
-// The default weights of the amino-acid table, by letter.
-WeightTable DefaultWeights() {
-  WeightTable weights{};
-  const std::pair<char, double> table[] = {
-      {'A', 91.5},  {'C', 114.4}, {'D', 135.2}, {'E', 154.6}, {'F', 198.8}, {'G', 67.5},  {'H', 162.3},
-      {'I', 162.6}, {'K', 162.5}, {'L', 163.4}, {'M', 165.9}, {'N', 138.3}, {'P', 123.4}, {'Q', 156.4},
-      {'R', 196.1}, {'S', 102.0}, {'T', 126.0}, {'U', 143.8}, {'V', 138.4}, {'W', 237.2}, {'Y', 209.8}};
-  for (const auto& [letter, weight] : table) weights[letter - 'A'] = weight;
-  return weights;
-}
 
 bool Near(double value, double reference) {
   return std::abs(value - reference) <= kRelativeTolerance * std::abs(reference);
@@ -86,7 +76,7 @@ TEST_P(VoroCrossCheck, InnerClosedCellsMatchVoroPlusPlus) {
   ASSERT_FALSE(points.empty());
 
   const Comparison equal = Compare(points, WeightTable{}, std::string(GetParam()) + " equal weights");
-  const Comparison weighted = Compare(points, DefaultWeights(), std::string(GetParam()) + " default weights");
+  const Comparison weighted = Compare(points, testing::DefaultWeights(), std::string(GetParam()) + " default weights");
   std::printf("%s: %zu points; equal weights %d of %d cells matched; default weights %d of %d matched\n",
               GetParam(), points.size(), equal.matched, equal.compared, weighted.matched, weighted.compared);
   EXPECT_GT(equal.compared, 0);

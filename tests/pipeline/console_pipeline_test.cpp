@@ -9,6 +9,7 @@
 
 #include "ca_points.h"
 #include "decimal_reading.h"
+#include "default_weights.h"
 #include "scratch_folder.h"
 #include "test_paths.h"
 
@@ -49,14 +50,7 @@ class ConsolePipeline : public ::testing::Test {
     std::filesystem::create_directory(folder / "1a8o");
     folder.Write("file_00", testing::PointFileText(points, {"DEF RSPHERE 6.5\r", "DEF C_SUPER 0.8\r",
                                                             "DEF C_SUPPR 3.5\r"}));
-    std::string options = "NOM_PROT:1a8o\r\nDCUT:16\r\nRCUT:10\r\n";
-    for (const char* weight : {">A:91.5", ">C:114.4", ">D:135.2", ">E:154.6", ">F:198.8", ">G:67.5", ">H:162.3",
-                               ">I:162.6", ">K:162.5", ">L:163.4", ">M:165.9", ">N:138.3", ">P:123.4",
-                               ">Q:156.4", ">R:196.1", ">S:102.0", ">T:126.0", ">U:143.8", ">V:138.4",
-                               ">W:237.2", ">Y:209.8"}) {
-      options += std::string(weight) + "\r\n";
-    }
-    folder.Write("option_bis.txt", options);
+    folder.Write("option_bis.txt", testing::DefaultTessellationOptions("1a8o"));
     ASSERT_EQ(RunProgram("orvane", folder.Path()).exitStatus, 0);
   }
 
