@@ -7,7 +7,8 @@ namespace mirelda {
 
 CellColourChoice::CellColourChoice() {
   for (int k = 0; k < Count(); ++k)
-    if (const DEF_RESIDU* type = ResidueTypesByLetter().At(k + 1)) swatches_[static_cast<std::size_t>(k)] = type->tei;
+    if (const DEF_RESIDU* type = ResidueTypesByLetter().At(k + 1))
+      swatches_[static_cast<std::size_t>(k)] = type->tei;
 }
 
 GridColour CellColourChoice::Swatch(int k) const {
@@ -22,7 +23,8 @@ void CellColourChoice::SetAll(GridColour colour) { swatches_.fill(colour); }
 
 void CellColourChoice::Initialise() {
   for (int k = 0; k < Count(); ++k)
-    if (const DEF_RESIDU* type = ResidueTypesByLetter().At(k + 1)) swatches_[static_cast<std::size_t>(k)] = type->col;
+    if (const DEF_RESIDU* type = ResidueTypesByLetter().At(k + 1))
+      swatches_[static_cast<std::size_t>(k)] = type->col;
 }
 
 std::string CellColourChoice::Name(int k) const {
@@ -32,7 +34,8 @@ std::string CellColourChoice::Name(int k) const {
 
 void CellColourChoice::Validate(GridModel& tab1) const {
   for (int k = 0; k < Count(); ++k)
-    if (DEF_RESIDU* type = ResidueTypesByLetter().At(k + 1)) type->tei = swatches_[static_cast<std::size_t>(k)];
+    if (DEF_RESIDU* type = ResidueTypesByLetter().At(k + 1))
+      type->tei = swatches_[static_cast<std::size_t>(k)];
   if (tab1.Cols() <= kColumnColour) return;  // no results table yet
   for (int r = 1; r < tab1.Rows(); ++r) {
     if (tab1.CellAt(r, kColumnColour).foreColour != kColourBlack) continue;  // locked

@@ -99,7 +99,8 @@ void WriteRow(GridModel& tab1, int row, const DEF_AA& residue, const CellReadOpt
   SetFore(tab1, row, kColumnColour, kColourBlack);
   // Every residue of the array has a known type (the protein reader checked it); an unknown code would
   // leave the colour cell unpainted rather than stop the reading.
-  if (const DEF_RESIDU* type = ResidueTypeByLetter(residue.NAME())) SetBack(tab1, row, kColumnColour, type->col);
+  if (const DEF_RESIDU* type = ResidueTypeByLetter(residue.NAME()))
+    SetBack(tab1, row, kColumnColour, type->col);
 }
 
 std::string Describe(std::string_view sourceName, int lineNumber) {
@@ -120,8 +121,8 @@ void LayOutResultsTable(GridModel& tab1, bool environmentOn) {
   }
 }
 
-ReadReport ReadCellText(std::string_view text, std::string_view sourceName, Residues& residues, GridModel& tab1,
-                        const CellReadOptions& options) {
+ReadReport ReadCellText(std::string_view text, std::string_view sourceName, Residues& residues,
+                        GridModel& tab1, const CellReadOptions& options) {
   ReadReport report;
   report.read = true;
   const int count = residues.ResidueCount();
@@ -138,12 +139,15 @@ ReadReport ReadCellText(std::string_view text, std::string_view sourceName, Resi
     const CellLine cell = CutCellLine(line);
     const auto number = RoundToInt16(cell.number);
     if (!number) {
-      report.problems.push_back(Describe(sourceName, lineNumber) + "the residue number is out of range; line left out");
+      report.problems.push_back(Describe(sourceName, lineNumber) +
+                                "the residue number is out of range; line left out");
       continue;
     }
     // The residue last matched may match again (a repeated line overwrites it); the search never goes back.
     int i = matched == 0 ? 1 : matched;
-    while (i <= count && (residues.ResidueAt(i).NAME() != cell.code || residues.ResidueAt(i).NUM() != *number)) ++i;
+    while (i <= count &&
+           (residues.ResidueAt(i).NAME() != cell.code || residues.ResidueAt(i).NUM() != *number))
+      ++i;
     if (i > count) {
       report.problems.push_back(Describe(sourceName, lineNumber) + "residue " + cell.code + " " +
                                 PlainInteger(*number) +

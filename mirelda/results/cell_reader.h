@@ -12,8 +12,8 @@
 namespace mirelda {
 
 struct CellReadOptions {
-  bool environmentOn = false;    // the "ENVIRONMENT" value of the main window is "YES": adds "EXP"
-  char decimalSeparator = '.';   // of the numbers shown in the table (the user's locale)
+  bool environmentOn = false;        // the "ENVIRONMENT" value of the main window is "YES": adds "EXP"
+  char decimalSeparator = '.';       // of the numbers shown in the table (the user's locale)
   std::function<void()> pumpEvents;  // called after each line, so the window stays responsive
 };
 
@@ -25,7 +25,7 @@ void LayOutResultsTable(GridModel& tab1, bool environmentOn);
 // residues before the first and after the last match. A line that matches no residue ahead (unknown, or
 // out of order) is left out and reported with its line number; blank lines are skipped. sourceName
 // names the file in the problems.
-ReadReport ReadCellText(std::string_view text, std::string_view sourceName, Residues& residues, GridModel& tab1,
-                        const CellReadOptions& options = {});
+ReadReport ReadCellText(std::string_view text, std::string_view sourceName, Residues& residues,
+                        GridModel& tab1, const CellReadOptions& options = {});
 
 }  // namespace mirelda

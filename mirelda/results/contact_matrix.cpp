@@ -14,10 +14,10 @@ constexpr int kPictureLeft = 40;
 constexpr int kPictureTop = 30;
 constexpr int kLabelWidth = 36;
 constexpr int kLabelHeight = 16;
-constexpr int kEdgeLineOffset = 6;   // the top and left lines run this far outside the picture
-constexpr int kLegendTopGap = 24;    // between the picture and the first legend entry
+constexpr int kEdgeLineOffset = 6;  // the top and left lines run this far outside the picture
+constexpr int kLegendTopGap = 24;   // between the picture and the first legend entry
 constexpr int kLegendRowHeight = 22;
-constexpr int kLegendSample = 16;    // the colour squares
+constexpr int kLegendSample = 16;  // the colour squares
 constexpr int kLegendTextGap = 8;
 constexpr int kLegendTextWidth = 420;
 constexpr int kButtonWidth = 80;
@@ -28,7 +28,8 @@ constexpr int kBottomMargin = 12;
 
 std::uint8_t ContactDrawing::DigitAt(int row, int col) const {
   if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return kNotDrawn;
-  return digits_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)];
+  return digits_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
+                 static_cast<std::size_t>(col)];
 }
 
 void ContactDrawing::ForEachCell(const std::function<void(const ContactCell&)>& paint) const {
@@ -50,7 +51,8 @@ std::vector<ContactCell> ContactDrawing::Cells() const {
 bool ContactDrawing::PairAt(int x, int y, int& row, int& col) const {
   if (cellSize_ <= 0 || x < 0 || y < 0) return false;
   const int j = x / cellSize_, i = y / cellSize_;
-  if (i >= rows_ || j >= cols_ || x % cellSize_ >= cellSize_ - gap_ || y % cellSize_ >= cellSize_ - gap_) return false;
+  if (i >= rows_ || j >= cols_ || x % cellSize_ >= cellSize_ - gap_ || y % cellSize_ >= cellSize_ - gap_)
+    return false;
   row = i;
   col = j;
   return true;
@@ -68,7 +70,8 @@ ContactDrawing DrawContactMatrix(std::string_view text, int areaPixels) {
     drawing.cellSize_ = 1;
     drawing.gap_ = 0;
   }
-  drawing.digits_.assign(static_cast<std::size_t>(drawing.rows_) * static_cast<std::size_t>(drawing.cols_), 0);
+  drawing.digits_.assign(static_cast<std::size_t>(drawing.rows_) * static_cast<std::size_t>(drawing.cols_),
+                         0);
   for (int i = 0; i < drawing.rows_; ++i) {
     const std::string_view line = lines[static_cast<std::size_t>(i)];
     for (int j = 0; j < drawing.cols_; ++j) {
@@ -105,11 +108,14 @@ ContactWindowLayout LayOutContactWindow() {
   ContactWindowLayout layout;
   const int side = kContactAreaPixels;
   layout.picture = {kPictureLeft, kPictureTop, side, side};
-  layout.nter = {{kPictureLeft - kLabelWidth, kPictureTop - kLabelHeight - kEdgeLineOffset, kLabelWidth, kLabelHeight},
-                 "Nter"};
+  layout.nter = {
+      {kPictureLeft - kLabelWidth, kPictureTop - kLabelHeight - kEdgeLineOffset, kLabelWidth, kLabelHeight},
+      "Nter"};
   layout.cter = {{kPictureLeft + side + 2, kPictureTop + side + 2, kLabelWidth, kLabelHeight}, "Cter"};
-  layout.topLine = {kPictureLeft, kPictureTop - kEdgeLineOffset, kPictureLeft + side, kPictureTop - kEdgeLineOffset};
-  layout.leftLine = {kPictureLeft - kEdgeLineOffset, kPictureTop, kPictureLeft - kEdgeLineOffset, kPictureTop + side};
+  layout.topLine = {kPictureLeft, kPictureTop - kEdgeLineOffset, kPictureLeft + side,
+                    kPictureTop - kEdgeLineOffset};
+  layout.leftLine = {kPictureLeft - kEdgeLineOffset, kPictureTop, kPictureLeft - kEdgeLineOffset,
+                     kPictureTop + side};
 
   struct Entry {
     int digit;
@@ -124,7 +130,8 @@ ContactWindowLayout LayOutContactWindow() {
     ContactLegendEntry legend;
     legend.sample = {kPictureLeft, y, kLegendSample, kLegendSample};
     legend.colour = kContactColours[entry.digit];
-    legend.label = {{kPictureLeft + kLegendSample + kLegendTextGap, y, kLegendTextWidth, kLegendSample}, entry.text};
+    legend.label = {{kPictureLeft + kLegendSample + kLegendTextGap, y, kLegendTextWidth, kLegendSample},
+                    entry.text};
     layout.legend.push_back(legend);
     y += kLegendRowHeight;
   }

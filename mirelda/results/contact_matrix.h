@@ -17,9 +17,9 @@ namespace mirelda {
 
 // Sizes are in pixels; the window's twips sizes are converted at 15 twips a pixel.
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kContactAreaTwips = 7335;  // the drawing area, a square
+inline constexpr int kContactAreaTwips = 7335;                                 // the drawing area, a square
 inline constexpr int kContactAreaPixels = kContactAreaTwips / kTwipsPerPixel;  // 489
-inline constexpr int kContactGridGap = 1;       // the pixel each cell leaves out on its right and bottom
+inline constexpr int kContactGridGap = 1;  // the pixel each cell leaves out on its right and bottom
 
 // The colour of each digit (0x00BBGGRR); digit 4 has no colour of its own and draws black.
 inline constexpr int kContactColourCount = 5;
@@ -54,7 +54,8 @@ class ContactDrawing {
   // The pair under a pixel of the drawing area; false on a gap or outside the matrix.
   bool PairAt(int x, int y, int& row, int& col) const;
 
-  std::string problem;  // why nothing was drawn ("cannot open ..."); never shown, the drawing just stays empty
+  std::string
+      problem;  // why nothing was drawn ("cannot open ..."); never shown, the drawing just stays empty
 
  private:
   friend ContactDrawing DrawContactMatrix(std::string_view, int);

@@ -62,7 +62,8 @@ ReadReport ReadFaceText(std::string_view text, std::string_view sourceName, Resi
 
   auto attach = [&](int lastLine) {
     int i = next;
-    while (i <= count && (residues.ResidueAt(i).NUM() != owner.number || residues.ResidueAt(i).NAME() != owner.code))
+    while (i <= count &&
+           (residues.ResidueAt(i).NUM() != owner.number || residues.ResidueAt(i).NAME() != owner.code))
       ++i;
     if (i > count) {
       report.problems.push_back(std::string(sourceName) + " lines " + std::to_string(firstLine) + " to " +
@@ -111,8 +112,8 @@ ReadReport ReadFaceText(std::string_view text, std::string_view sourceName, Resi
   return report;
 }
 
-FaceDisplay ShowResidueFaces(GridModel& tab1, GridModel& tab2, const Residues& residues, FaceDisplayState& state,
-                             int row, int col, char decimalSeparator) {
+FaceDisplay ShowResidueFaces(GridModel& tab1, GridModel& tab2, const Residues& residues,
+                             FaceDisplayState& state, int row, int col, char decimalSeparator) {
   FaceDisplay display;
   if (col != kColumnFaceLink || row < 1 || row >= tab1.Rows() || col >= tab1.Cols()) return display;
   if (tab1.TextAt(row, col) != "+") return display;
@@ -138,7 +139,9 @@ FaceDisplay ShowResidueFaces(GridModel& tab1, GridModel& tab2, const Residues& r
   }
   const std::vector<Voisin> none;
   const std::vector<Voisin>& neighbours = residue ? residue->VOIS() : none;
-  if (!residue) display.problem = "residue " + code + " " + PlainInteger(number) + " " + chain + " is not in the residue list";
+  if (!residue)
+    display.problem =
+        "residue " + code + " " + PlainInteger(number) + " " + chain + " is not in the residue list";
 
   const int n = static_cast<int>(neighbours.size());
   tab2.SetCols(kFaceColumns);

@@ -32,15 +32,15 @@ struct FaceTableSize {
 };
 
 struct FaceDisplay {
-  bool shown = false;    // false: not a "+" cell, nothing changed
+  bool shown = false;  // false: not a "+" cell, nothing changed
   FaceTableSize size;
-  std::string problem;   // set when the row's residue was not found; the face table is then empty
+  std::string problem;  // set when the row's residue was not found; the face table is then empty
 };
 
 // A click on cell (row, col) of the results table: for a "+" cell of column 7, highlights it (giving the
 // previous one back its colour) and fills tab2 with the residue's faces. The residue is residue `row`
 // when its code, number and chain are those of the row, otherwise the first residue with them.
-FaceDisplay ShowResidueFaces(GridModel& tab1, GridModel& tab2, const Residues& residues, FaceDisplayState& state,
-                             int row, int col, char decimalSeparator = '.');
+FaceDisplay ShowResidueFaces(GridModel& tab1, GridModel& tab2, const Residues& residues,
+                             FaceDisplayState& state, int row, int col, char decimalSeparator = '.');
 
 }  // namespace mirelda

@@ -14,19 +14,23 @@ ReadReport CannotOpen(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::filesystem::path CellFilePath(const std::filesystem::path& resultsFolder, const std::string& proteinName) {
+std::filesystem::path CellFilePath(const std::filesystem::path& resultsFolder,
+                                   const std::string& proteinName) {
   return resultsFolder / ("C" + proteinName);
 }
 
-std::filesystem::path FaceFilePath(const std::filesystem::path& resultsFolder, const std::string& proteinName) {
+std::filesystem::path FaceFilePath(const std::filesystem::path& resultsFolder,
+                                   const std::string& proteinName) {
   return resultsFolder / ("F" + proteinName);
 }
 
-std::filesystem::path ContactFilePath(const std::filesystem::path& resultsFolder, const std::string& proteinName) {
+std::filesystem::path ContactFilePath(const std::filesystem::path& resultsFolder,
+                                      const std::string& proteinName) {
   return resultsFolder / (proteinName + "_contact");
 }
 
-std::filesystem::path CellScenePath(const std::filesystem::path& resultsFolder, const std::string& proteinName) {
+std::filesystem::path CellScenePath(const std::filesystem::path& resultsFolder,
+                                    const std::string& proteinName) {
   return resultsFolder / (proteinName + ".wrl");
 }
 
@@ -67,12 +71,12 @@ SceneWriting visualisation(const std::filesystem::path& resultsFolder, const std
                            const GridModel& tab1, const std::function<void()>& pumpEvents) {
   SceneWriting writing;
   writing.path = resultsFolder / std::string(kComposedSceneFile);
-  const ComposedScene scene =
-      ComposeResultScene(ResultSceneSources(proteinName, ReadWholeFile(CellScenePath(resultsFolder, proteinName)),
-                                            ReadWholeFile(resultsFolder / "prot.wrl"),
-                                            ReadWholeFile(resultsFolder / "trace.wrl"),
-                                            ReadWholeFile(resultsFolder / "label.wrl")),
-                         tab1, pumpEvents);
+  const ComposedScene scene = ComposeResultScene(
+      ResultSceneSources(proteinName, ReadWholeFile(CellScenePath(resultsFolder, proteinName)),
+                         ReadWholeFile(resultsFolder / "prot.wrl"),
+                         ReadWholeFile(resultsFolder / "trace.wrl"),
+                         ReadWholeFile(resultsFolder / "label.wrl")),
+      tab1, pumpEvents);
   writing.problems = scene.problems;
   std::ofstream out(writing.path, std::ios::binary | std::ios::trunc);
   out << scene.text;

@@ -13,10 +13,14 @@
 
 namespace mirelda {
 
-std::filesystem::path CellFilePath(const std::filesystem::path& resultsFolder, const std::string& proteinName);
-std::filesystem::path FaceFilePath(const std::filesystem::path& resultsFolder, const std::string& proteinName);
-std::filesystem::path ContactFilePath(const std::filesystem::path& resultsFolder, const std::string& proteinName);
-std::filesystem::path CellScenePath(const std::filesystem::path& resultsFolder, const std::string& proteinName);
+std::filesystem::path CellFilePath(const std::filesystem::path& resultsFolder,
+                                   const std::string& proteinName);
+std::filesystem::path FaceFilePath(const std::filesystem::path& resultsFolder,
+                                   const std::string& proteinName);
+std::filesystem::path ContactFilePath(const std::filesystem::path& resultsFolder,
+                                      const std::string& proteinName);
+std::filesystem::path CellScenePath(const std::filesystem::path& resultsFolder,
+                                    const std::string& proteinName);
 
 // A whole file as bytes; nullopt when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);

@@ -38,12 +38,12 @@ inline constexpr int kResultsColumnWidths[kResultsColumnsWithEnvironment] = {
 inline constexpr int kFaceColumns = 8;
 inline constexpr const char* kFaceTableFormat = "<N\u00B0 |<AA |<NUM |<CH|<SIDES|<AREA|<PERIM|>DIST";
 inline constexpr int kFaceColumnWidths[kFaceColumns] = {500, 300, 600, 300, 600, 700, 700, 700};
-inline constexpr int kFaceRowHeight = 245;            // twips, every data row
-inline constexpr int kFaceTableScrollRows = 8;        // more neighbours than this and the table scrolls
-inline constexpr int kFaceTableScrollWidth = 4755;    // with a scroll bar
+inline constexpr int kFaceRowHeight = 245;          // twips, every data row
+inline constexpr int kFaceTableScrollRows = 8;      // more neighbours than this and the table scrolls
+inline constexpr int kFaceTableScrollWidth = 4755;  // with a scroll bar
 inline constexpr int kFaceTableScrollHeight = 2260;
 inline constexpr int kFaceTableWidth = 4500;
-inline constexpr int kFaceTableHeaderHeight = 270;    // header row plus borders
+inline constexpr int kFaceTableHeaderHeight = 270;  // header row plus borders
 
 // The text colours that carry a toggle cell's state, and the backgrounds that go with them.
 inline constexpr GridColour kMarkedText = kColourBlack;

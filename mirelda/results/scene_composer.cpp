@@ -70,7 +70,8 @@ void AppendLine(std::string& out, std::string_view line) {
 std::string DiffuseColourLine(GridColour colour) {
   const auto bits = static_cast<std::uint32_t>(colour);
   return "diffuseColor " + Quotient(static_cast<int>(bits & 0xFFu)) + " " +
-         Quotient(static_cast<int>((bits >> 8) & 0xFFu)) + " " + Quotient(static_cast<int>((bits >> 16) & 0xFFu));
+         Quotient(static_cast<int>((bits >> 8) & 0xFFu)) + " " +
+         Quotient(static_cast<int>((bits >> 16) & 0xFFu));
 }
 
 void CopySelectedBlocks(std::string_view source, const GridModel& tab1, int column, std::string& out,
@@ -112,7 +113,8 @@ void CopySelectedBlocks(std::string_view source, const GridModel& tab1, int colu
   }
 }
 
-std::vector<SceneSource> ResultSceneSources(std::string_view proteinName, std::optional<std::string> cellScene,
+std::vector<SceneSource> ResultSceneSources(std::string_view proteinName,
+                                            std::optional<std::string> cellScene,
                                             std::optional<std::string> prot, std::optional<std::string> trace,
                                             std::optional<std::string> label) {
   std::vector<SceneSource> sources;
@@ -136,8 +138,9 @@ ComposedScene ComposeResultScene(const std::vector<SceneSource>& sources, const 
     int unmatched = 0;
     CopySelectedBlocks(*source.text, tab1, source.column, scene.text, &unmatched, pumpEvents);
     if (unmatched > 0)
-      scene.problems.push_back(source.name + ": " + PlainInteger(unmatched) +
-                               " residue marker(s) match no row of the residue table; their parts are left out");
+      scene.problems.push_back(
+          source.name + ": " + PlainInteger(unmatched) +
+          " residue marker(s) match no row of the residue table; their parts are left out");
   }
   return scene;
 }

@@ -26,7 +26,7 @@ struct SceneSource {
 };
 
 struct ComposedScene {
-  std::string text;  // CR LF lines
+  std::string text;                   // CR LF lines
   std::vector<std::string> problems;  // missing sources, markers that match no row
 };
 
@@ -40,7 +40,8 @@ void CopySelectedBlocks(std::string_view source, const GridModel& tab1, int colu
 
 // The four sources in their order: the cell scene (column 8), prot.wrl (10), trace.wrl (9), label.wrl
 // (11). cellScene is the text of the protein's cell scene (its name + ".wrl").
-std::vector<SceneSource> ResultSceneSources(std::string_view proteinName, std::optional<std::string> cellScene,
+std::vector<SceneSource> ResultSceneSources(std::string_view proteinName,
+                                            std::optional<std::string> cellScene,
                                             std::optional<std::string> prot, std::optional<std::string> trace,
                                             std::optional<std::string> label);
 

@@ -1,7 +1,8 @@
 // The cell colour choice: swatches from the current colours, and what validation stores and paints.
+#include "cell_colours.h"
+
 #include <gtest/gtest.h>
 
-#include "cell_colours.h"
 #include "cell_reader.h"
 #include "results_fixture.h"
 #include "results_table.h"
@@ -53,7 +54,8 @@ TEST_F(CellColourTest, AllAndInitialisationSetEverySwatch) {
   choice.SetAll(0x00102030);
   for (int k = 0; k < choice.Count(); ++k) EXPECT_EQ(choice.Swatch(k), 0x00102030) << k;
   choice.Initialise();
-  for (int k = 0; k < choice.Count(); ++k) EXPECT_EQ(choice.Swatch(k), ResidueTypesByLetter().At(k + 1)->col) << k;
+  for (int k = 0; k < choice.Count(); ++k)
+    EXPECT_EQ(choice.Swatch(k), ResidueTypesByLetter().At(k + 1)->col) << k;
 }
 
 // Nothing is stored until validation: a cancelled dialog leaves the types' colours alone.

@@ -1,12 +1,13 @@
 // The cell reader: values into the residues, column texts, colours, locks and marks of the results
 // table, and the reports on lines it cannot place.
+#include "cell_reader.h"
+
 #include <gtest/gtest.h>
 
-#include "cell_reader.h"
+#include "residue_types.h"
 #include "result_files.h"
 #include "results_fixture.h"
 #include "results_table.h"
-#include "residue_types.h"
 #include "scratch_folder.h"
 
 namespace mirelda {
@@ -45,7 +46,8 @@ TEST_F(CellReaderTest, LaysOutTheHeaderWidthsAndColumnsWithTheEnvironment) {
   Read(testing::kCellText);
   const GridModel& tab1 = fixture_.tab1;
   EXPECT_EQ(tab1.Cols(), 15);
-  EXPECT_EQ(tab1.FormatString(), "<AA|<NUM|<CH|<VOL|<AREA|<FACES|<I|<+|<cell|<trac|<all|<labl|<col|<tra|<EXP");
+  EXPECT_EQ(tab1.FormatString(),
+            "<AA|<NUM|<CH|<VOL|<AREA|<FACES|<I|<+|<cell|<trac|<all|<labl|<col|<tra|<EXP");
   EXPECT_EQ(tab1.Width(), 7935);
   EXPECT_EQ(tab1.TextAt(0, 14), "EXP");
   const int widths[] = {300, 600, 300, 1000, 1000, 600, 300, 300, 400, 400, 400, 400, 400, 400, 750};
@@ -59,7 +61,8 @@ TEST_F(CellReaderTest, WithoutTheEnvironmentTheTableHasFourteenColumnsAndNoExpos
   Read(testing::kCellText, false);
   EXPECT_EQ(fixture_.tab1.Cols(), 14);
   EXPECT_EQ(fixture_.tab1.Width(), 7185);
-  EXPECT_EQ(fixture_.tab1.FormatString(), "<AA|<NUM|<CH|<VOL|<AREA|<FACES|<I|<+|<cell|<trac|<all|<labl|<col|<tra");
+  EXPECT_EQ(fixture_.tab1.FormatString(),
+            "<AA|<NUM|<CH|<VOL|<AREA|<FACES|<I|<+|<cell|<trac|<all|<labl|<col|<tra");
 }
 
 TEST_F(CellReaderTest, AClosedCellGetsItsTextsMarksAndTypeColour) {

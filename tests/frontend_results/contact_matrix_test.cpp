@@ -1,8 +1,9 @@
 // The contact matrix picture: cell colours and sizes, the two green diagonals, ragged and empty files,
 // and the window geometry around it.
+#include "contact_matrix.h"
+
 #include <gtest/gtest.h>
 
-#include "contact_matrix.h"
 #include "result_files.h"
 #include "results_fixture.h"
 #include "scratch_folder.h"
@@ -25,14 +26,14 @@ TEST(ContactMatrixTest, ColoursFollowTheDigitsAndTheSequenceNeighboursAreGreen) 
   const ContactDrawing drawing = DrawContactMatrix("0120\n1000\n2150\n0001\n");
   EXPECT_EQ(drawing.Rows(), 4);
   EXPECT_EQ(drawing.Cols(), 4);
-  EXPECT_EQ(ColourAt(drawing, 0, 0), kBlack);   // main diagonal: the file's digit
+  EXPECT_EQ(ColourAt(drawing, 0, 0), kBlack);  // main diagonal: the file's digit
   EXPECT_EQ(ColourAt(drawing, 3, 3), kRed);
-  EXPECT_EQ(ColourAt(drawing, 0, 1), kGreen);   // '1' in the file, green all the same
+  EXPECT_EQ(ColourAt(drawing, 0, 1), kGreen);  // '1' in the file, green all the same
   EXPECT_EQ(ColourAt(drawing, 1, 0), kGreen);
   EXPECT_EQ(ColourAt(drawing, 2, 1), kGreen);
   EXPECT_EQ(ColourAt(drawing, 0, 2), kYellow);
   EXPECT_EQ(ColourAt(drawing, 2, 0), kYellow);
-  EXPECT_EQ(ColourAt(drawing, 2, 2), -1);       // '5' draws nothing
+  EXPECT_EQ(ColourAt(drawing, 2, 2), -1);  // '5' draws nothing
   EXPECT_EQ(drawing.Cells().size(), 15u);
 }
 
@@ -64,10 +65,10 @@ TEST(ContactMatrixTest, RaggedRowsNeverReachPastTheirEnd) {
   const ContactDrawing drawing = DrawContactMatrix("02222\n2\n22x2222222\n\n");
   EXPECT_EQ(drawing.Rows(), 4);
   EXPECT_EQ(drawing.Cols(), 5);
-  EXPECT_EQ(ColourAt(drawing, 1, 4), kBlack);   // beyond the short line
+  EXPECT_EQ(ColourAt(drawing, 1, 4), kBlack);  // beyond the short line
   EXPECT_EQ(ColourAt(drawing, 2, 0), kYellow);
-  EXPECT_EQ(ColourAt(drawing, 2, 2), kBlack);   // 'x'
-  EXPECT_EQ(ColourAt(drawing, 3, 0), kBlack);   // an empty line
+  EXPECT_EQ(ColourAt(drawing, 2, 2), kBlack);  // 'x'
+  EXPECT_EQ(ColourAt(drawing, 3, 0), kBlack);  // an empty line
   EXPECT_EQ(ColourAt(drawing, 3, 2), kGreen);
   EXPECT_EQ(drawing.Cells().size(), 20u);
   EXPECT_EQ(drawing.DigitAt(2, 9), kNotDrawn);  // cut

@@ -1,8 +1,9 @@
 // The face reader's neighbour lists and the face display in the face table.
+#include "face_reader.h"
+
 #include <gtest/gtest.h>
 
 #include "cell_reader.h"
-#include "face_reader.h"
 #include "result_files.h"
 #include "results_fixture.h"
 #include "results_table.h"

@@ -43,7 +43,8 @@ const char* const kFaceText =
     "G    4 A S : U &   13  3    1.500    5.000    7.000\n";
 
 void ResetTypeColours() {
-  for (int k = 1; k <= ResidueTypesByLetter().Count(); ++k) ResidueTypesByLetter().At(k)->tei = ResidueTypesByLetter().At(k)->col;
+  for (int k = 1; k <= ResidueTypesByLetter().Count(); ++k)
+    ResidueTypesByLetter().At(k)->tei = ResidueTypesByLetter().At(k)->col;
 }
 
 }  // namespace mirelda::testing

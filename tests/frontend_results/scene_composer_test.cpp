@@ -1,16 +1,18 @@
 // The composed scene: which blocks of which source reach resultat.wrl, the rewritten colour and
 // transparency lines, markers of equal numbers, and that every composed text loads in Coin.
+#include "scene_composer.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <string>
 
 #include "cell_reader.h"
 #include "protein_scenes.h"
+#include "residue_types.h"
 #include "result_files.h"
 #include "results_fixture.h"
 #include "results_table.h"
-#include "residue_types.h"
-#include "scene_composer.h"
 #include "scratch_folder.h"
 #include "vrml_check.h"
 
@@ -23,9 +25,10 @@ using testing::TableFixture;
 
 // One closed cell as brindel writes it: a triangle, "\n" line ends.
 std::string CellBlock(const char* marker, const char* colour) {
-  return std::string("#AADEB-") + marker + "\nShape { appearance Appearance {\nmaterial Material{\ndiffuseColor " +
-         colour +
-         "\nambientIntensity 1 shininess 0.8\ntransparency 0.7\n}}geometry IndexedFaceSet {\ncoord Coordinate {\n"
+  return std::string("#AADEB-") + marker +
+         "\nShape { appearance Appearance {\nmaterial Material{\ndiffuseColor " + colour +
+         "\nambientIntensity 1 shininess 0.8\ntransparency 0.7\n}}geometry IndexedFaceSet {\ncoord "
+         "Coordinate {\n"
          "point[\n  0.000   0.000   0.000 ,\n  1.000   0.000   0.000 ,\n  0.000   1.000   0.000 ,\n]}\n"
          "ccw FALSE\nsolid FALSE\ncreaseAngle 0.5\n\ncoordIndex\n[\n 0, 1, 2,-1,\n]}}\n#AAFIN-" +
          marker + "\n";
@@ -172,18 +175,19 @@ TEST_F(SceneComposerTest, MarkingAllAndLabelAddsTheirBlocksInSourceOrder) {
 // With the number alone, chain B's K2 (right after chain A's K2) would take chain A's marks.
 TEST(SceneMarkerTest, EqualNumbersInTwoChainsSelectTheirOwnRows) {
   TableFixture fixture;
-  const std::vector<testing::ResidueSpec> specs = {{"M", 1, "A"}, {"K", 2, "A"}, {"K", 2, "B"}, {"L", 3, "B"}};
+  const std::vector<testing::ResidueSpec> specs = {
+      {"M", 1, "A"}, {"K", 2, "A"}, {"K", 2, "B"}, {"L", 3, "B"}};
   BuildProtein(fixture, specs);
   ReadCellText(
       "M    1 A   25.125   48.250 14 V  12.5\nK    2 A   30.000   52.000 15 V   0.0\n"
       "K    2 B   30.000   52.000 15 V   0.0\nL    3 B   30.000   52.000 15 V   0.0\n",
       "C1tst", fixture.residues, fixture.tab1, {true, '.', {}});
-  for (int r = 1; r <= 4; ++r) SetBackground(fixture.tab1, r, kColumnTrace, r == 3 ? kColourLightYellow : kColourLightGrey);
+  for (int r = 1; r <= 4; ++r)
+    SetBackground(fixture.tab1, r, kColumnTrace, r == 3 ? kColourLightYellow : kColourLightGrey);
   const ProteinScenes scenes = ScenesOf(specs);
-  const ComposedScene scene =
-      ComposeResultScene(ResultSceneSources("1tst", std::string(kCellSceneHeader), scenes.prot, scenes.trace,
-                                            scenes.label),
-                         fixture.tab1);
+  const ComposedScene scene = ComposeResultScene(
+      ResultSceneSources("1tst", std::string(kCellSceneHeader), scenes.prot, scenes.trace, scenes.label),
+      fixture.tab1);
   EXPECT_TRUE(Has(scene.text, "#AADEB-K=B!2")) << scene.text;
   EXPECT_FALSE(Has(scene.text, "#AADEB-K=A!2"));
   EXPECT_FALSE(Has(scene.text, "#AADEB-L=B!3"));
@@ -192,7 +196,8 @@ TEST(SceneMarkerTest, EqualNumbersInTwoChainsSelectTheirOwnRows) {
 // In a homodimer the numbers repeat after the first chain: the forward search finds chain B's rows.
 TEST(SceneMarkerTest, AHomodimerSelectsEachChainsMarksSeparately) {
   TableFixture fixture;
-  const std::vector<testing::ResidueSpec> specs = {{"M", 1, "A"}, {"K", 2, "A"}, {"M", 1, "B"}, {"K", 2, "B"}};
+  const std::vector<testing::ResidueSpec> specs = {
+      {"M", 1, "A"}, {"K", 2, "A"}, {"M", 1, "B"}, {"K", 2, "B"}};
   BuildProtein(fixture, specs);
   ReadCellText(
       "M    1 A   25.125   48.250 14 V  12.5\nK    2 A   30.000   52.000 15 V   0.0\n"
@@ -217,12 +222,13 @@ TEST_F(SceneComposerTest, AMarkerMatchingNoRowLeavesItsBlockOutAndTheSearchWhere
   AppendTraceBall(trace, {1, 1, 1});
   AppendEndMarker(trace, "M", "A", 1);
   SetBackground(fixture_.tab1, 5, kColumnTrace, kColourLightYellow);  // the last row is marked
-  const ComposedScene scene =
-      ComposeResultScene(ResultSceneSources("1tst", std::nullopt, std::nullopt, trace, std::nullopt), fixture_.tab1);
+  const ComposedScene scene = ComposeResultScene(
+      ResultSceneSources("1tst", std::nullopt, std::nullopt, trace, std::nullopt), fixture_.tab1);
   EXPECT_FALSE(Has(scene.text, "#AADEB-W=A!77"));
   EXPECT_TRUE(Has(scene.text, "#AADEB-M=A!1"));
   bool reported = false;
-  for (const std::string& problem : scene.problems) reported = reported || Has(problem, "trace.wrl: 1 residue marker");
+  for (const std::string& problem : scene.problems)
+    reported = reported || Has(problem, "trace.wrl: 1 residue marker");
   EXPECT_TRUE(reported);
 }
 
@@ -276,6 +282,7 @@ TEST_F(SceneComposerTest, ACommaLocaleChangesNoNumberOfTheScene) {
       break;
     }
   if (!comma) GTEST_SKIP() << "no comma locale (de_DE.UTF-8) installed on this machine";
+  const bool commaSeparator = std::string(std::localeconv()->decimal_point) == ",";
   TableFixture fixture;
   BuildProtein(fixture, FiveResidues());
   ReadCellText(testing::kCellText, "C1tst", fixture.residues, fixture.tab1, {true, '.', {}});
@@ -285,7 +292,11 @@ TEST_F(SceneComposerTest, ACommaLocaleChangesNoNumberOfTheScene) {
                          fixture.tab1)
           .text;
   const std::string colour = DiffuseColourLine(PackColour(128, 64, 32));
+  const testing::VrmlCheck check = testing::ParseVrml(after, {{"view.wrl", scenes_.view}});
   std::setlocale(LC_ALL, previous.c_str());
+  ASSERT_TRUE(commaSeparator) << comma << " has no decimal comma";
+  EXPECT_TRUE(check.parsed);
+  EXPECT_EQ(check.errors, "");
   EXPECT_DOUBLE_EQ(volume, 25.125);
   EXPECT_EQ(after, before);
   EXPECT_EQ(colour, "diffuseColor 0.5 0.25 0.125");
