@@ -17,7 +17,8 @@ std::string WriteText(const std::filesystem::path& path, const std::string& text
 
 }  // namespace
 
-ProteinReading ReadProteinFile(const std::filesystem::path& path, const std::function<void(long long)>& progress) {
+ProteinReading ReadProteinFile(const std::filesystem::path& path,
+                               const std::function<void(long long)>& progress) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ProteinReading failed;
@@ -34,10 +35,11 @@ ProteinReading ReadProteinFile(const std::filesystem::path& path, const std::fun
 }
 
 std::string WriteProteinFiles(const ProteinReading& reading, const std::filesystem::path& folder) {
-  const std::pair<const char*, const std::string*> files[] = {
-      {kProblemReportFile, &reading.tampon},   {kProtSceneFile, &reading.scenes.prot},
-      {kTraceSceneFile, &reading.scenes.trace}, {kLabelSceneFile, &reading.scenes.label},
-      {kViewSceneFile, &reading.scenes.view}};
+  const std::pair<const char*, const std::string*> files[] = {{kProblemReportFile, &reading.tampon},
+                                                              {kProtSceneFile, &reading.scenes.prot},
+                                                              {kTraceSceneFile, &reading.scenes.trace},
+                                                              {kLabelSceneFile, &reading.scenes.label},
+                                                              {kViewSceneFile, &reading.scenes.view}};
   for (const auto& [name, text] : files)
     if (std::string failure = WriteText(folder / name, *text); !failure.empty()) return failure;
   return {};

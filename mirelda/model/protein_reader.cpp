@@ -28,7 +28,8 @@ std::string_view Field(std::string_view line, std::size_t first, std::size_t cou
 // Strikes the first "-" + atom + "-" of an atom list out (it becomes "-"); nothing when absent.
 void StrikeOut(std::string& atomList, std::string_view atom) {
   const std::string entry = std::string("-").append(atom).append("-");
-  if (const std::size_t at = atomList.find(entry); at != std::string::npos) atomList.replace(at, entry.size(), 1, '-');
+  if (const std::size_t at = atomList.find(entry); at != std::string::npos)
+    atomList.replace(at, entry.size(), 1, '-');
 }
 
 std::string Integer(long long value) { return PlainInteger(value); }
@@ -104,7 +105,8 @@ void ProteinReader::StartResidue(const DEF_RESIDU& type, std::string_view atom, 
   hasLastC_ = false;
   if (number - previousNumber_ >= 2 && chain == previousChain_)
     Report("PROBLEM BETWEEN " + previous.NAME() + " " + Integer(previousNumber_) + " " +
-           std::string(1, previousChain_) + " AND " + residue.NAME() + " " + Integer(number) + " " + chainText);
+           std::string(1, previousChain_) + " AND " + residue.NAME() + " " + Integer(number) + " " +
+           chainText);
   ClosePoints(previous, true);
   side_ = heavy_ = all_ = Accumulator{};
 }
@@ -124,8 +126,8 @@ void ProteinReader::ReadLine(std::string_view line) {
   const double numberValue = std::nearbyint(DecimalPrefixValue(numberField));  // ties to even
   if (!(numberValue >= std::numeric_limits<std::int16_t>::min() &&
         numberValue <= std::numeric_limits<std::int16_t>::max())) {
-    reading_.failure = "residue number \"" + std::string(numberField) + "\" out of range (-32768 to 32767) in line " +
-                       Integer(lineNumber_);
+    reading_.failure = "residue number \"" + std::string(numberField) +
+                       "\" out of range (-32768 to 32767) in line " + Integer(lineNumber_);
     return;
   }
   const auto number = static_cast<std::int16_t>(numberValue);
@@ -133,6 +135,12 @@ void ProteinReader::ReadLine(std::string_view line) {
                              DecimalPrefixValue(TrimBlanks(Field(line, 39, 8))),
                              DecimalPrefixValue(TrimBlanks(Field(line, 47, 8)))};
 
+  if (!(std::isfinite(position[0]) && std::isfinite(position[1]) && std::isfinite(position[2]))) {
+    reading_.failure = "coordinate out of range in line " + Integer(lineNumber_);
+    return;
+  }
+
+  sawAtomLine_ = true;
   if (skipping_ && number == skippedNumber_) return;
   skipping_ = false;
   const bool startsResidue = reading_.atomLines == 0 || number != previousNumber_;
@@ -140,8 +148,8 @@ void ProteinReader::ReadLine(std::string_view line) {
   if (startsResidue) {
     type = ResidueTypeByName(residueName);
     if (type == nullptr) {
-      Report("PROBLEM FOR " + std::string(residueName) + " " + Integer(number) + " " + std::string(1, chain) +
-             " : UNKNOWN RESIDUE SKIPPED");
+      Report("PROBLEM FOR " + std::string(TrimBlanks(residueName)) + " " + Integer(number) + " " +
+             std::string(1, chain) + " : UNKNOWN RESIDUE SKIPPED");
       skipping_ = true;
       skippedNumber_ = number;
       return;
@@ -203,7 +211,9 @@ void ProteinReader::ReadLine(std::string_view line) {
 }
 
 ProteinReading ProteinReader::Finish() {
-  if (reading_.Succeeded() && reading_.atomLines == 0) reading_.failure = "no ATOM line in the protein file";
+  if (reading_.Succeeded() && reading_.atomLines == 0)
+    reading_.failure =
+        sawAtomLine_ ? "no residue of a known type in the protein file" : "no ATOM line in the protein file";
   if (!reading_.Succeeded()) return std::move(reading_);
 
   ProteinScenes& scenes = reading_.scenes;

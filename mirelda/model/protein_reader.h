@@ -49,11 +49,14 @@ struct ProteinReading {
 // compared.
 //
 // Choices for input the format leaves unusable:
-// - A residue whose name is not a known type is reported ("PROBLEM FOR " + name + " " + number + " " +
-//   chain + " : UNKNOWN RESIDUE SKIPPED") and its ATOM lines are skipped as if absent, so no residue ever
-//   lacks a type; its neighbours see a numbering gap.
+// - A residue whose name is not a known type (a nucleotide, a modified amino acid in an ATOM record) is
+//   reported ("PROBLEM FOR " + trimmed name + " " + number + " " + chain + " : UNKNOWN RESIDUE SKIPPED") and
+//   its ATOM lines are skipped as if absent, so no residue ever lacks a type; its neighbours see a numbering
+//   gap.
 // - A residue number outside -32768..32767 stops the reading with a failure naming the line.
-// - A text without any ATOM line fails with "no ATOM line in the protein file".
+// - A text without any ATOM line fails with "no ATOM line in the protein file", one whose residues are
+//   all of unknown types with "no residue of a known type in the protein file".
+// - A coordinate that reads as infinite ("1E999") stops the reading: no scene could show it.
 // - Without any CA atom, the viewpoint stands above the centroid of all atoms read.
 // Counts of lines, atoms, residues and problems are not limited to 16 bits.
 class ProteinReader {
@@ -97,6 +100,7 @@ class ProteinReader {
   Accumulator side_, heavy_, all_;
   Accumulator caAtoms_, everyAtom_;  // for the viewpoint
   // Lines of a residue of unknown type are skipped until the residue number changes.
+  bool sawAtomLine_ = false;  // any ATOM line, taken or skipped
   bool skipping_ = false;
   std::int16_t skippedNumber_ = 0;
 };

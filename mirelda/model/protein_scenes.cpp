@@ -15,7 +15,8 @@ constexpr double kLabelOffset = 0.7;     // labels sit beside their CA, in x and
 constexpr double kShortestStick = 0.001;
 
 constexpr std::string_view kCarbonBall =
-    "Shape { geometry Sphere {radius .3} appearance Appearance { material Material {emissiveColor 0.3 0.3 0.3 "
+    "Shape { geometry Sphere {radius .3} appearance Appearance { material Material {emissiveColor 0.3 0.3 "
+    "0.3 "
     "ambientIntensity 0.9 shininess 1}}}]}";
 constexpr std::string_view kNitrogenBall =
     "Shape { geometry Sphere {radius .3} appearance Appearance { material Material {emissiveColor 0 0 1 "
@@ -36,9 +37,11 @@ constexpr std::string_view kTraceStickTail =
     " radius 0.1 top FALSE side TRUE bottom FALSE } appearance Appearance {material Material {diffuseColor 1 "
     "1 1 ambientIntensity .9 shininess 1}}}]}]}]}";
 
-constexpr std::array<std::string_view, 17> kCarbons{"CA",  "CB",  "C",   "CG",  "CG1", "CG2", "CD",  "CD1", "CD2",
-                                                    "CE",  "CE1", "CE2", "CE3", "CZ",  "CZ2", "CZ3", "CH2"};
-constexpr std::array<std::string_view, 9> kNitrogens{"N", "ND2", "ND1", "NE2", "NZ", "NE", "NH1", "NH2", "NE1"};
+constexpr std::array<std::string_view, 17> kCarbons{"CA",  "CB",  "C",   "CG",  "CG1", "CG2",
+                                                    "CD",  "CD1", "CD2", "CE",  "CE1", "CE2",
+                                                    "CE3", "CZ",  "CZ2", "CZ3", "CH2"};
+constexpr std::array<std::string_view, 9> kNitrogens{"N",  "ND2", "ND1", "NE2", "NZ",
+                                                     "NE", "NH1", "NH2", "NE1"};
 constexpr std::array<std::string_view, 8> kOxygens{"O", "OD1", "OD2", "OE1", "OE2", "OG", "OG1", "OH"};
 constexpr std::array<std::string_view, 2> kSulphurs{"SG", "SD"};
 
@@ -93,11 +96,20 @@ void AppendEndMarker(std::string& scene, std::string_view code, std::string_view
 bool AppendAtomBall(std::string& prot, std::string_view atomName, const PointTriple& position) {
   std::string_view shape;
   switch (ElementOfAtom(atomName)) {
-    case AtomElement::Carbon: shape = kCarbonBall; break;
-    case AtomElement::Nitrogen: shape = kNitrogenBall; break;
-    case AtomElement::Oxygen: shape = kOxygenBall; break;
-    case AtomElement::Sulphur: shape = kSulphurBall; break;
-    case AtomElement::None: return false;
+    case AtomElement::Carbon:
+      shape = kCarbonBall;
+      break;
+    case AtomElement::Nitrogen:
+      shape = kNitrogenBall;
+      break;
+    case AtomElement::Oxygen:
+      shape = kOxygenBall;
+      break;
+    case AtomElement::Sulphur:
+      shape = kSulphurBall;
+      break;
+    case AtomElement::None:
+      return false;
   }
   AppendLine(prot, TranslationOpening(position));
   AppendLine(prot, shape);
@@ -110,11 +122,13 @@ void AppendTraceBall(std::string& trace, const PointTriple& position) {
 }
 
 void AppendLabel(std::string& label, std::string_view text, const PointTriple& position) {
-  AppendLine(label, TranslationOpening({position[0] + kLabelOffset, position[1] + kLabelOffset, position[2]}));
+  AppendLine(label,
+             TranslationOpening({position[0] + kLabelOffset, position[1] + kLabelOffset, position[2]}));
   std::string shape = "Shape { geometry Text {string \"";
   shape += text;
-  shape += "\" fontStyle FontStyle {size .9}} appearance Appearance { material Material {diffuseColor 1 1 1 "
-           "ambientIntensity 0.9 shininess 1}}}]}";
+  shape +=
+      "\" fontStyle FontStyle {size .9}} appearance Appearance { material Material {diffuseColor 1 1 1 "
+      "ambientIntensity 0.9 shininess 1}}}]}";
   AppendLine(label, shape);
 }
 

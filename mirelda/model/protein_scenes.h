@@ -33,9 +33,10 @@ std::string ViewpointFile(const PointTriple& centre);
 
 // The stick between two points: a cylinder of radius 0.1 and the points' distance as height, placed by
 // three nested transforms around the standard cylinder (axis y, centred on the origin). Returns false
-// and writes nothing for a stick of zero length (below 0.001, the resolution of the written lengths). A stick along the y axis (whose rotation axis would be
-// null) gets no rotation upwards and a half turn about x downwards; "along y" means that both rounded
-// axis components are 0, so no written rotation axis is ever (0, 0, 0).
+// and writes nothing for a stick of zero length (below 0.001, the resolution of the written lengths). A stick
+// along the y axis (whose rotation axis would be null) gets no rotation upwards and a half turn about x
+// downwards; "along y" means that both rounded axis components are 0, so no written rotation axis is ever (0,
+// 0, 0).
 bool WriteBond(std::string& scene, const PointTriple& from, const PointTriple& to, BondTarget target);
 
 }  // namespace mirelda

@@ -14,9 +14,9 @@ namespace mirelda {
 // the three-letter name and POIDS, col and tei are set. Fields a table does not set stay empty / 0.
 struct DEF_RESIDU {
   std::string R1;
-  std::string ATOM;  // "-N-C-O-CA-CB-": every atom of a complete residue, each followed by '-'
-  double POIDS = 0.0;  // current weight; the weights dialog replaces it
-  std::string DRAW;  // ">CA:N>C:CA...": per atom its one or two bonded parents ("CZ:CE1-CE2")
+  std::string ATOM;      // "-N-C-O-CA-CB-": every atom of a complete residue, each followed by '-'
+  double POIDS = 0.0;    // current weight; the weights dialog replaces it
+  std::string DRAW;      // ">CA:N>C:CA...": per atom its one or two bonded parents ("CZ:CE1-CE2")
   std::int32_t col = 0;  // default colour, red + 256 * green + 65536 * blue; never changed
   std::int32_t tei = 0;  // current colour, starts at col; the colour dialog changes it
 };

@@ -7,8 +7,8 @@
 namespace mirelda {
 namespace {
 
-constexpr int kSignificantDigits = 15;  // what the signed text keeps, as a double holds ~15.95 digits
-constexpr int kLargestPlainExponent = 14;  // 1E15 and above switch to the exponent form
+constexpr int kSignificantDigits = 15;      // what the signed text keeps, as a double holds ~15.95 digits
+constexpr int kLargestPlainExponent = 14;   // 1E15 and above switch to the exponent form
 constexpr int kSmallestPlainExponent = -5;  // below 1E-5 too
 constexpr int kPatternDecimals = 3;
 
@@ -40,7 +40,8 @@ void Split(const Decimal& decimal, std::string& integer, std::string& fraction) 
   const int count = static_cast<int>(decimal.digits.size());
   if (decimal.exponent >= 0) {
     for (int i = 0; i <= decimal.exponent; ++i) integer.push_back(i < count ? decimal.digits[i] : '0');
-    if (count > decimal.exponent + 1) fraction = decimal.digits.substr(static_cast<std::size_t>(decimal.exponent + 1));
+    if (count > decimal.exponent + 1)
+      fraction = decimal.digits.substr(static_cast<std::size_t>(decimal.exponent + 1));
   } else {
     fraction.assign(static_cast<std::size_t>(-decimal.exponent - 1), '0');
     fraction += decimal.digits;

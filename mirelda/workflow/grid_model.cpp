@@ -7,7 +7,8 @@ namespace mirelda {
 namespace {
 
 std::string Describe(const char* what, int index, int count) {
-  return std::string("grid ") + what + " " + std::to_string(index) + " outside 0.." + std::to_string(count - 1);
+  return std::string("grid ") + what + " " + std::to_string(index) + " outside 0.." +
+         std::to_string(count - 1);
 }
 
 }  // namespace
@@ -34,7 +35,8 @@ void GridModel::Resize(int rows, int cols) {
   std::vector<GridCell> cells(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
   for (int r = 0; r < std::min(rows, rows_); ++r)
     for (int c = 0; c < std::min(cols, cols_); ++c)
-      cells[static_cast<std::size_t>(r * cols + c)] = std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
+      cells[static_cast<std::size_t>(r * cols + c)] =
+          std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
   cells_ = std::move(cells);
   rows_ = rows;
   cols_ = cols;
@@ -58,6 +60,11 @@ void GridModel::SetCols(int cols) { Resize(rows_, cols); }
 
 void GridModel::SetWidth(int twips) {
   width_ = twips;
+  if (listener_) listener_->GridPropertiesChanged();
+}
+
+void GridModel::SetHeight(int twips) {
+  height_ = twips;
   if (listener_) listener_->GridPropertiesChanged();
 }
 

@@ -57,16 +57,16 @@ class GridListener {
   virtual void GridAboutToReset() {}
   virtual void GridReset() {}
   virtual void CellChanged(int /*row*/, int /*col*/) {}
-  virtual void ColumnChanged(int /*col*/) {}    // width or alignment
-  virtual void RowChanged(int /*row*/) {}       // height
-  virtual void CurrentCellChanged() {}          // current cell or selection
-  virtual void GridPropertiesChanged() {}       // total width, general background
+  virtual void ColumnChanged(int /*col*/) {}  // width or alignment
+  virtual void RowChanged(int /*row*/) {}     // height
+  virtual void CurrentCellChanged() {}        // current cell or selection
+  virtual void GridPropertiesChanged() {}     // total width, general background
 };
 
 // The operations the front-end calls on its grids. Row and column indices count from 0 (row 0 is the
-// header row). Setting a current row or column outside the grid, and using the current cell of a grid
-// without cells, is the caller's error: it throws std::out_of_range, as an invalid index of the grid
-// control stops the operation.
+// header row). An index outside the grid (current row or column, a column width, a row height), a
+// negative count, and using the current cell of a grid without cells are the caller's error: they throw
+// std::out_of_range, as an invalid index of a grid control stops the operation.
 class GridModel {
  public:
   // Empties every cell (text, colours, bold) and the header format; keeps counts, sizes and alignments.
@@ -77,8 +77,11 @@ class GridModel {
   int Cols() const { return cols_; }
   void SetCols(int cols);  // new columns get fresh cells, the default width and alignment
 
-  int Width() const { return width_; }  // total width of the control (0 until set)
+  // Size of the control (0 until set: the view decides). The face table is sized to its rows.
+  int Width() const { return width_; }
   void SetWidth(int twips);
+  int Height() const { return height_; }
+  void SetHeight(int twips);
 
   // Titles of row 0 as one text: "|" between columns, a leading '<', '>' or '^' aligns the title. Adds
   // columns, and row 0, when the text names more than the grid has.
@@ -140,6 +143,7 @@ class GridModel {
   std::string formatString_;
   std::vector<HeaderAlignment> headerAlignments_;
   int width_ = 0;
+  int height_ = 0;
   GridColour backColour_ = kSystemWindowBackground;
   int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0;
   GridListener* listener_ = nullptr;

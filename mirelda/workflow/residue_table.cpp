@@ -4,7 +4,7 @@
 
 namespace mirelda {
 
-void FillResidueTable(GridModel& tab1, GridModel& tab2, Residues& residues) {
+void FillResidueTable(GridModel& tab1, GridModel& tab2, const Residues& residues) {
   constexpr int kColumnWidths[] = {300, 600, 300};
   tab1.Clear();
   tab1.SetCols(0);
@@ -20,7 +20,8 @@ void FillResidueTable(GridModel& tab1, GridModel& tab2, Residues& residues) {
     tab1.SetColWidth(c, kColumnWidths[c]);
   }
   for (int i = 1; i <= count; ++i) {
-    const DEF_AA& residue = residues.ResidueAt(i);
+    static const DEF_AA kEmpty;  // a slot never accessed reads as a fresh record
+    const DEF_AA& residue = residues.Find(i) != nullptr ? *residues.Find(i) : kEmpty;
     tab1.SetRowHeight(i, kResidueRowHeight);
     tab1.SetRow(i);
     tab1.SetCol(0);

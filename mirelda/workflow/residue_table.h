@@ -13,6 +13,6 @@ inline constexpr int kResidueTableWidth = 1540;
 inline constexpr int kResidueRowHeight = 245;
 inline constexpr const char* kResidueTableFormat = "<AA|<NUM|>CH";
 
-void FillResidueTable(GridModel& tab1, GridModel& tab2, Residues& residues);
+void FillResidueTable(GridModel& tab1, GridModel& tab2, const Residues& residues);
 
 }  // namespace mirelda
