@@ -156,6 +156,7 @@ FaceDisplay ShowResidueFaces(GridModel& tab1, GridModel& tab2, const Residues& r
   else
     display.size = {kFaceTableWidth, n * kFaceRowHeight + kFaceTableHeaderHeight};
   tab2.SetWidth(display.size.width);
+  tab2.SetHeight(display.size.height);
 
   for (int j = 1; j <= n; ++j) {
     const Voisin& v = neighbours[static_cast<std::size_t>(j - 1)];

@@ -25,7 +25,7 @@ struct FaceDisplayState {
   int lastRow = 0;
 };
 
-// The size the face table takes, in twips (the window resizes the table to it).
+// The size the face table takes, in twips (also set as the grid's width and height).
 struct FaceTableSize {
   int width = 0;
   int height = 0;

@@ -46,7 +46,7 @@ bool RowHasResidue(const GridModel& tab1, int row, const MarkerKey& key) {
 // The row of a marker at or after `from`: the first with the marker's number, code and chain, else the
 // first with its number alone (a chain written otherwise in one file); -1 when no row has the number.
 int FindRow(const GridModel& tab1, int from, const MarkerKey& key) {
-  if (key.number.empty()) return -1;
+  if (key.number.empty() || tab1.Cols() <= kColumnChain) return -1;  // no residue table yet
   for (int r = from; r < tab1.Rows(); ++r)
     if (RowHasResidue(tab1, r, key)) return r;
   for (int r = from; r < tab1.Rows(); ++r)

@@ -172,6 +172,7 @@ TEST_F(FaceDisplayTest, NineNeighboursGiveAFixedScrollingTable) {
   EXPECT_EQ(display.size.width, 4755);
   EXPECT_EQ(display.size.height, 2260);
   EXPECT_EQ(fixture_.tab2.Width(), 4755);
+  EXPECT_EQ(fixture_.tab2.Height(), 2260);
   EXPECT_EQ(fixture_.tab2.Rows(), 10);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <string>
 
 #include "cell_reader.h"
@@ -252,6 +253,15 @@ TEST(SceneComposerEmptyTest, NothingMarkedGivesTheHeaderOnly) {
   EXPECT_TRUE(testing::ParseVrml(scene.text, {{"view.wrl", scenes.view}}).parsed);
 }
 
+// Composing before any protein is read must not index a grid without columns.
+TEST(SceneComposerEmptyTest, AnEmptyTableSelectsNothing) {
+  const GridModel empty;
+  const ProteinScenes scenes = ScenesOf(FiveResidues());
+  const ComposedScene scene = ComposeResultScene(
+      ResultSceneSources("1tst", CellScene(), scenes.prot, scenes.trace, scenes.label), empty);
+  EXPECT_EQ(scene.text, "#VRML V2.0 utf8\r\nInline {url \"view.wrl\"}\r\n");
+}
+
 TEST(DiffuseColourLineTest, WritesExactQuotientsOfTheThreeBytes) {
   EXPECT_EQ(DiffuseColourLine(PackColour(255, 0, 128)), "diffuseColor 0.99609375 0 0.5");
   EXPECT_EQ(DiffuseColourLine(0), "diffuseColor 0 0 0");
@@ -271,17 +281,33 @@ TEST_F(SceneComposerTest, WritesResultatIntoTheResultsFolder) {
   EXPECT_EQ(folder.Read("resultat.wrl"), Compose().text);
 }
 
+// Enters a C library locale with a decimal comma: an installed de_DE, or one compiled with localedef into
+// `folder`. Returns its name, or nullptr when neither is possible.
+const char* EnterCommaLocale(const testing::ScratchFolder& folder) {
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8"})
+    if (std::setlocale(LC_ALL, name)) return name;
+  if (std::system("command -v localedef > /dev/null 2>&1") != 0) return nullptr;
+  const std::string command =
+      "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' > /dev/null 2>&1";
+  [[maybe_unused]] const int status = std::system(command.c_str());  // warnings still give a locale
+  setenv("LOCPATH", folder.Path().c_str(), 1);
+  return std::setlocale(LC_ALL, "de_DE.UTF-8") ? "de_DE.UTF-8 (compiled)" : nullptr;
+}
+
+void LeaveCommaLocale() {
+  std::setlocale(LC_ALL, "C");
+  unsetenv("LOCPATH");
+}
+
 // The front-end runs in the user's locale; a comma there must not reach any written number.
 TEST_F(SceneComposerTest, ACommaLocaleChangesNoNumberOfTheScene) {
   const std::string before = Compose().text;
-  const std::string previous = std::setlocale(LC_ALL, nullptr);
-  const char* comma = nullptr;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"})
-    if (std::setlocale(LC_ALL, name)) {
-      comma = name;
-      break;
-    }
-  if (!comma) GTEST_SKIP() << "no comma locale (de_DE.UTF-8) installed on this machine";
+  testing::ScratchFolder localeFolder;
+  const char* comma = EnterCommaLocale(localeFolder);
+  if (!comma) {
+    LeaveCommaLocale();
+    GTEST_SKIP() << "no comma locale: de_DE.UTF-8 is not installed and localedef cannot build it";
+  }
   const bool commaSeparator = std::string(std::localeconv()->decimal_point) == ",";
   TableFixture fixture;
   BuildProtein(fixture, FiveResidues());
@@ -293,7 +319,7 @@ TEST_F(SceneComposerTest, ACommaLocaleChangesNoNumberOfTheScene) {
           .text;
   const std::string colour = DiffuseColourLine(PackColour(128, 64, 32));
   const testing::VrmlCheck check = testing::ParseVrml(after, {{"view.wrl", scenes_.view}});
-  std::setlocale(LC_ALL, previous.c_str());
+  LeaveCommaLocale();
   ASSERT_TRUE(commaSeparator) << comma << " has no decimal comma";
   EXPECT_TRUE(check.parsed);
   EXPECT_EQ(check.errors, "");
