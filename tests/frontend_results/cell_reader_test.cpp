@@ -135,7 +135,7 @@ TEST_F(CellReaderTest, ResiduesBeforeTheFirstLineAreLocked) {
   EXPECT_EQ(Cell(3, 7).text, "+");
 }
 
-// The original stops with a run-time error; the other lines must still reach the table.
+// One bad line must not cost the table the lines after it.
 TEST_F(CellReaderTest, AnUnknownResidueIsReportedWithItsLineAndTheRestIsRead) {
   const ReadReport report = Read(
       "M    1 A   25.125   48.250 14 V  12.5\n"

@@ -60,7 +60,7 @@ TEST(FaceReaderTest, TwoChainsMeetingAtOneNumberKeepTheirOwnFaces) {
   EXPECT_EQ(fixture.residues.ResidueAt(4).VOIS().size(), 1u);
 }
 
-// The original stops at the end of the residue array; here the faces are left out and said so.
+// Faces of a residue not found ahead are left out and said so; searching on past the array would crash.
 TEST(FaceReaderTest, AnUnknownOrOutOfOrderResidueIsReportedAndTheOthersAttached) {
   TableFixture fixture;
   BuildProtein(fixture, FiveResidues());

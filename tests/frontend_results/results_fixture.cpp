@@ -5,13 +5,13 @@
 
 namespace mirelda::testing {
 
-void BuildProtein(TableFixture& fixture, const std::vector<ResidueSpec>& specs) {
+void BuildProtein(TableFixture& fixture, const std::vector<ResidueEntry>& entries) {
   fixture.residues.Clear();
-  for (const ResidueSpec& spec : specs) {
+  for (const ResidueEntry& entry : entries) {
     DEF_AA& residue = fixture.residues.ResidueAt(fixture.residues.Grow());
-    residue.SetNAME(spec.code);
-    residue.SetNUM(static_cast<std::int16_t>(spec.number));
-    residue.SetCHAIN(spec.chain);
+    residue.SetNAME(entry.code);
+    residue.SetNUM(static_cast<std::int16_t>(entry.number));
+    residue.SetCHAIN(entry.chain);
   }
   FillResidueTable(fixture.tab1, fixture.tab2, fixture.residues);
   // What the Tessellation command does before the run.
@@ -23,7 +23,7 @@ void BuildProtein(TableFixture& fixture, const std::vector<ResidueSpec>& specs) 
     }
 }
 
-std::vector<ResidueSpec> FiveResidues() {
+std::vector<ResidueEntry> FiveResidues() {
   return {{"M", 1, "A"}, {"K", 2, "A"}, {"L", 3, "A"}, {"G", 4, "A"}, {"S", 5, "A"}};
 }
 

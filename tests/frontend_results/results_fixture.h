@@ -10,7 +10,7 @@
 
 namespace mirelda::testing {
 
-struct ResidueSpec {
+struct ResidueEntry {
   const char* code;
   int number;
   const char* chain;
@@ -23,10 +23,10 @@ struct TableFixture {
 };
 
 // Residues and a residue table of three columns, every cell on a light grey background.
-void BuildProtein(TableFixture& fixture, const std::vector<ResidueSpec>& specs);
+void BuildProtein(TableFixture& fixture, const std::vector<ResidueEntry>& entries);
 
 // The five residues M1 K2 L3 G4 S5 of chain A.
-std::vector<ResidueSpec> FiveResidues();
+std::vector<ResidueEntry> FiveResidues();
 
 // Cell file of FiveResidues: M1 (exposure 12.5), K2 (exposure 0), G4 open; L3 and S5 have no line.
 extern const char* const kCellText;

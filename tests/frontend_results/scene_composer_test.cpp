@@ -47,7 +47,7 @@ struct ProteinScenes {
   std::string prot, trace, label, view;
 };
 
-ProteinScenes ScenesOf(const std::vector<testing::ResidueSpec>& specs) {
+ProteinScenes ScenesOf(const std::vector<testing::ResidueEntry>& entries) {
   ProteinScenes scenes;
   AppendSceneHeader(scenes.prot);
   AppendSceneHeader(scenes.trace);
@@ -55,18 +55,18 @@ ProteinScenes ScenesOf(const std::vector<testing::ResidueSpec>& specs) {
   PointTriple previous{};
   bool first = true;
   double x = 0.0;
-  for (const auto& spec : specs) {
+  for (const auto& entry : entries) {
     const PointTriple ca{x, 1.0, -0.5};
     for (std::string* scene : {&scenes.prot, &scenes.trace, &scenes.label})
-      AppendStartMarker(*scene, spec.code, spec.chain, spec.number);
+      AppendStartMarker(*scene, entry.code, entry.chain, entry.number);
     AppendAtomBall(scenes.prot, "CA", ca);
     AppendAtomBall(scenes.prot, "N", {x - 0.5, 1.5, -0.5});
     WriteBond(scenes.prot, {x - 0.5, 1.5, -0.5}, ca, BondTarget::Prot);
     AppendTraceBall(scenes.trace, ca);
     if (!first) WriteBond(scenes.trace, previous, ca, BondTarget::Trace);
-    AppendLabel(scenes.label, std::string(spec.code) + std::to_string(spec.number) + spec.chain, ca);
+    AppendLabel(scenes.label, std::string(entry.code) + std::to_string(entry.number) + entry.chain, ca);
     for (std::string* scene : {&scenes.prot, &scenes.trace, &scenes.label})
-      AppendEndMarker(*scene, spec.code, spec.chain, spec.number);
+      AppendEndMarker(*scene, entry.code, entry.chain, entry.number);
     previous = ca;
     first = false;
     x += 3.8;
@@ -176,16 +176,16 @@ TEST_F(SceneComposerTest, MarkingAllAndLabelAddsTheirBlocksInSourceOrder) {
 // With the number alone, chain B's K2 (right after chain A's K2) would take chain A's marks.
 TEST(SceneMarkerTest, EqualNumbersInTwoChainsSelectTheirOwnRows) {
   TableFixture fixture;
-  const std::vector<testing::ResidueSpec> specs = {
+  const std::vector<testing::ResidueEntry> entries = {
       {"M", 1, "A"}, {"K", 2, "A"}, {"K", 2, "B"}, {"L", 3, "B"}};
-  BuildProtein(fixture, specs);
+  BuildProtein(fixture, entries);
   ReadCellText(
       "M    1 A   25.125   48.250 14 V  12.5\nK    2 A   30.000   52.000 15 V   0.0\n"
       "K    2 B   30.000   52.000 15 V   0.0\nL    3 B   30.000   52.000 15 V   0.0\n",
       "C1tst", fixture.residues, fixture.tab1, {true, '.', {}});
   for (int r = 1; r <= 4; ++r)
     SetBackground(fixture.tab1, r, kColumnTrace, r == 3 ? kColourLightYellow : kColourLightGrey);
-  const ProteinScenes scenes = ScenesOf(specs);
+  const ProteinScenes scenes = ScenesOf(entries);
   const ComposedScene scene = ComposeResultScene(
       ResultSceneSources("1tst", std::string(kCellSceneHeader), scenes.prot, scenes.trace, scenes.label),
       fixture.tab1);
@@ -197,22 +197,22 @@ TEST(SceneMarkerTest, EqualNumbersInTwoChainsSelectTheirOwnRows) {
 // In a homodimer the numbers repeat after the first chain: the forward search finds chain B's rows.
 TEST(SceneMarkerTest, AHomodimerSelectsEachChainsMarksSeparately) {
   TableFixture fixture;
-  const std::vector<testing::ResidueSpec> specs = {
+  const std::vector<testing::ResidueEntry> entries = {
       {"M", 1, "A"}, {"K", 2, "A"}, {"M", 1, "B"}, {"K", 2, "B"}};
-  BuildProtein(fixture, specs);
+  BuildProtein(fixture, entries);
   ReadCellText(
       "M    1 A   25.125   48.250 14 V  12.5\nK    2 A   30.000   52.000 15 V   0.0\n"
       "M    1 B   25.125   48.250 14 V  12.5\nK    2 B   30.000   52.000 15 V   0.0\n",
       "C1tst", fixture.residues, fixture.tab1, {true, '.', {}});
   SetBackground(fixture.tab1, 3, kColumnLabel, kColourLightYellow);  // label of M1 B only
-  const ProteinScenes scenes = ScenesOf(specs);
+  const ProteinScenes scenes = ScenesOf(entries);
   const ComposedScene scene = ComposeResultScene(
       ResultSceneSources("1tst", std::nullopt, std::nullopt, std::nullopt, scenes.label), fixture.tab1);
   EXPECT_TRUE(Has(scene.text, "#AADEB-M=B!1"));
   EXPECT_FALSE(Has(scene.text, "#AADEB-M=A!1"));
 }
 
-// The original leaves the search on the last row, whose marks then decide this and every later block.
+// Parking the search on the last row would let that row's marks decide this and every later block.
 TEST_F(SceneComposerTest, AMarkerMatchingNoRowLeavesItsBlockOutAndTheSearchWhereItWas) {
   std::string trace;
   AppendSceneHeader(trace);
