@@ -1,0 +1,14 @@
+#include "read_report.h"
+
+namespace mirelda {
+
+std::string ReadReport::Message() const {
+  std::string message;
+  for (const std::string& problem : problems) {
+    if (!message.empty()) message += '\n';
+    message += problem;
+  }
+  return message;
+}
+
+}  // namespace mirelda
