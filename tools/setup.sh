@@ -8,6 +8,8 @@ packages=(
   g++ cmake make pkg-config
   # tests and cross-checks
   googletest libgtest-dev voro++-dev dssp
+  # locale definitions, for the tests that run the front-end core under a decimal-comma locale
+  locales
   # front-end: Qt 6 widgets and OpenGL widgets, Coin3D for VRML 2.0, Mesa for rendering
   qt6-base-dev libqt6opengl6-dev libcoin-dev libgl1-mesa-dri libegl-dev fonts-dejavu-core
   # display-free runs of the front-end's tests and screenshots
