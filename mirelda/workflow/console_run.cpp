@@ -35,19 +35,21 @@ bool MarkerExists(const std::filesystem::path& appFolder, const ConsoleProgram& 
 
 // Takes the one slot for a running program and deletes the old marker; false with the result filled in
 // when the run cannot begin.
-bool BeginRun(ConsoleRunResult& result, const std::filesystem::path& appFolder, const ConsoleProgram& program) {
+bool BeginRun(ConsoleRunResult& result, const std::filesystem::path& appFolder,
+              const ConsoleProgram& program) {
   bool expected = false;
   if (!gConsoleProgramRunning.compare_exchange_strong(expected, true)) {
     result.outcome = ConsoleRunResult::Outcome::Refused;
-    result.message = std::string("cannot start ") + program.program + " while another console program is running";
+    result.message =
+        std::string("cannot start ") + program.program + " while another console program is running";
     return false;
   }
   const QString marker = ToQString(appFolder / program.marker);
   if (QFileInfo::exists(marker) && !QFile::remove(marker)) {
     gConsoleProgramRunning = false;
     result.outcome = ConsoleRunResult::Outcome::NotStarted;
-    result.message = "cannot delete the old marker " + (appFolder / program.marker).string() + ", so the end of " +
-                     program.program + " could not be recognised";
+    result.message = "cannot delete the old marker " + (appFolder / program.marker).string() +
+                     ", so the end of " + program.program + " could not be recognised";
     return false;
   }
   return true;
@@ -67,7 +69,8 @@ void NotStartedResult(ConsoleRunResult& result, const std::filesystem::path& app
   result.message = "cannot start " + ProgramPath(appFolder, program).string() + ": " + reason.toStdString();
 }
 
-void ClassifyEnd(ConsoleRunResult& result, const QProcess& process, bool markerExists, const ConsoleProgram& program) {
+void ClassifyEnd(ConsoleRunResult& result, const QProcess& process, bool markerExists,
+                 const ConsoleProgram& program) {
   result.crashed = process.exitStatus() == QProcess::CrashExit;
   result.exitCode = result.crashed ? -1 : process.exitCode();
   if (markerExists) {
@@ -75,9 +78,10 @@ void ClassifyEnd(ConsoleRunResult& result, const QProcess& process, bool markerE
     return;
   }
   result.outcome = ConsoleRunResult::Outcome::EndedWithoutMarker;
-  result.message = std::string(program.program) + " ended without completing its work (" +
-                   (result.crashed ? std::string("it crashed") : "exit status " + std::to_string(result.exitCode)) +
-                   ")" + (result.output.empty() ? "; it printed nothing." : "; it printed:\n" + result.output);
+  result.message =
+      std::string(program.program) + " ended without completing its work (" +
+      (result.crashed ? std::string("it crashed") : "exit status " + std::to_string(result.exitCode)) + ")" +
+      (result.output.empty() ? "; it printed nothing." : "; it printed:\n" + result.output);
 }
 
 void TakeOutput(QProcess& process, ConsoleRunResult& result, const ConsoleOutputHandler& handler) {
@@ -95,7 +99,7 @@ std::filesystem::path DefaultAppFolder() {
 }
 
 ConsoleRun::ConsoleRun(std::filesystem::path appFolder, ConsoleProgram program)
-    : appFolder_(std::move(appFolder)), program_(program) {}
+    : appFolder_(std::move(appFolder)), program_(program), markerExitGraceMs_(kMarkerExitGraceMs) {}
 
 ConsoleRun::~ConsoleRun() {
   if (process_) {
@@ -113,7 +117,8 @@ bool ConsoleRun::AnyRunning() { return gConsoleProgramRunning; }
 bool ConsoleRun::Start() {
   if (running_) {
     result_.outcome = ConsoleRunResult::Outcome::Refused;
-    result_.message = std::string("cannot start ") + program_.program + " while another console program is running";
+    result_.message =
+        std::string("cannot start ") + program_.program + " while another console program is running";
     return false;
   }
   result_ = ConsoleRunResult{};
@@ -134,7 +139,8 @@ bool ConsoleRun::Start() {
   Configure(*process_, appFolder_, program_);
   QProcess* process = process_.get();
   QObject::connect(process, &QProcess::readyReadStandardOutput, process, [this] { ReadOutput(); });
-  QObject::connect(process, &QProcess::finished, process, [this](int, QProcess::ExitStatus) { ProcessEnded(); });
+  QObject::connect(process, &QProcess::finished, process,
+                   [this](int, QProcess::ExitStatus) { ProcessEnded(); });
   QObject::connect(process, &QProcess::errorOccurred, process, [this](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) StartFailed(process_->errorString().toStdString());
   });
@@ -166,7 +172,7 @@ void ConsoleRun::CheckMarker() {
   if (!running_ || !process_ || process_->state() == QProcess::NotRunning) return;
   if (!MarkerExists(appFolder_, program_)) return;
   ++pollsSinceMarker_;
-  if (pollsSinceMarker_ * kMarkerPollMs >= kMarkerExitGraceMs) process_->kill();  // ProcessEnded follows
+  if (pollsSinceMarker_ * kMarkerPollMs >= markerExitGraceMs_) process_->kill();  // ProcessEnded follows
 }
 
 void ConsoleRun::ProcessEnded() {

@@ -61,6 +61,9 @@ class ConsoleRun {
   // finished handler has been called.
   bool Start();
   bool Running() const { return running_; }
+  // How long a program may go on after creating its marker before it is stopped (its outputs are
+  // complete then, and no other program may start while it runs). 10 s unless set.
+  void SetMarkerExitGrace(int milliseconds) { markerExitGraceMs_ = milliseconds; }
   // Processes events until the run has ended and returns its result (at once when it has ended).
   const ConsoleRunResult& Wait();
   const ConsoleRunResult& Result() const { return result_; }
@@ -85,6 +88,7 @@ class ConsoleRun {
   bool running_ = false;
   bool ended_ = false;
   int pollsSinceMarker_ = -1;  // counts polls after the marker appeared while the program still runs
+  int markerExitGraceMs_;
   ConsoleRunResult result_;
 };
 

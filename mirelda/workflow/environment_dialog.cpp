@@ -46,7 +46,8 @@ EnvironmentDialogState::EnvironmentDialogState(char decimalSeparator)
 void EnvironmentDialogState::SetName(std::string_view text) {
   name_ = text;
   nameBack_ = kSystemWindowBackground;
-  if (withEnvironment_) copyQuestion_ = name_.empty() ? "coordinate file ?" : "coordinate file ? " + name_ + "_envir0";
+  if (withEnvironment_)
+    copyQuestion_ = name_.empty() ? "coordinate file ?" : "coordinate file ? " + name_ + "_envir0";
 }
 
 void EnvironmentDialogState::ChooseEnvironment(bool withEnvironment) {

@@ -10,7 +10,8 @@
 
 namespace mirelda {
 
-std::filesystem::path ResultsFolderOf(const std::filesystem::path& appFolder, const std::string& proteinName) {
+std::filesystem::path ResultsFolderOf(const std::filesystem::path& appFolder,
+                                      const std::string& proteinName) {
   return appFolder / proteinName;
 }
 
@@ -30,7 +31,8 @@ std::string PrepareEnvironmentRun(const EnvironmentRequest& request, Residues& r
   if (error) return "cannot create the folder " + results.string() + ": " + error.message();
 
   for (const char* scene : {kProtSceneFile, kViewSceneFile, kTraceSceneFile, kLabelSceneFile})
-    if (std::string failure = CopyFileReplacing(app / scene, results / scene); !failure.empty()) return failure;
+    if (std::string failure = CopyFileReplacing(app / scene, results / scene); !failure.empty())
+      return failure;
 
   return WriteFile00(app, residues, request.pointChoice, request.radiusText, request.thicknessText);
 }
@@ -56,7 +58,8 @@ EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, int
 
   if (request.problemCount > 0) {
     outcome.problemReport = results / (request.proteinName + "_problems");
-    if (std::string failure = CopyFileReplacing(app / kProblemReportFile, outcome.problemReport); failure.empty()) {
+    if (std::string failure = CopyFileReplacing(app / kProblemReportFile, outcome.problemReport);
+        failure.empty()) {
       outcome.problemQuestion = std::to_string(request.problemCount) + " problems in " + request.proteinName +
                                 " ! Do you want to see " + request.proteinName + "_problems for details ?";
     } else {

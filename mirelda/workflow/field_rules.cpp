@@ -51,7 +51,8 @@ DecimalSpinField::DecimalSpinField(const Limits& limits, char decimalSeparator)
     : limits_(limits),
       separator_(decimalSeparator),
       text_(limits.defaultText),
-      spinValue_(std::clamp(RoundHalfEven(limits.defaultValue * 10), limits.spinMinimum, limits.spinMaximum)) {}
+      spinValue_(
+          std::clamp(RoundHalfEven(limits.defaultValue * 10), limits.spinMinimum, limits.spinMaximum)) {}
 
 double DecimalSpinField::Value() const { return ParseDecimal(text_); }
 

@@ -43,11 +43,11 @@ std::string TenthsText(int tenths, char decimalSeparator);
 class DecimalSpinField {
  public:
   struct Limits {
-    double maximum;            // a text whose leading number is above it...
-    const char* maximumText;   // ...is replaced by this
-    double defaultValue;       // any other value draws the box white on red
+    double maximum;           // a text whose leading number is above it...
+    const char* maximumText;  // ...is replaced by this
+    double defaultValue;      // any other value draws the box white on red
     const char* defaultText;
-    int spinMinimum;           // the up-down's range, in tenths
+    int spinMinimum;  // the up-down's range, in tenths
     int spinMaximum;
   };
 

@@ -78,8 +78,9 @@ std::string File00Text(Residues& residues, std::string_view pointChoice, std::st
   return text;
 }
 
-std::string WriteFile00(const std::filesystem::path& appFolder, Residues& residues, std::string_view pointChoice,
-                        std::string_view radiusText, std::string_view thicknessText) {
+std::string WriteFile00(const std::filesystem::path& appFolder, Residues& residues,
+                        std::string_view pointChoice, std::string_view radiusText,
+                        std::string_view thicknessText) {
   return WriteTextFile(appFolder / kFile00, File00Text(residues, pointChoice, radiusText, thicknessText));
 }
 

@@ -29,7 +29,8 @@ std::string File00Text(Residues& residues, std::string_view pointChoice, std::st
                        std::string_view thicknessText);
 
 // Writes file_00 into the application folder; returns what failed, empty on success.
-std::string WriteFile00(const std::filesystem::path& appFolder, Residues& residues, std::string_view pointChoice,
-                        std::string_view radiusText, std::string_view thicknessText);
+std::string WriteFile00(const std::filesystem::path& appFolder, Residues& residues,
+                        std::string_view pointChoice, std::string_view radiusText,
+                        std::string_view thicknessText);
 
 }  // namespace mirelda

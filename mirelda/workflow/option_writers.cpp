@@ -20,8 +20,8 @@ constexpr const char* kCutOffLines = "DCUT:16\r\nRCUT:10\r\n";
 std::string OptionNumberText(double value) {
   if (!std::isfinite(value)) return "0";
   char digits[64];
-  const auto result =
-      std::to_chars(digits, digits + sizeof digits, value + 0.0, std::chars_format::general, kSignificantDigits);
+  const auto result = std::to_chars(digits, digits + sizeof digits, value + 0.0, std::chars_format::general,
+                                    kSignificantDigits);
   return CommaToPoint(std::string(digits, result.ptr));
 }
 
@@ -31,7 +31,8 @@ std::string TessellationOptionsText(std::string_view proteinName, bool weighted)
   const ResidueTypeTable& byLetter = ResidueTypesByLetter();
   for (int i = 1; i <= byName.Count(); ++i) {
     const DEF_RESIDU* weightEntry = byLetter.At(i);
-    const std::string weight = weighted && weightEntry != nullptr ? OptionNumberText(weightEntry->POIDS) : "0";
+    const std::string weight =
+        weighted && weightEntry != nullptr ? OptionNumberText(weightEntry->POIDS) : "0";
     text += ">" + byName.At(i)->R1 + ":" + weight + "\r\n";
   }
   return text;
@@ -42,7 +43,8 @@ std::string WriteTessellationOptions(const std::filesystem::path& appFolder, std
   return WriteTextFile(appFolder / kTessellationOptions, TessellationOptionsText(proteinName, weighted));
 }
 
-std::string RelaxationOptionsText(std::string_view proteinName, int relaxations, bool eachFile, bool stopOnError) {
+std::string RelaxationOptionsText(std::string_view proteinName, int relaxations, bool eachFile,
+                                  bool stopOnError) {
   std::string text = "NOM_PROT:" + std::string(proteinName) + "\r\n";
   text += "RLX:" + std::to_string(relaxations - 1) + "\r\n";
   text += kCutOffLines;

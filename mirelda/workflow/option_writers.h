@@ -21,7 +21,8 @@ std::string WriteTessellationOptions(const std::filesystem::path& appFolder, std
 
 // option.txt: "NOM_PROT:" + name, "RLX:" + (relaxations - 1), "DCUT:16", "RCUT:10", then "EACH" for a
 // coordinate file after each pass and "ERROR" to stop on residues that are not in the bulk.
-std::string RelaxationOptionsText(std::string_view proteinName, int relaxations, bool eachFile, bool stopOnError);
+std::string RelaxationOptionsText(std::string_view proteinName, int relaxations, bool eachFile,
+                                  bool stopOnError);
 std::string WriteRelaxationOptions(const std::filesystem::path& appFolder, std::string_view proteinName,
                                    int relaxations, bool eachFile, bool stopOnError);
 

@@ -21,8 +21,8 @@ RelaxationDialogState::RelaxationDialogState(std::string proteinName) : proteinN
 }
 
 void RelaxationDialogState::BuildLabels() {
-  eachFileLabel_ = "coordinate file for each relaxation ? " + proteinName_ + "_R1 to " + proteinName_ + "_R" +
-                   countText_;
+  eachFileLabel_ =
+      "coordinate file for each relaxation ? " + proteinName_ + "_R1 to " + proteinName_ + "_R" + countText_;
   lastFileLabel_ = "coordinate file only for the last relaxation ? " + proteinName_ + "_R" + countText_;
 }
 

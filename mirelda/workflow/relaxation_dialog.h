@@ -11,7 +11,7 @@
 
 namespace mirelda {
 
-inline constexpr int kMaxRelaxations = 15;     // the up-down's range is 0 to 15
+inline constexpr int kMaxRelaxations = 15;  // the up-down's range is 0 to 15
 inline constexpr int kDefaultRelaxations = 9;
 inline constexpr const char* kDefaultRelaxationText = "9";
 

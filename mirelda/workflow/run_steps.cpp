@@ -35,7 +35,7 @@ std::string BulkQuestion(int count, const std::string& reportName) {
 }
 
 constexpr std::string_view kRelaxationKey = "RELAXATION";
-constexpr std::size_t kRelaxationKeyWindow = 10;  // the key is looked for in the first 10 characters
+constexpr std::size_t kRelaxationKeyWindow = 10;    // the key is looked for in the first 10 characters
 constexpr std::size_t kRelaxationNumberStart = 11;  // the pass number follows "RELAXATION:"
 
 }  // namespace
@@ -64,7 +64,8 @@ RelaxationErrors ParseRelaxationErrors(std::string_view text) {
   RelaxationErrors errors;
   for (std::string_view line : SplitLines(text)) {
     if (line.substr(0, kRelaxationKeyWindow).find(kRelaxationKey) != std::string_view::npos) {
-      const std::string_view number = line.size() > kRelaxationNumberStart ? line.substr(kRelaxationNumberStart) : "";
+      const std::string_view number =
+          line.size() > kRelaxationNumberStart ? line.substr(kRelaxationNumberStart) : "";
       errors.lastRelaxation = RoundHalfEven(DecimalPrefixValue(TrimBlanks(number)));
     } else {
       ++errors.notInBulk;
@@ -74,8 +75,8 @@ RelaxationErrors ParseRelaxationErrors(std::string_view text) {
 }
 
 RelaxationOutcome FinishRelaxationRun(const std::filesystem::path& appFolder,
-                                      const std::filesystem::path& resultsFolder, const std::string& proteinName,
-                                      const RelaxationRequest& request) {
+                                      const std::filesystem::path& resultsFolder,
+                                      const std::string& proteinName, const RelaxationRequest& request) {
   RelaxationOutcome outcome;
   if (request.lastFile) {
     const std::filesystem::path saved = resultsFolder / (proteinName + "_R" + request.countText);

@@ -34,7 +34,7 @@ struct RelaxationErrors {
 RelaxationErrors ParseRelaxationErrors(std::string_view text);
 
 struct RelaxationOutcome {
-  std::string failure;  // the error report could not be read
+  std::string failure;                // the error report could not be read
   std::vector<std::string> warnings;  // the coordinate file could not be saved
   int notInBulk = 0;
   std::string relaxations;  // "NB OF RELAXATIONS": the last pass + 1
@@ -44,8 +44,8 @@ struct RelaxationOutcome {
 // After the relaxation program: saves file_02 as name + "_R" + the count text when asked, reads the error
 // report (deleted when it names no residue).
 RelaxationOutcome FinishRelaxationRun(const std::filesystem::path& appFolder,
-                                      const std::filesystem::path& resultsFolder, const std::string& proteinName,
-                                      const RelaxationRequest& request);
+                                      const std::filesystem::path& resultsFolder,
+                                      const std::string& proteinName, const RelaxationRequest& request);
 
 // The class column of the assignment: a new last column (300 twips, centred; the control 300 twips
 // wider), then each trimmed line of the class text on the next row that shows "+" in the faces column,

@@ -11,7 +11,7 @@ bool IsDragColumn(int col) {
 }
 
 // The header's hit test walks the columns in this order and keeps the last hit, as the window always did.
-constexpr std::array<int, 6> kHeaderHitOrder{kAllColumn, kTraceColumn, kLabelColumn,
+constexpr std::array<int, 6> kHeaderHitOrder{kAllColumn,  kTraceColumn,  kLabelColumn,
                                              kCellColumn, kColourColumn, kTransparencyColumn};
 
 std::optional<int> HeaderColumnAt(const GridModel& tab1, int x) {
@@ -59,8 +59,8 @@ void ClickResidueTable(GridModel& tab1, DragState& drag, const ResidueTableHooks
   // A cell a drag has just toggled is not toggled back by the click that ends the drag.
   const bool newCell = row != drag.lastRow || col != drag.lastCol;
   const bool locked = CurrentToggleState(tab1) == ToggleState::Locked;
-  const bool toggles = ((col == kCellColumn || col == kTransparencyColumn) && !locked) || col == kTraceColumn ||
-                       col == kAllColumn || col == kLabelColumn;
+  const bool toggles = ((col == kCellColumn || col == kTransparencyColumn) && !locked) ||
+                       col == kTraceColumn || col == kAllColumn || col == kLabelColumn;
   if (newCell && toggles) change(tab1, row, col);
   if (col == kColourColumn && CurrentToggleState(tab1) == ToggleState::Marked && hooks.chooseColour) {
     if (const auto chosen = hooks.chooseColour(tab1.CellBackColor())) tab1.SetCellBackColor(*chosen);
@@ -86,7 +86,8 @@ void ReleaseOverResidueTable(GridModel& tab1, int button, int x, int y, const Re
   const std::optional<int> hit = HeaderColumnAt(tab1, x);
   if (!hit) return;
   const int col = *hit;
-  if (button == kLeftButton && col == kColourColumn && hooks.openCellColourDialog) hooks.openCellColourDialog();
+  if (button == kLeftButton && col == kColourColumn && hooks.openCellColourDialog)
+    hooks.openCellColourDialog();
   tab1.SetCol(col);
   const int lastRow = tab1.Rows() - 1;
   if (button == kRightButton && col != kColourColumn) {

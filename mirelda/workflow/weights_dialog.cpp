@@ -6,7 +6,7 @@ namespace mirelda {
 
 const std::array<WeightRowDefinition, kWeightRows>& WeightRows() {
   static const std::array<WeightRowDefinition, kWeightRows> rows{{
-      {"ALA", "ALANINE", "91,5", 91.5},        {"CYS", "CYSTEINE", "114,4", 114.4},
+      {"ALA", "ALANINE", "91,5", 91.5},         {"CYS", "CYSTEINE", "114,4", 114.4},
       {"ASP", "ACID ASPARTIC", "135,2", 135.2}, {"GLU", "ACID GLUTAMIC", "154,6", 154.6},
       {"PHE", "PHENYLALANINE", "198,8", 198.8}, {"GLY", "GLYCINE", "67,5", 67.5},
       {"HIS", "HISTIDINE", "162,3", 162.3},     {"ILE", "ISOLEUCINE", "162,6", 162.6},
@@ -38,7 +38,8 @@ std::vector<WeightMessage> WeightsDialogState::Validate() {
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     const char* label = WeightRows()[i].label;
     if (boxes_[i].Empty()) {
-      messages.push_back({static_cast<int>(i), std::string("You must enter a value for the ") + label + " weight"});
+      messages.push_back(
+          {static_cast<int>(i), std::string("You must enter a value for the ") + label + " weight"});
       boxes_[i].MarkMissing();
       continue;
     }

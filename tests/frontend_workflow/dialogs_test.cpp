@@ -139,18 +139,20 @@ TEST(RelaxationDialog, AnswersAndInitialisation) {
 class WeightsDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (int i = 1; i <= kResidueTypeCount; ++i) saved_[static_cast<std::size_t>(i - 1)] = ResidueTypesByLetter().At(i)->POIDS;
+    for (int i = 1; i <= kResidueTypeCount; ++i)
+      saved_[static_cast<std::size_t>(i - 1)] = ResidueTypesByLetter().At(i)->POIDS;
   }
   void TearDown() override {
-    for (int i = 1; i <= kResidueTypeCount; ++i) ResidueTypesByLetter().At(i)->POIDS = saved_[static_cast<std::size_t>(i - 1)];
+    for (int i = 1; i <= kResidueTypeCount; ++i)
+      ResidueTypesByLetter().At(i)->POIDS = saved_[static_cast<std::size_t>(i - 1)];
   }
   std::array<double, kResidueTypeCount> saved_{};
 };
 
 TEST_F(WeightsDialog, TwoEmptyBoxesGiveTwoMessagesAndTheOtherWeightsAreStored) {
   WeightsDialogState dialog;
-  dialog.Box(0).SetText("");    // ALA
-  dialog.Box(20).SetText("");   // XXX
+  dialog.Box(0).SetText("");       // ALA
+  dialog.Box(20).SetText("");      // XXX
   dialog.Box(1).SetText("120,5");  // CYS
   const std::vector<WeightMessage> messages = dialog.Validate();
   ASSERT_EQ(messages.size(), 2u);

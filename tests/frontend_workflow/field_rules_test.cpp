@@ -18,7 +18,8 @@ TEST(KeyFilters, DecimalBoxesTakeDigitsAndSeparatorsAndTurnAPointIntoAComma) {
   EXPECT_EQ(FilterDecimalKey('7'), '7');
   EXPECT_EQ(FilterDecimalKey(8), 8);
   EXPECT_EQ(FilterDecimalKey(127), 127);
-  for (int key : std::initializer_list<int>{'a', '-', '+', ' ', 'e', 13}) EXPECT_EQ(FilterDecimalKey(key), kDiscardedKey) << key;
+  for (int key : std::initializer_list<int>{'a', '-', '+', ' ', 'e', 13})
+    EXPECT_EQ(FilterDecimalKey(key), kDiscardedKey) << key;
 }
 
 TEST(KeyFilters, CountAndNameBoxes) {
@@ -26,7 +27,8 @@ TEST(KeyFilters, CountAndNameBoxes) {
   EXPECT_EQ(FilterDigitKey(8), 8);
   for (int key : {',', '.', 'a', '-'}) EXPECT_EQ(FilterDigitKey(key), kDiscardedKey) << key;
   for (int key : std::initializer_list<int>{'A', 'z', '9', 8, 127}) EXPECT_EQ(FilterNameKey(key), key) << key;
-  for (int key : std::initializer_list<int>{'_', '-', '.', '/', ' ', 0xE9}) EXPECT_EQ(FilterNameKey(key), kDiscardedKey) << key;
+  for (int key : std::initializer_list<int>{'_', '-', '.', '/', ' ', 0xE9})
+    EXPECT_EQ(FilterNameKey(key), kDiscardedKey) << key;
 }
 
 TEST(FieldRules, RoundingAndTenthsText) {

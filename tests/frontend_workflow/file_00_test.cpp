@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
+#include "option_writers.h"
 #include "point_file.h"
 #include "scratch_folder.h"
 
@@ -98,22 +101,53 @@ TEST(File00, ThePointFileReadersReadItBack) {
   EXPECT_EQ(file.points[2].letter, 'M');
 }
 
-// Qt takes the user's locale; a comma locale must not reach the file.
+// A comma locale for the process, as Qt adopts from a German or French user: an installed one, or one
+// compiled into a scratch folder when the system has the locale sources. Restores everything at the end.
+class CommaLocale {
+ public:
+  CommaLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
+      if (std::setlocale(LC_ALL, name) != nullptr && Active()) return;
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 '" + (folder_ / "de_DE.UTF-8").string() + "' > /dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return;
+    const char* locpath = std::getenv("LOCPATH");
+    if (locpath != nullptr) savedLocpath_ = locpath;
+    hadLocpath_ = locpath != nullptr;
+    setenv("LOCPATH", folder_.Path().c_str(), 1);
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+  }
+  ~CommaLocale() {
+    std::setlocale(LC_ALL, previous_.c_str());
+    if (hadLocpath_)
+      setenv("LOCPATH", savedLocpath_.c_str(), 1);
+    else
+      unsetenv("LOCPATH");
+  }
+  static bool Active() { return std::string(std::localeconv()->decimal_point) == ","; }
+
+ private:
+  std::string previous_;
+  testing::ScratchFolder folder_;
+  std::string savedLocpath_;
+  bool hadLocpath_ = false;
+};
+
+// Qt takes the user's locale; a comma locale must not reach the files of the console programs.
 TEST(File00, CommaLocaleStillWritesPoints) {
-  const std::string previous = std::setlocale(LC_ALL, nullptr);
-  const char* comma = nullptr;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
-    if ((comma = std::setlocale(LC_ALL, name)) != nullptr) break;
-  if (comma == nullptr) GTEST_SKIP() << "no comma locale installed (de_DE or fr_FR)";
+  CommaLocale locale;
+  if (!CommaLocale::Active()) GTEST_SKIP() << "no comma locale (de_DE, fr_FR) installed or buildable";
+  char printed[16];
+  std::snprintf(printed, sizeof printed, "%.1f", 1.5);
+  ASSERT_STREQ(printed, "1,5") << "the locale is in force for the C library";
   Residues residues;
   AddResidue(residues, "A", 'A', 1, {1.5, -2.5, 3.25});
   testing::ScratchFolder folder;
-  const std::string failure = WriteFile00(folder.Path(), residues, "CA", "6,5", "3,5");
-  std::setlocale(LC_ALL, previous.c_str());
-  ASSERT_EQ(failure, "");
+  ASSERT_EQ(WriteFile00(folder.Path(), residues, "CA", "6,5", "3,5"), "");
   EXPECT_EQ(folder.Read("file_00"),
             "DEF RSPHERE 6.5\r\nDEF C_SUPER 0.8\r\nDEF C_SUPPR 3.5\r\n"
             "ATOM  00001  C   ALA A0001     001.500 -02.500 003.250\r\n");
+  EXPECT_NE(TessellationOptionsText("1abc", true).find(">A:91.5\r\n"), std::string::npos);
 }
 
 }  // namespace

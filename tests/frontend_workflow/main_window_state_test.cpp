@@ -74,9 +74,9 @@ TEST(MainWindowState, OpeningASecondProteinClosesEveryCommandAndClearsTheData) {
                commands.visualization);
   EXPECT_FALSE(state.MainViewOn());
   const DataLabels& labels = state.Labels();
-  for (const std::string* label : {&labels.name, &labels.points, &labels.aminoAcids, &labels.environment,
-                                   &labels.relaxations, &labels.ponderation, &labels.notInBulk,
-                                   &labels.resultsFolder})
+  for (const std::string* label :
+       {&labels.name, &labels.points, &labels.aminoAcids, &labels.environment, &labels.relaxations,
+        &labels.ponderation, &labels.notInBulk, &labels.resultsFolder})
     EXPECT_TRUE(label->empty());
   EXPECT_EQ(state.Title(), "Mirelda : second.ent");
 }

@@ -16,10 +16,12 @@ namespace {
 class TessellationOptionsFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (int i = 1; i <= kResidueTypeCount; ++i) saved_[static_cast<std::size_t>(i - 1)] = ResidueTypesByLetter().At(i)->POIDS;
+    for (int i = 1; i <= kResidueTypeCount; ++i)
+      saved_[static_cast<std::size_t>(i - 1)] = ResidueTypesByLetter().At(i)->POIDS;
   }
   void TearDown() override {
-    for (int i = 1; i <= kResidueTypeCount; ++i) ResidueTypesByLetter().At(i)->POIDS = saved_[static_cast<std::size_t>(i - 1)];
+    for (int i = 1; i <= kResidueTypeCount; ++i)
+      ResidueTypesByLetter().At(i)->POIDS = saved_[static_cast<std::size_t>(i - 1)];
   }
   std::array<double, kResidueTypeCount> saved_{};
 };
@@ -64,7 +66,8 @@ TEST(OptionNumbers, FifteenSignificantDigitsWithAPoint) {
 }
 
 TEST(RelaxationOptionsFile, NineRelaxationsWriteRlx8) {
-  EXPECT_EQ(RelaxationOptionsText("1abc", 9, false, false), "NOM_PROT:1abc\r\nRLX:8\r\nDCUT:16\r\nRCUT:10\r\n");
+  EXPECT_EQ(RelaxationOptionsText("1abc", 9, false, false),
+            "NOM_PROT:1abc\r\nRLX:8\r\nDCUT:16\r\nRCUT:10\r\n");
   EXPECT_EQ(RelaxationOptionsText("1abc", 1, true, true),
             "NOM_PROT:1abc\r\nRLX:0\r\nDCUT:16\r\nRCUT:10\r\nEACH\r\nERROR\r\n");
   testing::ScratchFolder folder;

@@ -35,7 +35,8 @@ TEST(TessellationErrors, ResiduesOutsideTheBulkAreCountedAndTheReportKept) {
   results.Write("1abc_error2", "A 12 B\nC 14 B\nD 20 B\n");
   const TessellationErrors errors = CheckTessellationErrors(results.Path(), "1abc");
   EXPECT_EQ(errors.notInBulk, 3);
-  EXPECT_EQ(errors.question, "3 amino acids are NOT in the bulk ! Do you want to see 1abc_error2 for details ?");
+  EXPECT_EQ(errors.question,
+            "3 amino acids are NOT in the bulk ! Do you want to see 1abc_error2 for details ?");
   EXPECT_EQ(errors.report, results / "1abc_error2");
   EXPECT_TRUE(results.Exists("1abc_error2"));
 }
@@ -83,7 +84,8 @@ TEST(RelaxationRun, ResiduesOutsideTheBulkAsk) {
   const RelaxationOutcome outcome = FinishRelaxationRun(app.Path(), app / "1abc", "1abc", request);
   EXPECT_EQ(outcome.notInBulk, 1);
   EXPECT_EQ(outcome.relaxations, "3");
-  EXPECT_EQ(outcome.question, "1 amino acids are NOT in the bulk ! Do you want to see 1abc_error for details ?");
+  EXPECT_EQ(outcome.question,
+            "1 amino acids are NOT in the bulk ! Do you want to see 1abc_error for details ?");
   EXPECT_TRUE(app.Exists("1abc/1abc_error"));
   EXPECT_FALSE(app.Exists("1abc/1abc_R3"));
 }

@@ -35,7 +35,9 @@ GridModel ResultTable() {
 
 ToggleState StateAt(const GridModel& tab1, int row, int col) {
   const GridColour fore = tab1.CellAt(row, col).foreColour;
-  return fore == kUnmarkedFore ? ToggleState::Unmarked : fore == kMarkedFore ? ToggleState::Marked : ToggleState::Locked;
+  return fore == kUnmarkedFore ? ToggleState::Unmarked
+         : fore == kMarkedFore ? ToggleState::Marked
+                               : ToggleState::Locked;
 }
 
 void Click(GridModel& tab1, DragState& drag, int row, int col, const ResidueTableHooks& hooks = {}) {
@@ -122,7 +124,8 @@ TEST(ToggleCells, ClickOnAMarkedColourCellOpensTheChooserAtItsColour) {
   Click(tab1, drag, 2, kColourColumn, hooks);
   EXPECT_EQ(offered, std::vector<GridColour>{0x00123456});
   EXPECT_EQ(tab1.CellAt(2, kColourColumn).backColour, 0x00ABCDEF);
-  EXPECT_EQ(StateAt(tab1, 2, kColourColumn), ToggleState::Marked) << "a click never toggles the colour column";
+  EXPECT_EQ(StateAt(tab1, 2, kColourColumn), ToggleState::Marked)
+      << "a click never toggles the colour column";
 
   // Cancelled: the colour stays. Unmarked: no chooser at all.
   hooks.chooseColour = [&](GridColour initial) -> std::optional<GridColour> {
@@ -151,7 +154,8 @@ TEST(ToggleCells, DragTogglesOncePerRowEnteredAndTheEndingClickAddsNothing) {
   EXPECT_EQ(StateAt(tab1, 4, kAllColumn), ToggleState::Marked);
   EXPECT_EQ(StateAt(tab1, 5, kAllColumn), ToggleState::Unmarked);
   ClickResidueTable(tab1, drag, {});
-  EXPECT_EQ(StateAt(tab1, 4, kAllColumn), ToggleState::Marked) << "the click ending the drag must not undo it";
+  EXPECT_EQ(StateAt(tab1, 4, kAllColumn), ToggleState::Marked)
+      << "the click ending the drag must not undo it";
   EXPECT_EQ(drag.lastRow, kNoDragCell);
 }
 
@@ -185,12 +189,14 @@ TEST(ToggleCells, HeaderReleaseMarksOrUnmarksAWholeColumn) {
   GridModel tab1 = ResultTable();
   ReleaseOverResidueTable(tab1, kLeftButton, HeaderX(kLabelColumn), 10, {});
   for (int row = 1; row < kRows; ++row)
-    EXPECT_EQ(StateAt(tab1, row, kLabelColumn), row == kLockedRow ? ToggleState::Locked : ToggleState::Marked);
+    EXPECT_EQ(StateAt(tab1, row, kLabelColumn),
+              row == kLockedRow ? ToggleState::Locked : ToggleState::Marked);
   EXPECT_EQ(StateAt(tab1, 1, kAllColumn), ToggleState::Unmarked) << "only the hit column changes";
   EXPECT_EQ(tab1.Row(), 0);
   ReleaseOverResidueTable(tab1, kRightButton, HeaderX(kLabelColumn), 10, {});
   for (int row = 1; row < kRows; ++row)
-    EXPECT_EQ(StateAt(tab1, row, kLabelColumn), row == kLockedRow ? ToggleState::Locked : ToggleState::Unmarked);
+    EXPECT_EQ(StateAt(tab1, row, kLabelColumn),
+              row == kLockedRow ? ToggleState::Locked : ToggleState::Unmarked);
 }
 
 TEST(ToggleCells, HeaderReleaseOnTheColourColumn) {
@@ -238,7 +244,8 @@ TEST(ToggleCells, TessellationPreparationCutsTheTableBackToThreeGreyColumns) {
   EXPECT_EQ(tab1.Cols(), kProteinColumns);
   EXPECT_EQ(tab1.Rows(), kRows);
   for (int row = 1; row < kRows; ++row)
-    for (int col = 0; col < kProteinColumns; ++col) EXPECT_EQ(tab1.CellAt(row, col).backColour, kColourLightGrey);
+    for (int col = 0; col < kProteinColumns; ++col)
+      EXPECT_EQ(tab1.CellAt(row, col).backColour, kColourLightGrey);
   EXPECT_EQ(tab1.CellAt(0, 0).backColour, 0) << "the header row keeps its colours";
   EXPECT_EQ(tab1.TextAt(0, 0), "AA");
 }
