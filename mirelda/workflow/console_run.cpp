@@ -233,4 +233,12 @@ ConsoleRunResult RunConsoleProgram(const std::filesystem::path& appFolder, Conso
   return result;
 }
 
+std::function<std::string()> ConsoleStepRunner(std::filesystem::path appFolder, ConsoleProgram program,
+                                               ConsoleOutputHandler outputHandler) {
+  return [appFolder = std::move(appFolder), program, outputHandler = std::move(outputHandler)] {
+    const ConsoleRunResult result = RunConsoleProgram(appFolder, program, outputHandler);
+    return result.Completed() ? std::string() : result.message;
+  };
+}
+
 }  // namespace mirelda

@@ -97,4 +97,9 @@ class ConsoleRun {
 ConsoleRunResult RunConsoleProgram(const std::filesystem::path& appFolder, ConsoleProgram program,
                                    const ConsoleOutputHandler& outputHandler = {});
 
+// A step's runner for a batch command: runs the program with RunConsoleProgram and gives its message
+// when it did not complete, empty when it did.
+std::function<std::string()> ConsoleStepRunner(std::filesystem::path appFolder, ConsoleProgram program,
+                                               ConsoleOutputHandler outputHandler = {});
+
 }  // namespace mirelda

@@ -15,7 +15,7 @@ std::filesystem::path ResultsFolderOf(const std::filesystem::path& appFolder,
   return appFolder / proteinName;
 }
 
-std::string PrepareEnvironmentRun(const EnvironmentRequest& request, Residues& residues) {
+std::string PrepareEnvironmentRun(const EnvironmentRequest& request, const Residues& residues) {
   // The name becomes a folder that is deleted with its contents: it must stay inside the application folder.
   if (!IsValidProteinName(request.proteinName))
     return "the protein name must be 4 letters or digits, not \"" + request.proteinName + "\"";
@@ -79,7 +79,7 @@ EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, int
   return outcome;
 }
 
-EnvironmentOutcome RunEnvironmentStep(const EnvironmentRequest& request, Residues& residues,
+EnvironmentOutcome RunEnvironmentStep(const EnvironmentRequest& request, const Residues& residues,
                                       const std::function<std::string()>& runEnvironment) {
   EnvironmentOutcome outcome;
   outcome.failure = PrepareEnvironmentRun(request, residues);

@@ -61,14 +61,16 @@ std::string File00PointLine(int serial, const DEF_AA& residue, const PointTriple
   return CommaToPoint(line);
 }
 
-std::string File00Text(Residues& residues, std::string_view pointChoice, std::string_view radiusText,
+std::string File00Text(const Residues& residues, std::string_view pointChoice, std::string_view radiusText,
                        std::string_view thicknessText) {
   std::string text = CommaToPoint("DEF RSPHERE " + std::string(radiusText) + "\r\n");
   text += "DEF C_SUPER 0.8\r\n";
   text += CommaToPoint("DEF C_SUPPR " + std::string(thicknessText) + "\r\n");
   const int choice = AtomChoiceOf(pointChoice);
   for (int i = 1; i <= residues.ResidueCount(); ++i) {
-    const DEF_AA& residue = residues.ResidueAt(i);
+    const DEF_AA* record = residues.Find(i);
+    if (record == nullptr) continue;  // a slot never filled has no point
+    const DEF_AA& residue = *record;
     const PointTriple& point = ChosenPoint(residue, choice);
     if (point[0] == 0 && point[1] == 0 && point[2] == 0) continue;  // the residue lacks the atoms for it
     // The reader gives every residue a known type; one without would make a line no program can read.
@@ -78,7 +80,7 @@ std::string File00Text(Residues& residues, std::string_view pointChoice, std::st
   return text;
 }
 
-std::string WriteFile00(const std::filesystem::path& appFolder, Residues& residues,
+std::string WriteFile00(const std::filesystem::path& appFolder, const Residues& residues,
                         std::string_view pointChoice, std::string_view radiusText,
                         std::string_view thicknessText) {
   return WriteTextFile(appFolder / kFile00, File00Text(residues, pointChoice, radiusText, thicknessText));

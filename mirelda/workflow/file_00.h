@@ -25,11 +25,11 @@ std::string File00PointLine(int serial, const DEF_AA& residue, const PointTriple
 // The whole of file_00: "DEF RSPHERE " + radius text, "DEF C_SUPER 0.8", "DEF C_SUPPR " + thickness
 // text (commas turned into points), then the point lines of the residues whose chosen point is not
 // (0, 0, 0). The combo text chooses the point (see AtomChoiceOf).
-std::string File00Text(Residues& residues, std::string_view pointChoice, std::string_view radiusText,
+std::string File00Text(const Residues& residues, std::string_view pointChoice, std::string_view radiusText,
                        std::string_view thicknessText);
 
 // Writes file_00 into the application folder; returns what failed, empty on success.
-std::string WriteFile00(const std::filesystem::path& appFolder, Residues& residues,
+std::string WriteFile00(const std::filesystem::path& appFolder, const Residues& residues,
                         std::string_view pointChoice, std::string_view radiusText,
                         std::string_view thicknessText);
 

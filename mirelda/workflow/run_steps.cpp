@@ -1,8 +1,10 @@
 #include "run_steps.h"
 
 #include "decimal_text.h"
+#include "environment_step.h"
 #include "field_rules.h"
 #include "folder_operations.h"
+#include "option_writers.h"
 #include "pipeline_files.h"
 #include "toggle_cells.h"
 
@@ -60,6 +62,15 @@ TessellationErrors CheckTessellationErrors(const std::filesystem::path& resultsF
   return result;
 }
 
+TessellationErrors RunTessellationStep(const std::filesystem::path& appFolder, const std::string& proteinName,
+                                       bool weighted, const ProgramRunner& runTessellation) {
+  TessellationErrors result;
+  result.failure = WriteTessellationOptions(appFolder, proteinName, weighted);
+  if (result.failure.empty()) result.failure = runTessellation();
+  if (!result.failure.empty()) return result;
+  return CheckTessellationErrors(ResultsFolderOf(appFolder, proteinName), proteinName);
+}
+
 RelaxationErrors ParseRelaxationErrors(std::string_view text) {
   RelaxationErrors errors;
   for (std::string_view line : SplitLines(text)) {
@@ -100,6 +111,17 @@ RelaxationOutcome FinishRelaxationRun(const std::filesystem::path& appFolder,
     RemoveFileIfPresent(path);
   }
   return outcome;
+}
+
+RelaxationOutcome RunRelaxationStep(const std::filesystem::path& appFolder, const std::string& proteinName,
+                                    const RelaxationRequest& request, const ProgramRunner& runRelaxation) {
+  RelaxationOutcome outcome;
+  if (request.passes == 0) return outcome;
+  outcome.failure =
+      WriteRelaxationOptions(appFolder, proteinName, request.passes, request.eachFile, request.stopOnError);
+  if (outcome.failure.empty()) outcome.failure = runRelaxation();
+  if (!outcome.failure.empty()) return outcome;
+  return FinishRelaxationRun(appFolder, ResultsFolderOf(appFolder, proteinName), proteinName, request);
 }
 
 std::string AppendClassColumn(GridModel& tab1, std::string_view classText) {

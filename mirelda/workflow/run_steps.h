@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,13 @@ struct TessellationErrors {
 };
 TessellationErrors CheckTessellationErrors(const std::filesystem::path& resultsFolder,
                                            const std::string& proteinName);
+
+// A console program's run as the steps see it: what went wrong, empty when its marker appeared.
+using ProgramRunner = std::function<std::string()>;
+
+// The tessellation for a caller without windows: option_bis.txt, the run, the error report counted.
+TessellationErrors RunTessellationStep(const std::filesystem::path& appFolder, const std::string& proteinName,
+                                       bool weighted, const ProgramRunner& runTessellation);
 
 // The relaxation's error report: "RELAXATION:" lines give the last pass, every other line is a residue
 // that is not in the bulk.
@@ -46,6 +54,11 @@ struct RelaxationOutcome {
 RelaxationOutcome FinishRelaxationRun(const std::filesystem::path& appFolder,
                                       const std::filesystem::path& resultsFolder,
                                       const std::string& proteinName, const RelaxationRequest& request);
+
+// The relaxation for a caller without windows: option.txt, the run, then as FinishRelaxationRun. A request
+// of no passes runs nothing and gives a count of 0 and no relaxation count.
+RelaxationOutcome RunRelaxationStep(const std::filesystem::path& appFolder, const std::string& proteinName,
+                                    const RelaxationRequest& request, const ProgramRunner& runRelaxation);
 
 // The class column of the assignment: a new last column (300 twips, centred; the control 300 twips
 // wider), then each trimmed line of the class text on the next row that shows "+" in the faces column,

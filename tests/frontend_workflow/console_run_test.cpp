@@ -182,6 +182,18 @@ TEST(ConsoleRun, DestroyingARunningRunStopsTheProgram) {
   EXPECT_FALSE(ConsoleRun::AnyRunning());
 }
 
+TEST(ConsoleRun, StepRunnerGivesTheMessageOfAFailedRun) {
+  testing::ScratchFolder app;
+  WriteScript(app, kCompletes);
+  std::string streamed;
+  const auto runner =
+      ConsoleStepRunner(app.Path(), kStandIn, [&](std::string_view chunk) { streamed += chunk; });
+  EXPECT_EQ(runner(), "");
+  EXPECT_NE(streamed.find("reading file_02"), std::string::npos);
+  WriteScript(app, kStopsEarly);
+  EXPECT_NE(runner().find("IVMAX too small"), std::string::npos);
+}
+
 TEST(ConsoleRun, TheRunCanBeRepeated) {
   testing::ScratchFolder app;
   WriteScript(app, kCompletes);

@@ -90,6 +90,49 @@ TEST(RelaxationRun, ResiduesOutsideTheBulkAsk) {
   EXPECT_FALSE(app.Exists("1abc/1abc_R3"));
 }
 
+TEST(TessellationStep, WritesTheOptionsRunsAndCounts) {
+  testing::ScratchFolder app;
+  std::filesystem::create_directory(app / "1abc");
+  bool optionsWritten = false;
+  const TessellationErrors errors = RunTessellationStep(app.Path(), "1abc", false, [&] {
+    optionsWritten = app.Read("option_bis.txt").rfind("NOM_PROT:1abc\r\n", 0) == 0;
+    app.Write("1abc/1abc_error2", "A 1 B\n");
+    return std::string();
+  });
+  EXPECT_TRUE(optionsWritten) << "the options exist before the program starts";
+  EXPECT_EQ(errors.failure, "");
+  EXPECT_EQ(errors.notInBulk, 1);
+  const TessellationErrors failed =
+      RunTessellationStep(app.Path(), "1abc", false, [] { return std::string("no marker"); });
+  EXPECT_EQ(failed.failure, "no marker");
+}
+
+TEST(RelaxationStep, NoPassesRunNothing) {
+  testing::ScratchFolder app;
+  RelaxationRequest request;
+  int runs = 0;
+  const RelaxationOutcome outcome = RunRelaxationStep(app.Path(), "1abc", request, [&] {
+    ++runs;
+    return std::string();
+  });
+  EXPECT_EQ(runs, 0);
+  EXPECT_EQ(outcome.notInBulk, 0);
+  EXPECT_TRUE(outcome.relaxations.empty());
+  EXPECT_FALSE(app.Exists("option.txt"));
+
+  std::filesystem::create_directory(app / "1abc");
+  request.passes = 2;
+  request.countText = "2";
+  const RelaxationOutcome ran = RunRelaxationStep(app.Path(), "1abc", request, [&] {
+    ++runs;
+    app.Write("1abc/1abc_error", "RELAXATION:1\n");
+    return std::string();
+  });
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(ran.relaxations, "2");
+  EXPECT_NE(app.Read("option.txt").find("RLX:1\r\n"), std::string::npos);
+}
+
 // Rows 2 and 4 have no cell: the classes skip them.
 GridModel TessellatedTable() {
   GridModel tab1;
