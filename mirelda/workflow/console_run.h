@@ -58,7 +58,7 @@ class ConsoleRun {
 
   // Deletes the marker and starts the program. False when the run could not begin (refused because a
   // console program is running, marker not deletable, program not startable): Result() says why, and the
-  // finished handler has been called.
+  // finished handler has been called. False and nothing changed when this run is still going.
   bool Start();
   bool Running() const { return running_; }
   // How long a program may go on after creating its marker before it is stopped (its outputs are

@@ -154,6 +154,7 @@ TEST(ConsoleRun, ASecondStartIsRefusedWhileAProgramRuns) {
   EXPECT_FALSE(other.Exists(kStandIn.marker)) << "the refused program never ran";
 
   EXPECT_TRUE(first.Wait().Completed());
+  EXPECT_EQ(first.Result().message, "") << "the refused restart left the running run's result alone";
   EXPECT_FALSE(ConsoleRun::AnyRunning());
   ASSERT_TRUE(second.Start());
   EXPECT_TRUE(second.Wait().Completed());
