@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "point_file.h"
+#include "protein_files.h"
 #include "scratch_folder.h"
+#include "test_paths.h"
 
 namespace mirelda {
 namespace {
@@ -113,6 +118,41 @@ TEST_F(EnvironmentStep, AMissingProblemReportIsOnlyAWarning) {
   EXPECT_EQ(outcome.warnings.size(), 1u);
   EXPECT_TRUE(outcome.problemQuestion.empty());
   EXPECT_TRUE(app_.Exists("file_02"));
+}
+
+// A real protein from its file to file_02: every residue with a CA gets one point, in order, that the
+// point-file reader reads back with its residue number.
+TEST(EnvironmentStepOnARealProtein, File02HoldsOneCaPointPerResidue) {
+  const auto protein = testing::SampleProtein("1A8O.pdb");
+  if (!protein) GTEST_SKIP() << "sample protein 1A8O.pdb absent (tools/fetch-samples.sh)";
+  testing::ScratchFolder app;
+  const ProteinReading reading = ReadProteinFile(*protein);
+  ASSERT_TRUE(reading.Succeeded()) << reading.failure;
+  ASSERT_EQ(WriteProteinFiles(reading, app.Path()), "");
+  EnvironmentRequest request;
+  request.appFolder = app.Path();
+  request.proteinName = "1a8o";
+  request.pointChoice = "CA";
+  request.radiusText = "6,5";
+  request.thicknessText = "3,5";
+  request.withEnvironment = false;
+  request.problemCount = reading.ProblemCount;
+  const EnvironmentOutcome outcome = RunEnvironmentStep(request, reading.residues, {});
+  ASSERT_EQ(outcome.failure, "");
+  std::ifstream in(app / "file_02");
+  const PointFile file = ReadPointFile(in);
+  std::size_t withCa = 0;
+  for (int i = 1; i <= reading.ResidueCount(); ++i) {
+    const DEF_AA* residue = reading.residues.Find(i);
+    if (residue == nullptr || residue->CA() == PointTriple{}) continue;
+    ASSERT_LT(withCa, file.points.size());
+    EXPECT_EQ(file.points[withCa].residueNumber, residue->NUM()) << "residue " << i;
+    EXPECT_NEAR(file.points[withCa].x, residue->CA()[0], 0.0005) << "residue " << i;
+    ++withCa;
+  }
+  EXPECT_EQ(file.points.size(), withCa);
+  EXPECT_GT(withCa, 0u);
+  EXPECT_EQ(outcome.problemQuestion.empty(), reading.ProblemCount == 0);
 }
 
 }  // namespace
