@@ -1,0 +1,36 @@
+// The point file the front-end writes for the environment step: three parameter lines, then one point
+// line per residue whose chosen point exists, with zero-padded numbers in the columns of an ATOM record.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "residue_records.h"
+
+namespace mirelda {
+
+// Zero-padded fields, whatever the locale ('.' always): a coordinate takes "000.000" when it is at least
+// 0 and "-00.000" when negative; a residue number "0000" or "-000"; a serial "00000". A value with more
+// digits than its pattern keeps them all and widens the line (the point-file readers read each number
+// where the previous one stopped).
+std::string CoordinateText(double value);
+std::string ResidueNumberText(int number);
+std::string SerialText(int serial);
+
+// The point line of residue i (its position in the residue array, so serials of skipped residues leave
+// gaps), with its "\r\n". Residue numbers from 10000 on are written less 10000. Every ',' becomes '.'.
+std::string File00PointLine(int serial, const DEF_AA& residue, const PointTriple& point);
+
+// The whole of file_00: "DEF RSPHERE " + radius text, "DEF C_SUPER 0.8", "DEF C_SUPPR " + thickness
+// text (commas turned into points), then the point lines of the residues whose chosen point is not
+// (0, 0, 0). The combo text chooses the point (see AtomChoiceOf).
+std::string File00Text(const Residues& residues, std::string_view pointChoice, std::string_view radiusText,
+                       std::string_view thicknessText);
+
+// Writes file_00 into the application folder; returns what failed, empty on success.
+std::string WriteFile00(const std::filesystem::path& appFolder, const Residues& residues,
+                        std::string_view pointChoice, std::string_view radiusText,
+                        std::string_view thicknessText);
+
+}  // namespace mirelda

@@ -1,0 +1,54 @@
+#include "main_window_state.h"
+
+#include <string>
+
+namespace mirelda {
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+void MainWindowState::OpenProtein(std::string_view path) {
+  commands_ = CommandStates{};
+  mainViewOn_ = false;
+  title_ = "Mirelda : " + std::string(path);
+  labels_ = DataLabels{};
+}
+
+void MainWindowState::EnvironmentDone(const EnvironmentSummary& summary) {
+  labels_.aminoAcids = std::to_string(summary.residueCount);
+  labels_.name = summary.proteinName;
+  labels_.points = summary.points;
+  labels_.resultsFolder = summary.resultsFolder + " :";
+  labels_.environment = summary.withEnvironment ? "YES" : "NO";
+  commands_.fileList = true;
+  if (summary.withEnvironment) commands_.relaxation = true;
+  commands_.tessellation = true;
+}
+
+void MainWindowState::RelaxationDone(const std::optional<std::string>& relaxations, int notInBulk) {
+  if (relaxations) labels_.relaxations = *relaxations;
+  labels_.notInBulk = std::to_string(notInBulk);
+}
+
+void MainWindowState::TessellationDone(bool weighted, int notInBulk) {
+  labels_.ponderation = weighted ? "YES" : "NO";
+  labels_.notInBulk = std::to_string(notInBulk);
+  if (AssignmentAllowed()) commands_.assignment = true;
+  mainViewOn_ = true;
+  commands_.matrix = true;
+  commands_.visualization = true;
+}
+
+bool MainWindowState::AssignmentAllowed() const {
+  return Trimmed(labels_.points) == "CA" && Trimmed(labels_.environment) == "YES" &&
+         Trimmed(labels_.notInBulk) == "0";
+}
+
+}  // namespace mirelda

@@ -1,0 +1,29 @@
+// The option files the front-end writes for the console programs: the tessellation options (protein
+// name, cut-offs, one weight per residue type) and the relaxation options. CR LF lines, '.' decimals.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace mirelda {
+
+// A number as the options carry it: up to 15 significant digits, no trailing zeros, '.' as separator
+// whatever the locale ("91.5", "102", "0.25").
+std::string OptionNumberText(double value);
+
+// option_bis.txt: "NOM_PROT:" + name, "DCUT:16", "RCUT:10", then ">" + letter + ":" + weight for the 21
+// residue types in table order (the letter from the types by name, the weight from the types by letter,
+// at the same position), or ":0" for every type when the tessellation is not weighted.
+std::string TessellationOptionsText(std::string_view proteinName, bool weighted);
+std::string WriteTessellationOptions(const std::filesystem::path& appFolder, std::string_view proteinName,
+                                     bool weighted);
+
+// option.txt: "NOM_PROT:" + name, "RLX:" + (relaxations - 1), "DCUT:16", "RCUT:10", then "EACH" for a
+// coordinate file after each pass and "ERROR" to stop on residues that are not in the bulk.
+std::string RelaxationOptionsText(std::string_view proteinName, int relaxations, bool eachFile,
+                                  bool stopOnError);
+std::string WriteRelaxationOptions(const std::filesystem::path& appFolder, std::string_view proteinName,
+                                   int relaxations, bool eachFile, bool stopOnError);
+
+}  // namespace mirelda
