@@ -9,8 +9,10 @@
 #include <cstdlib>
 #include <iostream>
 #include <locale>
+#include <optional>
 #include <sstream>
 
+#include "comma_locale.h"
 #include "decimal_text.h"
 #include "protein_text.h"
 #include "scene_numbers.h"
@@ -315,38 +317,13 @@ TEST(ProteinReader, ProgressAfterEveryLine) {
   EXPECT_EQ(last, 6);
 }
 
-// Enters a locale whose decimal separator is ',' for the C library (printf) and for C++ streams: the
-// installed de_DE locale, or one compiled into `folder` with localedef; without either, C++ streams only.
-// Returns whether the C library's LC_NUMERIC uses the comma.
-bool EnterCommaLocale(const testing::ScratchFolder& folder) {
-  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && std::setlocale(LC_ALL, "de_DE.utf8") == nullptr &&
-      std::system("command -v localedef > /dev/null 2>&1") == 0) {
-    const std::string command =
-        "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' > /dev/null 2>&1";
-    [[maybe_unused]] const int status = std::system(command.c_str());  // warnings still give a locale
-    setenv("LOCPATH", folder.Path().c_str(), 1);
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
-  }
-  struct CommaDecimal : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-  };
-  std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
-  return std::localeconv()->decimal_point == std::string(",");
-}
-
-void LeaveCommaLocale() {
-  std::locale::global(std::locale::classic());
-  std::setlocale(LC_ALL, "C");
-  unsetenv("LOCPATH");
-}
-
 // The front-end runs in the user's locale: a comma locale must not change what is read or written.
 TEST(ProteinReader, CommaLocaleChangesNothing) {
   const std::string text = Alanine(1) + Alanine(2, 'A', 3.8) + CaOnlyResidue("TRP", 3);
   const ProteinReading plain = Read(text);
 
-  testing::ScratchFolder folder;
-  const bool cLibraryComma = EnterCommaLocale(folder);
+  std::optional<testing::CommaLocale> locale(std::in_place);
+  const bool cLibraryComma = testing::CommaLocale::Active();
   char printed[16];
   std::snprintf(printed, sizeof printed, "%.1f", 1.5);
   std::ostringstream streamed;
@@ -354,7 +331,7 @@ TEST(ProteinReader, CommaLocaleChangesNothing) {
   const ProteinReading local = ReadProtein(text);
   const double typed = ParseDecimal("6,5");
   const std::string signedText = SignedText(-0.25), patternText = PatternText(1.4142, "0##.###");
-  LeaveCommaLocale();
+  locale.reset();
 
   EXPECT_EQ(streamed.str(), "1,5") << "the comma locale is in force for the check";
   if (cLibraryComma) {

@@ -1,50 +1,25 @@
 // The files a reading leaves, checked with an independent VRML 2.0 reader (Coin3D): every scene written
 // must parse without a read error, for synthetic edge cases and for a real protein.
-#include <Inventor/SoDB.h>
-#include <Inventor/SoInput.h>
-#include <Inventor/VRMLnodes/SoVRMLInline.h>
-#include <Inventor/errors/SoReadError.h>
-#include <Inventor/nodes/SoSeparator.h>
 #include <gtest/gtest.h>
 
 #include "protein_files.h"
 #include "protein_text.h"
 #include "scratch_folder.h"
 #include "test_paths.h"
+#include "vrml_check.h"
 
 namespace mirelda {
 namespace {
 
 using testing::ScratchFolder;
 
-std::vector<std::string>& ReadErrors() {
-  static std::vector<std::string> errors;
-  return errors;
-}
-
-void CollectReadError(const SoError* error, void*) {
-  ReadErrors().push_back(error->getDebugString().getString());
-}
-
 class SceneFiles : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    SoDB::init();
-    SoVRMLInline::setReadAsSoFile(FALSE);  // parse only: Inline children are not loaded
-    SoReadError::setHandlerCallback(CollectReadError, nullptr);
-  }
-
   // Parses a VRML file with Coin; reports what went wrong, empty when it parsed cleanly.
   static std::string ParseProblem(const std::filesystem::path& path) {
-    ReadErrors().clear();
-    SoInput input;
-    if (!input.openFile(path.string().c_str())) return "cannot open " + path.string();
-    SoSeparator* root = SoDB::readAll(&input);
-    if (root == nullptr) return "no scene from " + path.string();
-    root->ref();
-    root->unref();
-    if (!ReadErrors().empty()) return ReadErrors().front();
-    return {};
+    const testing::VrmlCheck check = testing::ParseVrmlFile(path);
+    if (!check.parsed) return "no scene from " + path.string();
+    return check.errors;
   }
 
   static void ExpectAllParse(const ScratchFolder& folder) {

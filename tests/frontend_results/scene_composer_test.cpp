@@ -6,9 +6,11 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "cell_reader.h"
+#include "comma_locale.h"
 #include "protein_scenes.h"
 #include "residue_types.h"
 #include "result_files.h"
@@ -281,34 +283,12 @@ TEST_F(SceneComposerTest, WritesResultatIntoTheResultsFolder) {
   EXPECT_EQ(folder.Read("resultat.wrl"), Compose().text);
 }
 
-// Enters a C library locale with a decimal comma: an installed de_DE, or one compiled with localedef into
-// `folder`. Returns its name, or nullptr when neither is possible.
-const char* EnterCommaLocale(const testing::ScratchFolder& folder) {
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8"})
-    if (std::setlocale(LC_ALL, name)) return name;
-  if (std::system("command -v localedef > /dev/null 2>&1") != 0) return nullptr;
-  const std::string command =
-      "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' > /dev/null 2>&1";
-  [[maybe_unused]] const int status = std::system(command.c_str());  // warnings still give a locale
-  setenv("LOCPATH", folder.Path().c_str(), 1);
-  return std::setlocale(LC_ALL, "de_DE.UTF-8") ? "de_DE.UTF-8 (compiled)" : nullptr;
-}
-
-void LeaveCommaLocale() {
-  std::setlocale(LC_ALL, "C");
-  unsetenv("LOCPATH");
-}
-
 // The front-end runs in the user's locale; a comma there must not reach any written number.
 TEST_F(SceneComposerTest, ACommaLocaleChangesNoNumberOfTheScene) {
   const std::string before = Compose().text;
-  testing::ScratchFolder localeFolder;
-  const char* comma = EnterCommaLocale(localeFolder);
-  if (!comma) {
-    LeaveCommaLocale();
-    GTEST_SKIP() << "no comma locale: de_DE.UTF-8 is not installed and localedef cannot build it";
-  }
-  const bool commaSeparator = std::string(std::localeconv()->decimal_point) == ",";
+  std::optional<testing::CommaLocale> locale(std::in_place);
+  if (!testing::CommaLocale::Active())
+    GTEST_SKIP() << "no comma locale (de_DE, fr_FR) installed or buildable";
   TableFixture fixture;
   BuildProtein(fixture, FiveResidues());
   ReadCellText(testing::kCellText, "C1tst", fixture.residues, fixture.tab1, {true, '.', {}});
@@ -319,8 +299,7 @@ TEST_F(SceneComposerTest, ACommaLocaleChangesNoNumberOfTheScene) {
           .text;
   const std::string colour = DiffuseColourLine(PackColour(128, 64, 32));
   const testing::VrmlCheck check = testing::ParseVrml(after, {{"view.wrl", scenes_.view}});
-  LeaveCommaLocale();
-  ASSERT_TRUE(commaSeparator) << comma << " has no decimal comma";
+  locale.reset();
   EXPECT_TRUE(check.parsed);
   EXPECT_EQ(check.errors, "");
   EXPECT_DOUBLE_EQ(volume, 25.125);

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "comma_locale.h"
 #include "option_writers.h"
 #include "point_file.h"
 #include "scratch_folder.h"
@@ -101,42 +102,11 @@ TEST(File00, ThePointFileReadersReadItBack) {
   EXPECT_EQ(file.points[2].letter, 'M');
 }
 
-// A comma locale for the process, as Qt adopts from a German or French user: an installed one, or one
-// compiled into a scratch folder when the system has the locale sources. Restores everything at the end.
-class CommaLocale {
- public:
-  CommaLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
-      if (std::setlocale(LC_ALL, name) != nullptr && Active()) return;
-    const std::string command =
-        "localedef -i de_DE -f UTF-8 '" + (folder_ / "de_DE.UTF-8").string() + "' > /dev/null 2>&1";
-    if (std::system(command.c_str()) != 0) return;
-    const char* locpath = std::getenv("LOCPATH");
-    if (locpath != nullptr) savedLocpath_ = locpath;
-    hadLocpath_ = locpath != nullptr;
-    setenv("LOCPATH", folder_.Path().c_str(), 1);
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
-  }
-  ~CommaLocale() {
-    std::setlocale(LC_ALL, previous_.c_str());
-    if (hadLocpath_)
-      setenv("LOCPATH", savedLocpath_.c_str(), 1);
-    else
-      unsetenv("LOCPATH");
-  }
-  static bool Active() { return std::string(std::localeconv()->decimal_point) == ","; }
-
- private:
-  std::string previous_;
-  testing::ScratchFolder folder_;
-  std::string savedLocpath_;
-  bool hadLocpath_ = false;
-};
-
 // Qt takes the user's locale; a comma locale must not reach the files of the console programs.
 TEST(File00, CommaLocaleStillWritesPoints) {
-  CommaLocale locale;
-  if (!CommaLocale::Active()) GTEST_SKIP() << "no comma locale (de_DE, fr_FR) installed or buildable";
+  testing::CommaLocale locale;
+  if (!testing::CommaLocale::Active())
+    GTEST_SKIP() << "no comma locale (de_DE, fr_FR) installed or buildable";
   char printed[16];
   std::snprintf(printed, sizeof printed, "%.1f", 1.5);
   ASSERT_STREQ(printed, "1,5") << "the locale is in force for the C library";

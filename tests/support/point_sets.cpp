@@ -41,7 +41,8 @@ bool OnOuterLayer(int index, int n) {
   return outer(i) || outer(j) || outer(k);
 }
 
-std::string PointFileText(const std::vector<PointRecord>& points, const std::vector<std::string>& leadingLines) {
+std::string PointFileText(const std::vector<PointRecord>& points,
+                          const std::vector<std::string>& leadingLines) {
   std::string text;
   for (const std::string& line : leadingLines) text += line + "\n";
   for (std::size_t k = 0; k < points.size(); ++k) text += FormatPointLine(static_cast<int>(k) + 1, points[k]);

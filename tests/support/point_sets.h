@@ -20,6 +20,7 @@ PointRecord MakePoint(double x, double y, double z, const std::string& name = "A
 
 // A point file with one line per point (serial = position from 1), preceded by the given lines (such as
 // the "DEF" parameter lines of file_00), each ended with "\n".
-std::string PointFileText(const std::vector<PointRecord>& points, const std::vector<std::string>& leadingLines = {});
+std::string PointFileText(const std::vector<PointRecord>& points,
+                          const std::vector<std::string>& leadingLines = {});
 
 }  // namespace mirelda::testing

@@ -7,8 +7,8 @@
 
 namespace mirelda::testing {
 
-std::filesystem::path AppDir();       // the application folder with the programs and data files
-std::filesystem::path TestDataDir();  // tests/data
+std::filesystem::path AppDir();         // the application folder with the programs and data files
+std::filesystem::path TestDataDir();    // tests/data
 std::filesystem::path StructuresDir();  // real PDB entries beside the project (may be absent)
 std::filesystem::path SamplesDir();     // sample proteins from Debian packages (may be absent)
 

@@ -2,6 +2,7 @@
 // name, and reports Coin's read errors: every scene the front-end composes must load in a viewer.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -14,5 +15,8 @@ struct VrmlCheck {
 
 // `files` are written beside the scene (name to text) before it is parsed there.
 VrmlCheck ParseVrml(const std::string& scene, const std::map<std::string, std::string>& files = {});
+
+// Parses a scene file in its own folder, so that its Inline addresses find the files beside it.
+VrmlCheck ParseVrmlFile(const std::filesystem::path& path);
 
 }  // namespace mirelda::testing

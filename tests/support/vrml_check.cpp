@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "scratch_folder.h"
+#include "test_paths.h"
 
 namespace mirelda::testing {
 namespace {
@@ -18,15 +19,13 @@ void CollectError(const SoError* error, void* data) {
   *errors += '\n';
 }
 
-}  // namespace
-
-VrmlCheck ParseVrml(const std::string& scene, const std::map<std::string, std::string>& files) {
+// Parses the scene with the given folder as the current one: Coin resolves Inline addresses against the
+// current folder first.
+VrmlCheck ParseIn(const std::string& scene, const std::filesystem::path& folder) {
   SoDB::init();
-  ScratchFolder folder;
-  for (const auto& [name, text] : files) folder.Write(name, text);
   VrmlCheck check;
   const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(folder.Path());  // Coin resolves Inline addresses against the cwd first
+  std::filesystem::current_path(folder);
   SoErrorCB* previousHandler = SoReadError::getHandlerCallback();
   void* previousData = SoReadError::getHandlerData();
   SoReadError::setHandlerCallback(CollectError, &check.errors);
@@ -41,6 +40,18 @@ VrmlCheck ParseVrml(const std::string& scene, const std::map<std::string, std::s
     root->unref();
   }
   return check;
+}
+
+}  // namespace
+
+VrmlCheck ParseVrml(const std::string& scene, const std::map<std::string, std::string>& files) {
+  ScratchFolder folder;
+  for (const auto& [name, text] : files) folder.Write(name, text);
+  return ParseIn(scene, folder.Path());
+}
+
+VrmlCheck ParseVrmlFile(const std::filesystem::path& path) {
+  return ParseIn(ReadFileText(path), std::filesystem::absolute(path).parent_path());
 }
 
 }  // namespace mirelda::testing
