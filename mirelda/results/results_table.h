@@ -3,25 +3,9 @@
 #pragma once
 
 #include "grid_model.h"
+#include "residue_table_layout.h"
 
 namespace mirelda {
-
-// Columns of the results table (row 0 is the header, row r is residue r).
-inline constexpr int kColumnCode = 0;
-inline constexpr int kColumnNumber = 1;
-inline constexpr int kColumnChain = 2;
-inline constexpr int kColumnVolume = 3;
-inline constexpr int kColumnArea = 4;
-inline constexpr int kColumnFaces = 5;
-inline constexpr int kColumnIndicator = 6;
-inline constexpr int kColumnFaceLink = 7;  // "+": shows the residue's faces
-inline constexpr int kColumnCell = 8;
-inline constexpr int kColumnTrace = 9;
-inline constexpr int kColumnAll = 10;
-inline constexpr int kColumnLabel = 11;
-inline constexpr int kColumnColour = 12;
-inline constexpr int kColumnTransparency = 13;
-inline constexpr int kColumnExposure = 14;  // only with the environment
 
 inline constexpr int kResultsColumnsWithoutEnvironment = 14;
 inline constexpr int kResultsColumnsWithEnvironment = 15;
@@ -45,12 +29,7 @@ inline constexpr int kFaceTableScrollHeight = 2260;
 inline constexpr int kFaceTableWidth = 4500;
 inline constexpr int kFaceTableHeaderHeight = 270;  // header row plus borders
 
-// The text colours that carry a toggle cell's state, and the backgrounds that go with them.
-inline constexpr GridColour kMarkedText = kColourBlack;
-inline constexpr GridColour kUnmarkedText = kSystemWorkspace;
-inline constexpr GridColour kLockedText = kColourGreen;
-inline constexpr GridColour kMarkedBack = kColourLightYellow;
-inline constexpr GridColour kUnmarkedBack = kColourLightGrey;
+// The backgrounds of the face link column.
 inline constexpr GridColour kHighlightBack = kColourOrange;  // the "+" whose faces are shown
 inline constexpr GridColour kFaceLinkBack = kColourLightBlue;
 

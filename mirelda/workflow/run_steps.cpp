@@ -125,7 +125,7 @@ RelaxationOutcome RunRelaxationStep(const std::filesystem::path& appFolder, cons
 }
 
 std::string AppendClassColumn(GridModel& tab1, std::string_view classText) {
-  if (tab1.Cols() <= kFacesColumn) return "the residue table holds no tessellation results";
+  if (tab1.Cols() <= kColumnFaceLink) return "the residue table holds no tessellation results";
   tab1.SetCols(tab1.Cols() + 1);
   tab1.SetWidth(tab1.Width() + kClassColumnWidth);
   const int classColumn = tab1.Cols() - 1;
@@ -136,7 +136,7 @@ std::string AppendClassColumn(GridModel& tab1, std::string_view classText) {
   for (std::string_view line : SplitLines(classText)) {
     const std::string_view letter = TrimBlanks(line);
     // Rows of residues without a cell carry no "+" and get no class.
-    while (row < tab1.Rows() && tab1.TextAt(row, kFacesColumn) != "+") ++row;
+    while (row < tab1.Rows() && tab1.TextAt(row, kColumnFaceLink) != "+") ++row;
     if (row >= tab1.Rows()) return "more classes than residues with a cell: the last ones are not shown";
     tab1.SetRow(row);
     tab1.SetCol(classColumn);

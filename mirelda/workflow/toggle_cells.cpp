@@ -6,13 +6,13 @@ namespace mirelda {
 namespace {
 
 bool IsDragColumn(int col) {
-  return col == kCellColumn || col == kTraceColumn || col == kAllColumn || col == kLabelColumn ||
-         col == kTransparencyColumn;
+  return col == kColumnCell || col == kColumnTrace || col == kColumnAll || col == kColumnLabel ||
+         col == kColumnTransparency;
 }
 
 // The header's hit test walks the columns in this order and keeps the last hit, as the window always did.
-constexpr std::array<int, 6> kHeaderHitOrder{kAllColumn,  kTraceColumn,  kLabelColumn,
-                                             kCellColumn, kColourColumn, kTransparencyColumn};
+constexpr std::array<int, 6> kHeaderHitOrder{kColumnAll,  kColumnTrace,  kColumnLabel,
+                                             kColumnCell, kColumnColour, kColumnTransparency};
 
 std::optional<int> HeaderColumnAt(const GridModel& tab1, int x) {
   std::optional<int> hit;
@@ -28,8 +28,8 @@ std::optional<int> HeaderColumnAt(const GridModel& tab1, int x) {
 
 ToggleState CurrentToggleState(const GridModel& tab1) {
   const GridColour fore = tab1.CellForeColor();
-  if (fore == kUnmarkedFore) return ToggleState::Unmarked;
-  if (fore == kMarkedFore) return ToggleState::Marked;
+  if (fore == kUnmarkedText) return ToggleState::Unmarked;
+  if (fore == kMarkedText) return ToggleState::Marked;
   return ToggleState::Locked;
 }
 
@@ -39,11 +39,11 @@ void change(GridModel& tab1, int row, int col) {
   switch (CurrentToggleState(tab1)) {
     case ToggleState::Unmarked:
       tab1.SetText(kMarkText);
-      tab1.SetCellForeColor(kMarkedFore);
+      tab1.SetCellForeColor(kMarkedText);
       tab1.SetCellBackColor(kMarkedBack);
       break;
     case ToggleState::Marked:
-      tab1.SetCellForeColor(kUnmarkedFore);
+      tab1.SetCellForeColor(kUnmarkedText);
       tab1.SetCellBackColor(kUnmarkedBack);
       break;
     case ToggleState::Locked:
@@ -55,14 +55,14 @@ void ClickResidueTable(GridModel& tab1, DragState& drag, const ResidueTableHooks
   const int row = tab1.Row();
   const int col = tab1.Col();
   if (row == 0) return;
-  if (col == kFacesColumn && hooks.showFaces) hooks.showFaces(row);
+  if (col == kColumnFaceLink && hooks.showFaces) hooks.showFaces(row);
   // A cell a drag has just toggled is not toggled back by the click that ends the drag.
   const bool newCell = row != drag.lastRow || col != drag.lastCol;
   const bool locked = CurrentToggleState(tab1) == ToggleState::Locked;
-  const bool toggles = ((col == kCellColumn || col == kTransparencyColumn) && !locked) ||
-                       col == kTraceColumn || col == kAllColumn || col == kLabelColumn;
+  const bool toggles = ((col == kColumnCell || col == kColumnTransparency) && !locked) ||
+                       col == kColumnTrace || col == kColumnAll || col == kColumnLabel;
   if (newCell && toggles) change(tab1, row, col);
-  if (col == kColourColumn && CurrentToggleState(tab1) == ToggleState::Marked && hooks.chooseColour) {
+  if (col == kColumnColour && CurrentToggleState(tab1) == ToggleState::Marked && hooks.chooseColour) {
     if (const auto chosen = hooks.chooseColour(tab1.CellBackColor())) tab1.SetCellBackColor(*chosen);
   }
   drag = DragState{};
@@ -86,11 +86,11 @@ void ReleaseOverResidueTable(GridModel& tab1, int button, int x, int y, const Re
   const std::optional<int> hit = HeaderColumnAt(tab1, x);
   if (!hit) return;
   const int col = *hit;
-  if (button == kLeftButton && col == kColourColumn && hooks.openCellColourDialog)
+  if (button == kLeftButton && col == kColumnColour && hooks.openCellColourDialog)
     hooks.openCellColourDialog();
   tab1.SetCol(col);
   const int lastRow = tab1.Rows() - 1;
-  if (button == kRightButton && col != kColourColumn) {
+  if (button == kRightButton && col != kColumnColour) {
     for (int row = 1; row <= lastRow; ++row) {
       tab1.SetRow(row);
       if (CurrentToggleState(tab1) == ToggleState::Marked) change(tab1, row, col);

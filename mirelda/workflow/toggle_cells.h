@@ -7,33 +7,14 @@
 #include <optional>
 
 #include "grid_model.h"
+#include "residue_table_layout.h"
 
 namespace mirelda {
 
 enum class ToggleState { Marked, Unmarked, Locked };
 
-// Columns of the residue table after a tessellation: 7 holds "+" for a residue with a cell (a click
-// shows its faces), 8 to 13 are the toggle columns "cell", "trac", "all", "labl", "col", "tra"; 12 ("col")
-// carries a colour in its background.
-inline constexpr int kFacesColumn = 7;
-inline constexpr int kCellColumn = 8;
-inline constexpr int kTraceColumn = 9;
-inline constexpr int kAllColumn = 10;
-inline constexpr int kLabelColumn = 11;
-inline constexpr int kColourColumn = 12;
-inline constexpr int kTransparencyColumn = 13;
-
 // The columns a tessellation leaves behind are cut back to the three of the protein.
 inline constexpr int kProteinColumns = 3;
-
-// What a marked cell looks like: "x", black on light yellow; an unmarked one: workspace text on light
-// grey; a locked one: green text.
-inline constexpr const char* kMarkText = "x";
-inline constexpr GridColour kMarkedFore = kColourBlack;
-inline constexpr GridColour kMarkedBack = kColourLightYellow;
-inline constexpr GridColour kUnmarkedFore = kSystemWorkspace;
-inline constexpr GridColour kUnmarkedBack = kColourLightGrey;
-inline constexpr GridColour kLockedFore = kColourGreen;
 
 // "No cell handled by a drag yet": both fields start here and return here after each click.
 inline constexpr std::int16_t kNoDragCell = 99;

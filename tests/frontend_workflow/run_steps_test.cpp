@@ -141,7 +141,7 @@ GridModel TessellatedTable() {
   tab1.SetWidth(5000);
   for (int row : {1, 3, 5}) {
     tab1.SetRow(row);
-    tab1.SetCol(kFacesColumn);
+    tab1.SetCol(kColumnFaceLink);
     tab1.SetText("+");
   }
   return tab1;
