@@ -7,6 +7,7 @@
 #include "environment_dialog.h"
 #include "relaxation_dialog.h"
 #include "residue_types.h"
+#include "saved_weights.h"
 #include "weights_dialog.h"
 
 namespace mirelda {
@@ -137,16 +138,7 @@ TEST(RelaxationDialog, AnswersAndInitialisation) {
 
 // The weights live in the process-wide residue-type table: each test puts the defaults back.
 class WeightsDialog : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (int i = 1; i <= kResidueTypeCount; ++i)
-      saved_[static_cast<std::size_t>(i - 1)] = ResidueTypesByLetter().At(i)->POIDS;
-  }
-  void TearDown() override {
-    for (int i = 1; i <= kResidueTypeCount; ++i)
-      ResidueTypesByLetter().At(i)->POIDS = saved_[static_cast<std::size_t>(i - 1)];
-  }
-  std::array<double, kResidueTypeCount> saved_{};
+  testing::SavedWeights saved_;
 };
 
 TEST_F(WeightsDialog, TwoEmptyBoxesGiveTwoMessagesAndTheOtherWeightsAreStored) {

@@ -8,22 +8,15 @@
 
 #include "option_files.h"
 #include "residue_types.h"
+#include "saved_weights.h"
 #include "scratch_folder.h"
 
 namespace mirelda {
 namespace {
 
+// The weights live in the process-wide residue-type table: each test puts the defaults back.
 class TessellationOptionsFile : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (int i = 1; i <= kResidueTypeCount; ++i)
-      saved_[static_cast<std::size_t>(i - 1)] = ResidueTypesByLetter().At(i)->POIDS;
-  }
-  void TearDown() override {
-    for (int i = 1; i <= kResidueTypeCount; ++i)
-      ResidueTypesByLetter().At(i)->POIDS = saved_[static_cast<std::size_t>(i - 1)];
-  }
-  std::array<double, kResidueTypeCount> saved_{};
+  testing::SavedWeights saved_;
 };
 
 TEST_F(TessellationOptionsFile, DefaultWeightsInTableOrder) {
