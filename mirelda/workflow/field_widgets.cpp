@@ -1,0 +1,124 @@
+#include "field_widgets.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QObject>
+
+#include "residue_types.h"
+
+namespace mirelda {
+namespace {
+
+constexpr int kFirstPrintable = 32;  // below: control characters
+constexpr int kDeleteCode = 127;
+constexpr int kLastAscii = 127;
+constexpr int kUpDownWidth = 18;  // wide enough for the arrows alone
+constexpr int kSystemIndexMask = 0xFF;
+constexpr int kSystemWindowIndex = 5;
+constexpr int kSystemWindowTextIndex = 8;
+
+class KeyFilterObject : public QObject {
+ public:
+  KeyFilterObject(QLineEdit* box, KeyFilter filter, bool beep)
+      : QObject(box), box_(box), filter_(filter), beep_(beep) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != box_ || event->type() != QEvent::KeyPress) return false;
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (text.size() != 1) return false;
+    const int key = text.front().unicode();
+    if (key < kFirstPrintable || key == kDeleteCode) return false;
+    const int kept = key > kLastAscii ? kDiscardedKey : filter_(key);
+    if (kept == key) return false;
+    if (kept == kDiscardedKey) {
+      if (beep_) QApplication::beep();
+    } else {
+      box_->insert(QString(QChar(kept)));
+    }
+    return true;
+  }
+
+ private:
+  QLineEdit* box_;
+  KeyFilter filter_;
+  bool beep_;
+};
+
+}  // namespace
+
+QColor ToQColor(GridColour colour, const QPalette& palette) {
+  if (IsSystemColour(colour)) {
+    switch (colour & kSystemIndexMask) {
+      case kSystemWindowIndex:
+        return palette.color(QPalette::Base);
+      case kSystemWindowTextIndex:
+        return palette.color(QPalette::Text);
+      default:
+        return palette.color(QPalette::Window);
+    }
+  }
+  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+GridColour FromQColor(const QColor& colour) {
+  return static_cast<GridColour>(PackColour(colour.red(), colour.green(), colour.blue()));
+}
+
+char LocaleDecimalSeparator() {
+  const QString point = QLocale().decimalPoint();
+  if (point.size() != 1 || point.front().unicode() > kLastAscii) return '.';
+  return static_cast<char>(point.front().unicode());
+}
+
+void PaintField(QLineEdit* box, const FieldColours& colours) {
+  const QPalette defaults = QApplication::palette(box);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, ToQColor(colours.back, defaults));
+  palette.setColor(QPalette::Text, ToQColor(colours.fore, defaults));
+  box->setPalette(palette);
+}
+
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter, bool beepOnDiscard) {
+  box->installEventFilter(new KeyFilterObject(box, filter, beepOnDiscard));
+}
+
+UpDown::UpDown(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
+  setRange(minimum, maximum);
+  setSingleStep(1);
+  setFocusPolicy(Qt::NoFocus);
+  setFixedWidth(kUpDownWidth);
+}
+
+QString UpDown::textFromValue(int) const { return {}; }
+
+int UpDown::valueFromText(const QString&) const { return value(); }
+
+QValidator::State UpDown::validate(QString&, int&) const { return QValidator::Acceptable; }
+
+void BindDecimalField(QLineEdit* box, UpDown* upDown, DecimalSpinField& field,
+                      std::function<void()> changed) {
+  auto show = [box, upDown, &field, changed] {
+    const QString text = QString::fromStdString(field.Text());
+    if (box->text() != text) box->setText(text);
+    PaintField(box, field.Colours());
+    upDown->setValue(field.SpinValue());
+    if (changed) changed();
+  };
+  upDown->setValue(field.SpinValue());
+  box->setText(QString::fromStdString(field.Text()));
+  PaintField(box, field.Colours());
+  QObject::connect(box, &QLineEdit::textChanged, box, [&field, show](const QString& text) {
+    field.SetText(text.toStdString());
+    show();
+  });
+  QObject::connect(upDown, &QSpinBox::valueChanged, box, [&field, show](int value) {
+    const int before = field.SpinValue();
+    field.SetSpinValue(value);
+    if (field.SpinValue() != before) show();  // the echo of show()'s own setValue changes nothing
+  });
+}
+
+}  // namespace mirelda

@@ -1,0 +1,54 @@
+// The widget edge of the dialogs' number and name boxes: colours of the model (0x00BBGGRR, system
+// colours with the top bit) as QColor, the key filters on a QLineEdit, an up-down control, and a text box
+// bound to its up-down through the core's DecimalSpinField. No rule lives here; they are all in the core.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QSpinBox>
+#include <functional>
+
+#include "field_rules.h"
+#include "grid_model.h"
+
+class QLineEdit;
+
+namespace mirelda {
+
+// A model colour as Qt shows it; a system colour is taken from the palette (window background: Base,
+// window text: Text, any other: Window).
+QColor ToQColor(GridColour colour, const QPalette& palette = QPalette());
+GridColour FromQColor(const QColor& colour);
+
+// The decimal separator of the user's locale (QLocale's default), '.' when it is not one ASCII character.
+char LocaleDecimalSeparator();
+
+// Draws a text box in the colours of a field.
+void PaintField(QLineEdit* box, const FieldColours& colours);
+
+// Filters the characters typed into a box through a key filter of the core: a discarded key is dropped
+// (with a beep when asked), a changed one (the '.' turned into ',') typed in its place. Keys that type no
+// character, and control characters (Tab, Enter, shortcuts such as Ctrl+V), pass untouched: pasted text
+// is the change handler's business.
+using KeyFilter = int (*)(int key);
+void InstallKeyFilter(QLineEdit* box, KeyFilter filter, bool beepOnDiscard = false);
+
+// The up-down beside a text box: the arrows only, its value never shown as text, and no keyboard focus.
+class UpDown : public QSpinBox {
+ public:
+  explicit UpDown(int minimum, int maximum, QWidget* parent = nullptr);
+
+ protected:
+  QString textFromValue(int value) const override;
+  int valueFromText(const QString& text) const override;
+  QValidator::State validate(QString& text, int& pos) const override;
+};
+
+// Binds a text box and its up-down to a field: the box starts with the field's text, each text change
+// (typed or set) goes to SetText and each up-down change to SetSpinValue, and afterwards the box shows the
+// field's text, colours and up-down value. The field's own busy flag stops the echo between the two.
+// `changed`, when given, runs after each update (for labels that follow the box).
+void BindDecimalField(QLineEdit* box, UpDown* upDown, DecimalSpinField& field,
+                      std::function<void()> changed = {});
+
+}  // namespace mirelda

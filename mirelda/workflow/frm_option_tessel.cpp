@@ -1,0 +1,117 @@
+#include "frm_option_tessel.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "dialog_prompts.h"
+#include "field_widgets.h"
+#include "frm_poids.h"
+#include "result_files.h"
+#include "run_steps.h"
+
+namespace mirelda {
+namespace {
+
+constexpr const char* kFirstLayerScene = "premier.wrl";  // written by the tessellation program
+
+}  // namespace
+
+frmOption_Tessel::frmOption_Tessel(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent)
+    : QDialog(parent), session_(session), platform_(platform) {
+  setWindowTitle("Tessellation option");
+  setModal(true);
+  auto* question = new QLabel("ponderation ?", this);
+  question->setObjectName("lblAsk3");
+  opty3_ = new QRadioButton("yes", this);
+  opty3_->setObjectName("opty3");
+  optn3_ = new QRadioButton("no", this);
+  optn3_->setObjectName("optn3");
+  auto* answers = new QButtonGroup(this);
+  answers->addButton(opty3_);
+  answers->addButton(optn3_);
+  cmdPoids_ = new QPushButton("change the weights", this);
+  cmdPoids_->setObjectName("cmdPoids");
+  auto* valid = new QPushButton("Validation", this);
+  valid->setObjectName("cmdValid");
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("cmdAnnulation");
+  auto* initialisation = new QPushButton("Initialisation", this);
+  initialisation->setObjectName("cmdInitialisation");
+  for (QPushButton* button : {cmdPoids_, valid, cancel, initialisation}) button->setAutoDefault(false);
+
+  auto show = [this] {
+    opty3_->setChecked(state_.Weighted());
+    optn3_->setChecked(!state_.Weighted());
+    cmdPoids_->setEnabled(state_.WeightsButtonEnabled());
+  };
+  show();
+  connect(opty3_, &QRadioButton::toggled, this, [this, show](bool checked) {
+    state_.ChooseWeighted(checked);
+    show();
+  });
+  connect(initialisation, &QPushButton::clicked, this, [this, show] {
+    state_.Initialise();
+    show();
+  });
+  connect(cmdPoids_, &QPushButton::clicked, this, [this] { frmPoids(session_, platform_, this).exec(); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(question, 0, 0);
+  layout->addWidget(opty3_, 0, 1);
+  layout->addWidget(optn3_, 0, 2);
+  layout->addWidget(cmdPoids_, 1, 0, 1, 3);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(initialisation);
+  buttons->addStretch();
+  buttons->addWidget(cancel);
+  buttons->addWidget(valid);
+  layout->addLayout(buttons, 2, 0, 1, 3);
+}
+
+void frmOption_Tessel::cmdValid_Click() {
+  const bool weighted = state_.Weighted();
+  bool ran = false;
+  // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
+  const ProgramRunner run = [this, &ran] {
+    ran = true;
+    hide();
+    const ConsoleRunResult result = platform_.RunConsoleProgram(kTessellationProgram, false);
+    return result.Completed() ? std::string() : result.message;
+  };
+  const TessellationErrors errors =
+      RunTessellationStep(session_.appFolder, session_.proteinName, weighted, run);
+  QWidget* owner = ran && parentWidget() ? parentWidget() : this;
+  if (!errors.failure.empty()) {
+    ShowWarning(owner, errors.failure);
+    if (ran) reject();  // a failed run ends the step; a failure before it leaves the dialog open
+    return;
+  }
+  const bool showReport = !errors.question.empty() && AskYesNo(owner, errors.question);
+
+  session_.weighted = weighted;
+  session_.window.TessellationDone(weighted, errors.notInBulk);
+  const auto pump = [] { QCoreApplication::processEvents(); };
+  CellReadOptions options;
+  options.environmentOn = session_.window.Labels().environment == "YES";
+  options.decimalSeparator = LocaleDecimalSeparator();
+  options.pumpEvents = pump;
+  const ReadReport cells =
+      lecture_C(session_.resultsFolder, session_.proteinName, session_.residues, session_.tab1, options);
+  const ReadReport faces = lecture_F(session_.resultsFolder, session_.proteinName, session_.residues, pump);
+  for (const ReadReport* report : {&cells, &faces})
+    if (const std::string message = report->Message(); !message.empty()) ShowWarning(owner, message);
+
+  mainViewScene_ = session_.resultsFolder / kFirstLayerScene;
+  platform_.Refresh();
+  accept();
+  if (showReport) platform_.ShowTextFile(errors.report);
+}
+
+}  // namespace mirelda

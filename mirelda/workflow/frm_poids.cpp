@@ -1,0 +1,83 @@
+#include "frm_poids.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialog_prompts.h"
+#include "field_widgets.h"
+
+namespace mirelda {
+namespace {
+
+constexpr int kRowsPerColumn = 11;  // the 21 rows stand in two columns
+constexpr int kBoxWidth = 60;
+
+}  // namespace
+
+frmPoids::frmPoids(FrontEndSession&, FrontEndPlatform&, QWidget* parent)
+    : QDialog(parent), state_(LocaleDecimalSeparator()) {
+  setWindowTitle("Weights");
+  setModal(true);
+  auto* grid = new QGridLayout;
+  for (int i = 0; i < kWeightRows; ++i) {
+    const WeightRowDefinition& row = WeightRows()[static_cast<std::size_t>(i)];
+    auto* label = new QLabel(row.label, this);
+    label->setToolTip(row.tooltip);
+    label->setObjectName(QString("lblPoids%1").arg(i));
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString("txtPoids%1").arg(i));
+    box->setFixedWidth(kBoxWidth);
+    auto* upDown = new UpDown(0, kMaxWeightTenths, this);
+    upDown->setObjectName(QString("updPoids%1").arg(i));
+    InstallKeyFilter(box, FilterDecimalKey);
+    BindDecimalField(box, upDown, state_.Box(i));
+    const int gridRow = i % kRowsPerColumn, gridCol = 3 * (i / kRowsPerColumn);
+    grid->addWidget(label, gridRow, gridCol);
+    grid->addWidget(box, gridRow, gridCol + 1);
+    grid->addWidget(upDown, gridRow, gridCol + 2);
+    boxes_.push_back(box);
+    upDowns_.push_back(upDown);
+  }
+
+  auto* initialisation = new QPushButton("Initialisation", this);
+  initialisation->setObjectName("cmdInitialisation");
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("cmdAnnulation");
+  auto* valid = new QPushButton("Validation", this);
+  valid->setObjectName("cmdValid");
+  connect(initialisation, &QPushButton::clicked, this, [this] { cmdInitialisation_Click(); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });
+  for (QPushButton* button : {initialisation, cancel, valid}) button->setAutoDefault(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(initialisation);
+  buttons->addStretch();
+  buttons->addWidget(cancel);
+  buttons->addWidget(valid);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+}
+
+void frmPoids::cmdInitialisation_Click() {
+  // Each box's text change resets its up-down and colours.
+  for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setText(WeightRows()[i].defaultText);
+}
+
+void frmPoids::cmdValid_Click() {
+  const std::vector<WeightMessage> messages = state_.Validate();
+  for (const WeightMessage& message : messages) {
+    ShowWarning(this, message.text);
+    QLineEdit* box = boxes_.at(static_cast<std::size_t>(message.row));
+    box->setFocus();
+    PaintField(box, state_.Box(message.row).Colours());
+  }
+  if (messages.empty()) accept();
+}
+
+}  // namespace mirelda
