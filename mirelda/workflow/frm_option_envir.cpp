@@ -113,6 +113,8 @@ frmOption_envir::frmOption_envir(FrontEndSession& session, FrontEndPlatform& pla
   buttons->addWidget(valid);
   layout->addLayout(buttons, 6, 0, 1, 2);
 
+  InstallKeyFilter(txtAsk3_, FilterDecimalKey);
+  InstallKeyFilter(txtAsk5_, FilterDecimalKey);
   BindDecimalField(txtAsk3_, updAsk3_, state_.Radius());
   BindDecimalField(txtAsk5_, updAsk5_, state_.Thickness());
   optAvec_->setChecked(state_.WithEnvironment());
