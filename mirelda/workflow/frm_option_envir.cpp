@@ -146,10 +146,7 @@ int frmOption_envir::exec() { return ProteinRead() ? QDialog::exec() : QDialog::
 void frmOption_envir::LoadProtein() {
   ProteinReading reading =
       ReadProteinFile(session_.proteinFile, [](long long) { QCoreApplication::processEvents(); });
-  if (reading.Succeeded())
-    loadFailure_ = WriteProteinFiles(reading, session_.appFolder);
-  else
-    loadFailure_ = reading.failure;
+  loadFailure_ = reading.Succeeded() ? WriteProteinFiles(reading, session_.appFolder) : reading.failure;
   if (loadFailure_.empty()) {
     session_.residues = std::move(reading.residues);
     session_.problemCount = reading.ProblemCount;
