@@ -24,6 +24,13 @@ std::string CheckRead(const ReadReport& report, const BatchReporter& reporter) {
   return {};
 }
 
+// The main window offers the assignment only for CA points with environment and every residue in the bulk.
+std::string WhyNoAssignment(const DataLabels& labels) {
+  if (labels.points != kDefaultPointChoice) return "the points are " + labels.points + ", not CA";
+  if (labels.environment != "YES") return "there is no environment";
+  return labels.notInBulk + " residues are not in the bulk";
+}
+
 }  // namespace
 
 BatchRun RunBatch(const std::filesystem::path& appFolder, const BatchOptions& options,
@@ -127,8 +134,8 @@ BatchRun RunBatch(const std::filesystem::path& appFolder, const BatchOptions& op
     // More classes than rows with a cell: the classes shown stay, the rest is named.
     if (!failure.empty()) Tell(reporter.warning, failure);
   } else {
-    Tell(reporter.progress,
-         "no assignment: it needs CA points, the environment and every residue in the bulk");
+    run.noAssignment = WhyNoAssignment(run.window.Labels());
+    Tell(reporter.progress, "no assignment: " + run.noAssignment);
   }
 
   // The Visualization command with the marks the readers left.

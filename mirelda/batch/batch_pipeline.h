@@ -31,8 +31,9 @@ struct BatchRun {
   GridModel tab1;  // the residue table as the main window would show it, class column included
   GridModel tab2;
   MainWindowState window;
-  bool assigned = false;  // the class column was added
-  int notInBulk = 0;      // after the tessellation
+  bool assigned = false;     // the class column was added
+  std::string noAssignment;  // otherwise, why the main window would not offer it
+  int notInBulk = 0;         // after the tessellation
 
   bool Succeeded() const { return failure.empty(); }
 };

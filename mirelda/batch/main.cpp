@@ -51,7 +51,6 @@ int main(int argc, char* argv[]) {
   if (run.assigned)
     std::cout << mirelda::ClassSummary(run.tab1, true);
   else
-    std::cout << "classes: not assigned (the assignment needs CA points, the environment and every residue "
-                 "in the bulk)\n";
+    std::cout << "classes: not assigned (" << run.noAssignment << ")\n";
   return 0;
 }
