@@ -2,7 +2,10 @@
 // proteins and for end-to-end tests. The console programs and data files are those of the folder of this
 // program, which is the working folder of the run, as for the front-end.
 #include <QCoreApplication>
+#include <QLockFile>
+#include <QString>
 #include <clocale>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,6 +18,9 @@ namespace {
 
 constexpr int kExitRefused = 1;     // the command line was refused
 constexpr int kExitStepFailed = 2;  // a step of the pipeline failed
+// Runs share the files of the application folder, so two at once would mix them up: the second is
+// refused while this lock is held (a lock left by a process that died is taken over).
+constexpr const char* kLockFile = "mirelda-batch.lock";
 
 void Progress(std::string_view line) { std::cerr << "mirelda-batch: " << line << '\n'; }
 void Warning(std::string_view line) { std::cerr << "mirelda-batch: warning: " << line << '\n'; }
@@ -38,9 +44,17 @@ int main(int argc, char* argv[]) {
   }
   const mirelda::BatchOptions& options = *parsed.options;
 
+  const std::filesystem::path appFolder = mirelda::DefaultAppFolder();
+  QLockFile lock(QString::fromStdString((appFolder / kLockFile).string()));
+  if (!lock.tryLock(0)) {
+    std::cerr << "mirelda-batch: the application folder " << appFolder.string()
+              << " is in use by another run (" << kLockFile << "): runs in one folder go one after another\n";
+    return kExitStepFailed;
+  }
+
   mirelda::BatchReporter reporter{Progress, Warning, {}};
   if (options.verbose) reporter.programOutput = [](std::string_view chunk) { std::cerr << chunk; };
-  const mirelda::BatchRun run = mirelda::RunBatch(mirelda::DefaultAppFolder(), options, reporter);
+  const mirelda::BatchRun run = mirelda::RunBatch(appFolder, options, reporter);
   if (!run.Succeeded()) {
     std::cerr << "mirelda-batch: " << run.failure << '\n';
     return kExitStepFailed;

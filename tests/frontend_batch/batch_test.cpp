@@ -5,11 +5,14 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "scratch_folder.h"
@@ -51,6 +54,22 @@ class AppCopy {
                                 out.string() + "' 2> '" + err.string() + "' < /dev/null";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileText(out), ReadFileText(err)};
+  }
+
+  // The same run started in the background; Wait() gives its result.
+  FILE* Start(const std::string& arguments) const {
+    const std::string command =
+        "'" + (folder_ / "mirelda-batch").string() + "' " + arguments + " 2>&1 < /dev/null";
+    return popen(command.c_str(), "r");
+  }
+  static BatchResult Wait(FILE* started) {
+    BatchResult result;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, started)) > 0;)
+      result.out.append(buffer, n);
+    const int status = pclose(started);
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
   }
 
   const std::filesystem::path& Path() const { return folder_.Path(); }
@@ -270,6 +289,34 @@ TEST(MireldaBatch, AProgramEndingWithoutItsMarkerStopsTheRun) {
       std::string::npos)
       << run.err;
   EXPECT_TRUE(run.out.empty()) << run.out;
+}
+
+// Two runs in one application folder would overwrite each other's point and option files: while one is
+// going (held here by a stand-in orvane that waits for a go), a second is refused and changes nothing.
+TEST(MireldaBatch, RefusesASecondRunInTheSameFolder) {
+  const auto protein = Sample1A8O();
+  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const AppCopy app;
+  std::filesystem::remove(app / "orvane");
+  testing::WriteFileText(app / "orvane", "#!/bin/sh\n: > waiting\nwhile [ ! -f go ]; do sleep 0.05; done\n");
+  std::filesystem::permissions(app / "orvane", std::filesystem::perms::owner_all);
+  FILE* first = app.Start("'" + protein->string() + "' 1a8o");
+  ASSERT_NE(first, nullptr);
+  constexpr int kPolls = 600;  // the first run reaches orvane in well under a second; give up after 30 s
+  for (int i = 0; i < kPolls && !std::filesystem::exists(app / "waiting"); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  const std::string points = ReadFileText(app / "file_00");
+
+  const BatchResult second = app.Run("--no-environment '" + protein->string() + "' 2abc");
+  EXPECT_EQ(second.exitStatus, 2);
+  EXPECT_NE(second.err.find("is in use by another run"), std::string::npos) << second.err;
+  EXPECT_FALSE(std::filesystem::exists(app / "2abc"));
+  EXPECT_EQ(ReadFileText(app / "file_00"), points);
+
+  testing::WriteFileText(app / "go", "");
+  const BatchResult firstResult = AppCopy::Wait(first);
+  EXPECT_EQ(firstResult.exitStatus, 2) << "the stand-in leaves no marker:\n" << firstResult.out;
+  EXPECT_FALSE(std::filesystem::exists(app / "mirelda-batch.lock")) << "the lock goes with its run";
 }
 
 }  // namespace
