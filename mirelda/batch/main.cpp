@@ -47,8 +47,12 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path appFolder = mirelda::DefaultAppFolder();
   QLockFile lock(QString::fromStdString((appFolder / kLockFile).string()));
   if (!lock.tryLock(0)) {
-    std::cerr << "mirelda-batch: the application folder " << appFolder.string()
-              << " is in use by another run (" << kLockFile << "): runs in one folder go one after another\n";
+    if (lock.error() == QLockFile::LockFailedError)
+      std::cerr << "mirelda-batch: the application folder " << appFolder.string()
+                << " is in use by another run (" << kLockFile
+                << "): runs in one folder go one after another\n";
+    else
+      std::cerr << "mirelda-batch: cannot write into the application folder " << appFolder.string() << '\n';
     return kExitStepFailed;
   }
 
