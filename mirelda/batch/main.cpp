@@ -1,0 +1,74 @@
+// mirelda-batch: one protein through the front-end's pipeline from the command line, for users with many
+// proteins and for end-to-end tests. The console programs and data files are those of the folder of this
+// program, which is the working folder of the run, as for the front-end.
+#include <QCoreApplication>
+#include <QLockFile>
+#include <QString>
+#include <clocale>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "batch_options.h"
+#include "batch_pipeline.h"
+#include "residue_listing.h"
+
+namespace {
+
+constexpr int kExitRefused = 1;     // the command line was refused
+constexpr int kExitStepFailed = 2;  // a step of the pipeline failed
+// Runs share the files of the application folder, so two at once would mix them up: the second is
+// refused while this lock is held (a lock left by a process that died is taken over).
+constexpr const char* kLockFile = "mirelda-batch.lock";
+
+void Progress(std::string_view line) { std::cerr << "mirelda-batch: " << line << '\n'; }
+void Warning(std::string_view line) { std::cerr << "mirelda-batch: warning: " << line << '\n'; }
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  // Qt takes the user's locale; every number this program reads or prints uses '.'.
+  std::setlocale(LC_NUMERIC, "C");
+
+  std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const mirelda::ParsedCommandLine parsed = mirelda::ParseBatchCommandLine(arguments);
+  if (parsed.help) {
+    std::cout << mirelda::BatchUsage();
+    return 0;
+  }
+  if (!parsed.options) {
+    std::cerr << "mirelda-batch: " << parsed.error << "\n(mirelda-batch --help shows the usage)\n";
+    return kExitRefused;
+  }
+  const mirelda::BatchOptions& options = *parsed.options;
+
+  const std::filesystem::path appFolder = mirelda::DefaultAppFolder();
+  QLockFile lock(QString::fromStdString((appFolder / kLockFile).string()));
+  if (!lock.tryLock(0)) {
+    if (lock.error() == QLockFile::LockFailedError)
+      std::cerr << "mirelda-batch: the application folder " << appFolder.string()
+                << " is in use by another run (" << kLockFile
+                << "): runs in one folder go one after another\n";
+    else
+      std::cerr << "mirelda-batch: cannot write into the application folder " << appFolder.string() << '\n';
+    return kExitStepFailed;
+  }
+
+  mirelda::BatchReporter reporter{Progress, Warning, {}};
+  if (options.verbose) reporter.programOutput = [](std::string_view chunk) { std::cerr << chunk; };
+  const mirelda::BatchRun run = mirelda::RunBatch(appFolder, options, reporter);
+  if (!run.Succeeded()) {
+    std::cerr << "mirelda-batch: " << run.failure << '\n';
+    return kExitStepFailed;
+  }
+
+  std::cout << mirelda::ResidueListing(run.tab1, run.residues, run.assigned);
+  std::cout << "Results of " << options.proteinName << ": " << run.resultsFolder.string() << '\n';
+  if (run.assigned)
+    std::cout << mirelda::ClassSummary(run.tab1, true);
+  else
+    std::cout << "classes: not assigned (" << run.noAssignment << ")\n";
+  return 0;
+}

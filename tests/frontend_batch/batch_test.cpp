@@ -1,0 +1,328 @@
+// mirelda-batch end to end: a real protein through every program of the system in a private copy of the
+// application folder, the result files and scenes it leaves (every scene must load in a VRML reader), the
+// table it prints, and the command lines and program failures it must refuse with a message.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "scratch_folder.h"
+#include "test_paths.h"
+#include "vrml_check.h"
+
+namespace mirelda {
+namespace {
+
+using testing::ReadFileText;
+using testing::ScratchFolder;
+
+// What the application folder must hold for a run: the programs and the data files that come with the
+// system (the attribution tables only once they ship).
+const char* const kPrograms[] = {"mirelda-batch", "brindel", "relaxation", "orvane", "attribution"};
+const char* const kDataFiles[] = {"spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"};
+
+struct BatchResult {
+  int exitStatus = -1;
+  std::string out;
+  std::string err;
+};
+
+// A private application folder: the runs of one test never meet another's files.
+class AppCopy {
+ public:
+  AppCopy() {
+    for (const char* name : kPrograms) std::filesystem::copy_file(testing::AppDir() / name, folder_ / name);
+    for (const char* name : kDataFiles)
+      if (std::filesystem::exists(testing::AppDir() / name))
+        std::filesystem::copy_file(testing::AppDir() / name, folder_ / name);
+  }
+
+  // Runs the copy's mirelda-batch from another current folder: the application folder is the program's.
+  BatchResult Run(const std::string& arguments) const {
+    const std::filesystem::path out = capture_ / "out", err = capture_ / "err";
+    const std::string command = "cd '" + capture_.Path().string() + "' && '" +
+                                (folder_ / "mirelda-batch").string() + "' " + arguments + " > '" +
+                                out.string() + "' 2> '" + err.string() + "' < /dev/null";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileText(out), ReadFileText(err)};
+  }
+
+  // The same run started in the background; Wait() gives its result.
+  FILE* Start(const std::string& arguments) const {
+    const std::string command =
+        "'" + (folder_ / "mirelda-batch").string() + "' " + arguments + " 2>&1 < /dev/null";
+    return popen(command.c_str(), "r");
+  }
+  static BatchResult Wait(FILE* started) {
+    BatchResult result;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, started)) > 0;)
+      result.out.append(buffer, n);
+    const int status = pclose(started);
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+  }
+
+  const std::filesystem::path& Path() const { return folder_.Path(); }
+  std::filesystem::path operator/(const std::string& name) const { return folder_ / name; }
+
+ private:
+  ScratchFolder folder_;
+  ScratchFolder capture_;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::istringstream in(line);
+  for (std::string field; in >> field;) fields.push_back(field);
+  return fields;
+}
+
+// The rows of the printed table: the lines after the header with its nine fields.
+std::vector<std::vector<std::string>> TableRows(const std::string& out) {
+  std::vector<std::vector<std::string>> rows;
+  const std::vector<std::string> lines = Lines(out);
+  auto line = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+    return Fields(l).size() == 9 && Fields(l)[0] == "NUM";
+  });
+  if (line == lines.end()) return rows;
+  for (++line; line != lines.end() && Fields(*line).size() == 9; ++line) rows.push_back(Fields(*line));
+  return rows;
+}
+
+long Count(const std::string& text, const std::string& what) {
+  long count = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+    ++count;
+  return count;
+}
+
+std::optional<std::filesystem::path> Sample1A8O() { return testing::SampleProtein("1A8O.pdb"); }
+
+constexpr int k1A8OResidues = 66;  // one CA point for each residue of its single chain
+
+// The front-end's typical run: CA points, an environment, no relaxation, the default weights. Every
+// residue of this compact protein lies in the bulk, so the assignment runs too.
+TEST(MireldaBatch, RunsTheWholePipelineOnARealProtein) {
+  const auto protein = Sample1A8O();
+  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const AppCopy app;
+  const BatchResult run = app.Run("'" + protein->string() + "' 1a8o");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+
+  // The steps, in the pipeline's order.
+  std::size_t at = 0;
+  for (const char* step :
+       {"reading ", "environment: orvane", "tessellation: brindel (not weighted)", "reading the cells and faces",
+        "assignment: attribution", "composing resultat.wrl"}) {
+    at = run.err.find(step, at);
+    EXPECT_NE(at, std::string::npos) << "no step \"" << step << "\" in order in:\n" << run.err;
+  }
+
+  const std::filesystem::path results = app / "1a8o";
+  const auto read = [&](const std::string& name) { return ReadFileText(results / name); };
+  EXPECT_EQ(Lines(read("C1a8o")).size(), static_cast<std::size_t>(k1A8OResidues));
+  EXPECT_FALSE(read("F1a8o").empty());
+  const std::vector<std::string> contacts = Lines(read("1a8o_contact"));
+  ASSERT_EQ(contacts.size(), static_cast<std::size_t>(k1A8OResidues));
+  EXPECT_EQ(contacts.front().size(), static_cast<std::size_t>(k1A8OResidues));
+  EXPECT_FALSE(std::filesystem::exists(results / "1a8o_error2")) << "an empty bulk report is deleted";
+  EXPECT_TRUE(std::filesystem::exists(results / "1a8o_problems")) << "1A8O has two numbering gaps";
+  const std::vector<std::string> classes = Lines(read("1a8o_resu"));
+  EXPECT_EQ(classes.size(), static_cast<std::size_t>(k1A8OResidues));
+  EXPECT_GT(Lines(ReadFileText(app / "file_01")).size(), Lines(ReadFileText(app / "file_00")).size())
+      << "the environment points follow the protein's";
+
+  // The table: every residue with its cell (all closed), its exposure and its class from the class file.
+  const auto rows = TableRows(run.out);
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(k1A8OResidues)) << run.out;
+  long exposed = 0;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const std::vector<std::string>& row = rows[r];
+    EXPECT_EQ(row[6], "V") << "residue " << row[0];
+    EXPECT_NE(row[3], "-");
+    EXPECT_NE(row[7], "-") << "the exposure column is there with the environment";
+    if (std::stod(row[7]) != 0) ++exposed;
+    ASSERT_LT(r, classes.size());
+    EXPECT_EQ(row[8], classes[r]) << "residue " << row[0];
+  }
+  EXPECT_NE(run.out.find("Results of 1a8o: " + results.string() + "\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\nclasses: "), std::string::npos) << run.out;
+
+  // The scenes: one cell block per closed cell; the first layer and the composed scene with the marks the
+  // readers leave hold the cells facing the environment, and the composed scene the trace of every residue.
+  EXPECT_EQ(Count(read("1a8o.wrl"), "#AADEB"), k1A8OResidues);
+  EXPECT_EQ(Count(read("premier.wrl"), "#AADEB"), exposed);
+  const std::string composed = read("resultat.wrl");
+  EXPECT_EQ(composed.rfind("#VRML V2.0 utf8\r\nInline {url \"view.wrl\"}\r\n", 0), 0u);
+  EXPECT_EQ(Count(composed, "#AADEB"), exposed + k1A8OResidues);
+  for (const char* scene : {"prot.wrl", "trace.wrl", "label.wrl", "view.wrl", "environment.wrl"})
+    EXPECT_EQ(read(scene), ReadFileText(app / scene)) << scene << " is the application folder's";
+  for (const char* scene : {"prot.wrl", "trace.wrl", "label.wrl", "view.wrl", "environment.wrl", "1a8o.wrl",
+                            "premier.wrl", "resultat.wrl"}) {
+    const testing::VrmlCheck check = testing::ParseVrmlFile(results / scene);
+    EXPECT_TRUE(check.parsed && check.errors.empty()) << scene << ":\n" << check.errors;
+  }
+}
+
+// Without environment points nothing is in the bulk and the main window never offers the assignment;
+// without weights every residue type weighs 0.
+TEST(MireldaBatch, WithoutEnvironmentAndWeightsRunsNoAssignment) {
+  const auto protein = Sample1A8O();
+  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const AppCopy app;
+  const BatchResult run = app.Run("--no-environment '" + protein->string() + "' 1a8o");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+
+  const std::vector<std::string> options = Lines(ReadFileText(app / "option_bis.txt"));
+  ASSERT_EQ(options.size(), 24u);
+  for (std::size_t i = 3; i < options.size(); ++i) EXPECT_EQ(options[i].substr(2), ":0") << options[i];
+  EXPECT_EQ(ReadFileText(app / "file_02"), ReadFileText(app / "file_00"));
+
+  const std::filesystem::path results = app / "1a8o";
+  EXPECT_FALSE(std::filesystem::exists(results / "1a8o_resu"));
+  EXPECT_FALSE(std::filesystem::exists(results / "environment.wrl"));
+  EXPECT_EQ(run.err.find("assignment: attribution"), std::string::npos);
+  EXPECT_NE(run.out.find("classes: not assigned (there is no environment)"), std::string::npos) << run.out;
+  const auto rows = TableRows(run.out);
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(k1A8OResidues)) << run.out;
+  const long open = std::count_if(rows.begin(), rows.end(), [](const auto& row) { return row[6] == "S"; });
+  EXPECT_GT(open, 0);
+  EXPECT_EQ(Lines(ReadFileText(results / "1a8o_error2")).size(), static_cast<std::size_t>(open))
+      << "the bulk report names every open cell";
+  for (const auto& row : rows) EXPECT_TRUE(row[7] == "-" && row[8] == "-") << "no exposure, no class";
+}
+
+// Relaxation moves the environment points before the tessellation; with CB points the assignment,
+// whose reference tables were counted on CA points, is not offered even though the environment is on.
+// The weights, asked for, are those of the amino-acid table.
+TEST(MireldaBatch, RelaxesWhenAskedAndAssignsOnlyOnCaPoints) {
+  const auto protein = Sample1A8O();
+  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const AppCopy app;
+  const BatchResult run = app.Run("--point CB --relaxations 2 --weights '" + protein->string() + "' 1a8o");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  const std::vector<std::string> weights = Lines(ReadFileText(app / "option_bis.txt"));
+  ASSERT_EQ(weights.size(), 24u);
+  EXPECT_EQ(weights[3], ">A:91.5");
+  EXPECT_EQ(weights[23], ">Y:209.8");
+  EXPECT_NE(run.err.find("relaxation: 2 passes"), std::string::npos) << run.err;
+  EXPECT_EQ(Lines(ReadFileText(app / "option.txt")),
+            (std::vector<std::string>{"NOM_PROT:1a8o", "RLX:1", "DCUT:16", "RCUT:10"}));
+  const std::string relaxed = ReadFileText(app / "file_02"), installed = ReadFileText(app / "file_01");
+  EXPECT_EQ(Lines(relaxed).size(), Lines(installed).size());
+  EXPECT_NE(relaxed, installed) << "the environment points moved";
+  EXPECT_FALSE(std::filesystem::exists(app / "1a8o" / "1a8o_error2")) << "every residue is in the bulk";
+  EXPECT_FALSE(std::filesystem::exists(app / "1a8o" / "1a8o_resu"));
+  EXPECT_NE(run.out.find("classes: not assigned (the points are CB, not CA)"), std::string::npos) << run.out;
+  EXPECT_EQ(TableRows(run.out).size(), static_cast<std::size_t>(k1A8OResidues));
+}
+
+// A refused command line writes nothing, so a mistyped name never replaces another protein's results
+// (and a name like "../a" could otherwise delete a folder outside the application folder).
+TEST(MireldaBatch, RefusesABadCommandLineBeforeWritingAnything) {
+  const AppCopy app;
+  const struct {
+    std::string arguments;
+    std::string message;
+  } cases[] = {
+      {"p.pdb 1a8", "You must enter a name (4 characters) for the output files"},
+      {"p.pdb 1a8o5", "You must enter a name (4 characters) for the output files"},
+      {"p.pdb ../a", "You must enter a name (4 characters) for the output files"},
+      {"--radius 16 p.pdb 1a8o", "the radius must be a number from 0 to 15"},
+      {"--thickness 2,5,1 p.pdb 1a8o", "the thickness must be a number from 0 to 10"},
+      {"--point CD p.pdb 1a8o", "the point must be one of CA, CB, CG1, CG2, CG3"},
+      {"--relaxations 16 p.pdb 1a8o", "the number of relaxations must be a whole number from 0 to 15"},
+      {"--relaxations 3 --no-environment p.pdb 1a8o", "relaxations need the environment"},
+      {"--weights p.pdb 1a8o", "unknown option --weights"},
+      {"p.pdb", "expected a protein file and a name"},
+  };
+  for (const auto& c : cases) {
+    const BatchResult run = app.Run(c.arguments);
+    EXPECT_EQ(run.exitStatus, 1) << c.arguments;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ":\n" << run.err;
+    EXPECT_TRUE(run.out.empty()) << c.arguments;
+  }
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(app.Path()))
+    left.push_back(entry.path().filename());
+  EXPECT_EQ(left.size(),
+            std::size(kPrograms) + std::count_if(std::begin(kDataFiles), std::end(kDataFiles),
+                                                 [](const char* name) {
+                                                   return std::filesystem::exists(testing::AppDir() / name);
+                                                 }))
+      << "nothing was written";
+
+  const BatchResult help = app.Run("--help");
+  EXPECT_EQ(help.exitStatus, 0);
+  EXPECT_EQ(help.out.rfind("Usage: mirelda-batch [options] PROTEIN NAME\n", 0), 0u);
+}
+
+// A console program that stops early (here a stand-in brindel at its design limit) leaves no marker: the
+// run stops at that step with a failing status and quotes what the program printed, and prints no table.
+TEST(MireldaBatch, AProgramEndingWithoutItsMarkerStopsTheRun) {
+  const auto protein = Sample1A8O();
+  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const AppCopy app;
+  std::filesystem::remove(app / "brindel");
+  testing::WriteFileText(app / "brindel", "#!/bin/sh\necho \"IVMAX too small 200 A B\" >&2\nexit 3\n");
+  std::filesystem::permissions(app / "brindel", std::filesystem::perms::owner_all);
+  const BatchResult run = app.Run("--no-environment '" + protein->string() + "' 1a8o");
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_NE(
+      run.err.find("tessellation: brindel ended without completing its work (exit status 3); it printed:\n"
+                   "IVMAX too small 200 A B"),
+      std::string::npos)
+      << run.err;
+  EXPECT_TRUE(run.out.empty()) << run.out;
+}
+
+// Two runs in one application folder would overwrite each other's point and option files: while one is
+// going (held here by a stand-in orvane that waits for a go), a second is refused and changes nothing.
+TEST(MireldaBatch, RefusesASecondRunInTheSameFolder) {
+  const auto protein = Sample1A8O();
+  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const AppCopy app;
+  std::filesystem::remove(app / "orvane");
+  testing::WriteFileText(app / "orvane", "#!/bin/sh\n: > waiting\nwhile [ ! -f go ]; do sleep 0.05; done\n");
+  std::filesystem::permissions(app / "orvane", std::filesystem::perms::owner_all);
+  FILE* first = app.Start("'" + protein->string() + "' 1a8o");
+  ASSERT_NE(first, nullptr);
+  constexpr int kPolls = 600;  // the first run reaches orvane in well under a second; give up after 30 s
+  for (int i = 0; i < kPolls && !std::filesystem::exists(app / "waiting"); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  const std::string points = ReadFileText(app / "file_00");
+
+  const BatchResult second = app.Run("--no-environment '" + protein->string() + "' 2abc");
+  EXPECT_EQ(second.exitStatus, 2);
+  EXPECT_NE(second.err.find("is in use by another run"), std::string::npos) << second.err;
+  EXPECT_FALSE(std::filesystem::exists(app / "2abc"));
+  EXPECT_EQ(ReadFileText(app / "file_00"), points);
+
+  testing::WriteFileText(app / "go", "");
+  const BatchResult firstResult = AppCopy::Wait(first);
+  EXPECT_EQ(firstResult.exitStatus, 2) << "the stand-in leaves no marker:\n" << firstResult.out;
+  EXPECT_FALSE(std::filesystem::exists(app / "mirelda-batch.lock")) << "the lock goes with its run";
+}
+
+}  // namespace
+}  // namespace mirelda
