@@ -106,6 +106,8 @@ VrmlView::VrmlView(QWidget* parent) : QOpenGLWidget(parent) {
 
   renderer_ = std::make_unique<SoRenderManager>();
   renderer_->setSceneGraph(root_);
+  // Black, as VRML browsers show a scene without a Background; opaque, or the window shows through.
+  renderer_->setBackgroundColor(SbColor4f(0.0f, 0.0f, 0.0f, 1.0f));
   // The planes are fitted to the scene at each draw (Coin's own fitting missed a camera placed by hand).
   renderer_->setAutoClipping(SoRenderManager::NO_AUTO_CLIPPING);
   renderer_->getGLRenderAction()->setTransparencyType(SoGLRenderAction::SORTED_OBJECT_BLEND);

@@ -28,6 +28,8 @@ namespace mirelda {
 namespace {
 
 constexpr const char* kFirstLayerScene = "premier.wrl";
+// The panel of the values, the commands and the file list, in pixels; the views take what is left.
+constexpr int kLeftPanelWidth = 260;
 constexpr const char* kDataCaptions[7] = {
     "NAME",        "POINTS OF REPRESENTATION", "NB AMINO ACIDS", "ENVIRONMENT", "NB OF RELAXATIONS",
     "PONDERATION", "NB AA NOT IN THE BULK"};
@@ -75,7 +77,10 @@ frmLecture::frmLecture(DialogLauncher dialogs, QWidget* parent)
   views->setStretchFactor(0, 3);
   views->setStretchFactor(1, 1);
 
-  auto* left = new QVBoxLayout;
+  auto* leftPanel = new QWidget(this);
+  leftPanel->setFixedWidth(kLeftPanelWidth);
+  auto* left = new QVBoxLayout(leftPanel);
+  left->setContentsMargins(0, 0, 0, 0);
   left->addWidget(BuildDataPanel());
   left->addWidget(BuildCommands());
   lblPa = new QLabel(this);
@@ -93,7 +98,7 @@ frmLecture::frmLecture(DialogLauncher dialogs, QWidget* parent)
 
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
-  layout->addLayout(left, 0);
+  layout->addWidget(leftPanel, 0);
   layout->addLayout(tables, 0);
   layout->addWidget(views, 1);
   setCentralWidget(central);
@@ -169,7 +174,9 @@ void frmLecture::Refresh() {
                                   &labels.environment, &labels.relaxations, &labels.ponderation,
                                   &labels.notInBulk};
   for (int i = 0; i < 7; ++i) dataValues[i]->setText(QString::fromStdString(*values[i]));
-  lblPa->setText(QString::fromStdString(labels.resultsFolder));
+  // A long folder wraps after any '/' (a zero-width space there), not only at blanks.
+  lblPa->setText(QString::fromStdString(labels.resultsFolder).replace('/', QStringLiteral("/\u200B")));
+  lblPa->setToolTip(QString::fromStdString(labels.resultsFolder));
   const CommandStates& commands = state.Commands();
   cmdRelaxation->setEnabled(commands.relaxation);
   cmdTessel->setEnabled(commands.tessellation);
