@@ -76,7 +76,8 @@ void PlaceCamera(SoPerspectiveCamera& camera, SoNode* scene, const std::optional
 void OrbitCamera(SoPerspectiveCamera& camera, float dx, float dy) {
   const SbVec3f focal = FocalPoint(camera);
   const SbRotation orientation = camera.orientation.getValue();
-  // Turns in the camera's own frame: a horizontal drag about its up axis, a vertical one about its right.
+  // Turns in the camera's own frame, so that the scene follows the pointer: a horizontal drag about the
+  // camera's up axis, a vertical one about its right axis.
   const SbRotation local = SbRotation(SbVec3f(1.0f, 0.0f, 0.0f), -dy * kRotationPerPixel) *
                            SbRotation(SbVec3f(0.0f, 1.0f, 0.0f), -dx * kRotationPerPixel);
   const SbRotation turned = local * orientation;

@@ -112,6 +112,15 @@ TEST(VrmlScene, SyntaxErrorAndSelfInclusionAreReported) {
             "cannot open " + (folder / "absent.wrl").string());
 }
 
+// Where a world point appears to the camera: x to the right, y up.
+SbVec2f SeenAt(const SoPerspectiveCamera& camera, const SbVec3f& point) {
+  SbVec3f right, up;
+  camera.orientation.getValue().multVec(SbVec3f(1, 0, 0), right);
+  camera.orientation.getValue().multVec(SbVec3f(0, 1, 0), up);
+  const SbVec3f offset = point - camera.position.getValue();
+  return SbVec2f(offset.dot(right), offset.dot(up));
+}
+
 TEST(SceneCamera, ViewpointPlacesTheCameraAndNavigationKeepsItsFocalPoint) {
   ScratchFolder folder;
   VrmlScene scene = LoadVrmlScene(testing::WriteCellScene(folder.Path()));
@@ -124,6 +133,17 @@ TEST(SceneCamera, ViewpointPlacesTheCameraAndNavigationKeepsItsFocalPoint) {
   // The boxes' centre (5, 0, 0) lies 40 ahead along -z.
   EXPECT_NEAR(camera->focalDistance.getValue(), 40.0f, 1e-3f);
   const SbVec3f focal = FocalPoint(*camera);
+
+  // The scene follows the pointer: the side facing the camera moves right on a drag to the right, down on
+  // a drag down; a slide moves the focal point with the pointer.
+  const SbVec3f front = focal + SbVec3f(0, 0, 6);
+  OrbitCamera(*camera, 20.0f, 0.0f);
+  EXPECT_GT(SeenAt(*camera, front)[0], 0.5f);
+  OrbitCamera(*camera, -20.0f, 20.0f);
+  EXPECT_LT(SeenAt(*camera, front)[1], -0.5f);
+  PanCamera(*camera, 10.0f, 0.0f, 300);
+  EXPECT_GT(SeenAt(*camera, focal)[0], 0.1f);
+  PanCamera(*camera, -10.0f, 0.0f, 300);
 
   OrbitCamera(*camera, 120.0f, -45.0f);
   EXPECT_LT((FocalPoint(*camera) - focal).length(), 1e-3f);

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
@@ -14,8 +16,10 @@
 #include "environment_step.h"
 #include "file_list.h"
 #include "frm_lecture.h"
+#include "grid_view.h"
 #include "protein_files.h"
 #include "residue_table.h"
+#include "residue_table_layout.h"
 #include "result_files.h"
 #include "run_steps.h"
 #include "scratch_folder.h"
@@ -126,6 +130,30 @@ TEST(MainWindowSession, OpenEnvironmentTessellationAssignmentAndVisualization) {
   EXPECT_EQ(window.corV1->File(), results / "premier.wrl");
   EXPECT_TRUE(window.corV1->DisplayOn());
   EXPECT_EQ(window.corV1->Problems(), "");  // its Inline "../trace.wrl" is the application folder's
+
+  // A click on a residue's "+" shows its faces in the face table, sized as the grid says.
+  GridView* tab1 = window.Tab1;
+  const QRect plus = tab1->visualRect(tab1->model()->index(0, kColumnFaceLink));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, QPointF(plus.center()), tab1->viewport()->mapToGlobal(QPointF(plus.center())),
+                      Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(tab1->viewport(), &event);
+  }
+  EXPECT_GT(window.Session().tab2.Rows(), 5);
+  QApplication::processEvents();
+  EXPECT_EQ(window.Tab2->width(), window.Session().tab2.Width() / 15);
+
+  // A double click on a file of the results folder shows it in a text window.
+  const auto files = window.filFich1->findItems("C1a8o", Qt::MatchExactly);
+  ASSERT_EQ(files.size(), 1);
+  window.filFich1->setCurrentItem(files[0]);
+  window.filFich1_DblClick();
+  const auto texts = window.findChildren<QPlainTextEdit*>("text");
+  ASSERT_EQ(texts.size(), 1);
+  EXPECT_TRUE(texts[0]->toPlainText().startsWith(
+      QString::fromStdString(testing::ReadFileText(results / "C1a8o")).left(20)));
+  texts[0]->window()->close();
 
   const int columns = window.Session().tab1.Cols();
   window.cmdAttribu->click();
