@@ -22,8 +22,8 @@ void FileList::Refresh() {
   clear();
   if (folder_.empty() || pattern_.empty()) return;
   const QDir dir(QString::fromStdString(folder_.string()));
-  const QStringList names = dir.entryList(QStringList{QString::fromStdString(QtNamePattern(pattern_))},
-                                          QDir::Files | QDir::Hidden, QDir::Name);
+  const QStringList names =
+      dir.entryList(QStringList{QString::fromStdString(QtNamePattern(pattern_))}, QDir::Files, QDir::Name);
   addItems(names);
 }
 

@@ -11,7 +11,7 @@
 namespace mirelda {
 namespace {
 
-int Pixels(int twips) { return std::max(0, twips / kTwipsPerPixel15); }
+int Pixels(int twips) { return std::max(0, twips / kGridTwipsPerPixel); }
 
 }  // namespace
 
@@ -59,8 +59,18 @@ void GridView::ScheduleSizes() {
 void GridView::ApplySizes() {
   sizesPending_ = false;
   for (int col = 0; col < grid_.Cols(); ++col) setColumnWidth(col, Pixels(grid_.ColWidth(col)));
-  for (int row = 1; row < grid_.Rows(); ++row)
-    setRowHeight(GridTableModel::QtRow(row), Pixels(grid_.RowHeight(row)));
+  // Rows of one height (the usual case) take it as the default size: setting each of many rows is slow.
+  bool uniform = true;
+  for (int row = 2; row < grid_.Rows() && uniform; ++row)
+    uniform = grid_.RowHeight(row) == grid_.RowHeight(1);
+  if (uniform && grid_.Rows() > 1) {
+    verticalHeader()->setDefaultSectionSize(Pixels(grid_.RowHeight(1)));
+  }
+  for (int row = 1; row < grid_.Rows(); ++row) {
+    const int qtRow = GridTableModel::QtRow(row);
+    const int height = Pixels(grid_.RowHeight(row));
+    if (rowHeight(qtRow) != height) setRowHeight(qtRow, height);
+  }
   if (grid_.Rows() > 0) {
     horizontalHeader()->setFixedHeight(Pixels(grid_.RowHeight(0)));
     horizontalHeader()->show();
@@ -87,7 +97,7 @@ int GridView::TwipsX(int viewportX) const {
     return grid_.Cols() > 0 ? grid_.ColPos(grid_.Cols() - 1) + grid_.ColWidth(grid_.Cols() - 1) : 0;
   // Within a column the offset scales by 15; the column's left edge is the grid's own, so a hit test on
   // the grid's widths finds the column under the pointer.
-  const int offset = (viewportX - columnViewportPosition(col)) * kTwipsPerPixel15;
+  const int offset = (viewportX - columnViewportPosition(col)) * kGridTwipsPerPixel;
   return grid_.ColPos(col) + std::min(offset, grid_.ColWidth(col) - 1);
 }
 
@@ -113,7 +123,7 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   // Below the header: the height of row 0 plus the distance into the cells.
   const int yTwips = (grid_.Rows() > 0 ? grid_.RowHeight(0) : 0) +
-                     (point.y() + verticalScrollBar()->value()) * kTwipsPerPixel15;
+                     (point.y() + verticalScrollBar()->value()) * kGridTwipsPerPixel;
   Released(event->button(), TwipsX(point.x()), yTwips);
   int row = 0, col = 0;
   if (pressedInCells_ && event->button() == Qt::LeftButton && CellAt(point, row, col) && onClick) onClick();
@@ -130,7 +140,7 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint point = mouse->position().toPoint();
     const int rowHeight = grid_.Rows() > 0 ? grid_.RowHeight(0) : 0;
-    const int yTwips = std::min(point.y() * kTwipsPerPixel15, std::max(0, rowHeight - 1));
+    const int yTwips = std::min(point.y() * kGridTwipsPerPixel, std::max(0, rowHeight - 1));
     Released(mouse->button(), TwipsX(point.x()), yTwips);
     return true;
   }

@@ -15,7 +15,8 @@ namespace mirelda {
 
 class GridTableModel;
 
-inline constexpr int kTwipsPerPixel15 = 15;
+// The grids' sizes are twips; the screen shows 15 twips a pixel (96 dots per inch).
+inline constexpr int kGridTwipsPerPixel = 15;
 
 // Buttons as the grid reports them: 1 left, 2 right, 4 middle (held buttons are summed).
 int GridButtons(Qt::MouseButtons buttons);

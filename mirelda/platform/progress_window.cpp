@@ -29,13 +29,4 @@ void ProgressWindow::Append(std::string_view chunk) {
   currentLine_->setText(QString::fromLocal8Bit(screen_.CurrentLine()));
 }
 
-QString ProgressWindow::ShownText() const {
-  QString text = lines_->toPlainText();
-  if (!screen_.CurrentLine().empty()) {
-    if (!text.isEmpty()) text += '\n';
-    text += QString::fromLocal8Bit(screen_.CurrentLine());
-  }
-  return text;
-}
-
 }  // namespace mirelda

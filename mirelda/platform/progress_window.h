@@ -20,8 +20,6 @@ class ProgressWindow : public QWidget {
   explicit ProgressWindow(const QString& programName, QWidget* parent = nullptr);
 
   void Append(std::string_view chunk);
-  // What the window shows: its finished lines, then the line being written.
-  QString ShownText() const;
 
  private:
   ConsoleScreen screen_;

@@ -26,14 +26,17 @@ using testing::WriteFileText;
 
 TEST(ConsoleScreen, BackspacesAndReturnsRewriteTheLineBeingWritten) {
   ConsoleScreen screen;
-  EXPECT_TRUE(screen.Feed("RELAXATION 1").empty());
-  screen.Feed("\b2");  // the counter overwritten in place
-  EXPECT_EQ(screen.CurrentLine(), "RELAXATION 2");
-  screen.Feed("\b\b\b\b\b\b\b\b\b\b\b\b\b\b\bX");  // never past the start of the line
-  EXPECT_EQ(screen.CurrentLine(), "XELAXATION 2");
+  // The relaxation's counter: 21 backspaces, then the next 21 characters over the last ones.
+  const std::string back(21, '\b');
+  EXPECT_EQ(screen.Feed("1abc : tessellation on 90 points\n\n" + back + " 1/10 please wait ..."),
+            (std::vector<std::string>{"1abc : tessellation on 90 points", ""}));
+  screen.Feed(back + " 2/10 please wait ...");
+  EXPECT_EQ(screen.CurrentLine(), " 2/10 please wait ...");
+  screen.Feed(back + back + "X");  // never past the start of the line
+  EXPECT_EQ(screen.CurrentLine(), "X2/10 please wait ...");
   // A CR LF split between two pieces still ends one line.
   EXPECT_EQ(screen.Feed("\r"), std::vector<std::string>{});
-  EXPECT_EQ(screen.Feed("\nnext\nlast"), (std::vector<std::string>{"XELAXATION 2", "next"}));
+  EXPECT_EQ(screen.Feed("\nnext\nlast"), (std::vector<std::string>{"X2/10 please wait ...", "next"}));
   EXPECT_EQ(screen.CurrentLine(), "last");
 }
 

@@ -1,5 +1,5 @@
 // The 3-D view on a real X server: a cell scene is drawn (the picture is not blank), the display switch
-// blanks it, and a missing Inline is told over the view. Skips when there is no display.
+// blanks it, and a missing Inline or a syntax error is told over the view. Skips when there is no display.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -65,7 +65,7 @@ TEST(VrmlView, DrawsACellSceneAndBlanksWhenSwitchedOff) {
   EXPECT_EQ(GreyVariance(view.Snapshot()), 0.0);
 }
 
-TEST(VrmlView, MissingInlineIsToldOverTheView) {
+TEST(VrmlView, MissingInlineAndSyntaxErrorAreToldOverTheView) {
   if (!HaveDisplay()) GTEST_SKIP() << "no X display (run under xvfb-run -a)";
   ScratchFolder folder;
   testing::WriteFileText(folder / "scene.wrl",
@@ -79,6 +79,13 @@ TEST(VrmlView, MissingInlineIsToldOverTheView) {
   ASSERT_EQ(labels.size(), 1);
   EXPECT_TRUE(labels[0]->isVisible());
   EXPECT_GT(GreyVariance(view.Snapshot()), 0.0);  // the box is still drawn
+
+  // A syntax error shows nothing but says where.
+  testing::WriteFileText(folder / "bad.wrl", "#VRML V2.0 utf8\nShape { geometry Box {\n");
+  EXPECT_FALSE(view.Load(folder / "bad.wrl"));
+  EXPECT_TRUE(labels[0]->isVisible());
+  EXPECT_TRUE(labels[0]->text().startsWith("syntax error in "));
+  EXPECT_EQ(GreyVariance(view.Snapshot()), 0.0);
 }
 
 }  // namespace
