@@ -1,15 +1,15 @@
 #include "vrml_scene.h"
 
 #include <Inventor/SoDB.h>
-#include <Inventor/SoFullPath.h>
 #include <Inventor/SoInput.h>
 #include <Inventor/VRMLnodes/SoVRMLInline.h>
 #include <Inventor/VRMLnodes/SoVRMLViewpoint.h>
-#include <Inventor/actions/SoSearchAction.h>
 #include <Inventor/errors/SoReadError.h>
 #include <Inventor/nodes/SoSeparator.h>
 
 #include <fstream>
+#include <functional>
+#include <set>
 #include <utility>
 
 namespace mirelda {
@@ -62,6 +62,23 @@ std::optional<std::filesystem::path> ResolveAddress(std::string address,
   return (path.is_absolute() ? path : folder / path).lexically_normal();
 }
 
+// Visits a node and everything below it in the file's order, the files of Inline nodes read in place.
+// Returns true as soon as visit does (to stop early).
+bool Walk(SoNode* node, const std::function<bool(SoNode*)>& visit) {
+  if (!node) return false;
+  if (visit(node)) return true;
+  if (node->isOfType(SoVRMLInline::getClassTypeId())) {
+    return Walk(static_cast<SoVRMLInline*>(node)->getChildData(), visit);
+  }
+  if (node->isOfType(SoGroup::getClassTypeId())) {
+    auto* group = static_cast<SoGroup*>(node);
+    for (int i = 0; i < group->getNumChildren(); ++i) {
+      if (Walk(group->getChild(i), visit)) return true;
+    }
+  }
+  return false;
+}
+
 class Loader {
  public:
   explicit Loader(std::vector<std::string>& problems) : problems_(problems) {}
@@ -103,14 +120,16 @@ class Loader {
 
  private:
   void ReadInlines(SoSeparator* root, const std::filesystem::path& folder, int depth) {
-    SoSearchAction search;
-    search.setType(SoVRMLInline::getClassTypeId());
-    search.setInterest(SoSearchAction::ALL);
-    search.setSearchingAll(TRUE);
-    search.apply(root);
-    const SoPathList& paths = search.getPaths();
-    for (int i = 0; i < paths.getLength(); ++i) {
-      auto* inlineNode = static_cast<SoVRMLInline*>(static_cast<SoFullPath*>(paths[i])->getTail());
+    std::vector<SoVRMLInline*> inlines;
+    std::set<SoVRMLInline*> seen;  // a node used twice (DEF / USE) is read once
+    Walk(root, [&](SoNode* node) {
+      if (node->isOfType(SoVRMLInline::getClassTypeId())) {
+        auto* inlineNode = static_cast<SoVRMLInline*>(node);
+        if (seen.insert(inlineNode).second) inlines.push_back(inlineNode);
+      }
+      return false;
+    });
+    for (SoVRMLInline* inlineNode : inlines) {
       if (inlineNode->url.getNum() == 0) continue;
       const std::string address = inlineNode->url[0].getString();
       const auto path = ResolveAddress(address, folder);
@@ -135,13 +154,13 @@ class Loader {
 };
 
 std::optional<ViewpointSetting> FirstViewpoint(SoSeparator* root) {
-  SoSearchAction search;
-  search.setType(SoVRMLViewpoint::getClassTypeId());
-  search.setInterest(SoSearchAction::FIRST);
-  search.setSearchingAll(TRUE);
-  search.apply(root);
-  if (!search.getPath()) return std::nullopt;
-  auto* viewpoint = static_cast<SoVRMLViewpoint*>(static_cast<SoFullPath*>(search.getPath())->getTail());
+  SoVRMLViewpoint* viewpoint = nullptr;
+  Walk(root, [&viewpoint](SoNode* node) {
+    if (!node->isOfType(SoVRMLViewpoint::getClassTypeId())) return false;
+    viewpoint = static_cast<SoVRMLViewpoint*>(node);
+    return true;
+  });
+  if (!viewpoint) return std::nullopt;
   ViewpointSetting setting;
   setting.position = viewpoint->position.getValue();
   setting.orientation = viewpoint->orientation.getValue();

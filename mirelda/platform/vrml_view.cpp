@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QPointer>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QWheelEvent>
@@ -39,30 +40,33 @@ constexpr float kWheelNotch = 120.0f;
 // single-shot timer (for every view) fires when the next sensor is due.
 void ScheduleSensors();
 
-QTimer& SensorTimer() {
-  static QTimer* timer = [] {
-    auto* t = new QTimer(QCoreApplication::instance());
-    t->setSingleShot(true);
-    QObject::connect(t, &QTimer::timeout, [] {
+// The timer belongs to the application; after the application has gone (scene nodes freed at exit)
+// there is nothing left to schedule.
+QTimer* SensorTimer() {
+  static QPointer<QTimer> timer;
+  if (!timer && QCoreApplication::instance()) {
+    timer = new QTimer(QCoreApplication::instance());
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, [] {
       SoSensorManager* sensors = SoDB::getSensorManager();
       sensors->processDelayQueue(FALSE);
       sensors->processTimerQueue();
       ScheduleSensors();
     });
-    return t;
-  }();
-  return *timer;
+  }
+  return timer;
 }
 
 void ScheduleSensors() {
   SoSensorManager* sensors = SoDB::getSensorManager();
-  QTimer& timer = SensorTimer();
+  QTimer* timer = SensorTimer();
+  if (!timer) return;
   SbTime due;
   if (sensors->isDelaySensorPending()) {
-    timer.start(0);
+    timer->start(0);
   } else if (sensors->isTimerSensorPending(due)) {
     const double wait = (due - SbTime::getTimeOfDay()).getValue() * 1000.0;
-    timer.start(std::max(0, static_cast<int>(wait)));
+    timer->start(std::max(0, static_cast<int>(wait)));
   }
 }
 

@@ -107,7 +107,11 @@ frmLecture::frmLecture(DialogLauncher dialogs, QWidget* parent)
   Refresh();
 }
 
-frmLecture::~frmLecture() { session_.residues.Clear(); }
+frmLecture::~frmLecture() {
+  session_.residues.Clear();
+  // The grid views listen to the session's grids: they go first, while the grids still exist.
+  delete takeCentralWidget();
+}
 
 void frmLecture::BuildMenu() {
   QMenu* mnuFile = menuBar()->addMenu("&File");

@@ -2,7 +2,6 @@
 // filter, the VRML scene reading with its Inline files, and the camera's navigation.
 #include <Inventor/SoDB.h>
 #include <Inventor/VRMLnodes/SoVRMLViewpoint.h>
-#include <Inventor/actions/SoSearchAction.h>
 #include <Inventor/nodes/SoPerspectiveCamera.h>
 #include <Inventor/nodes/SoSeparator.h>
 #include <gtest/gtest.h>
@@ -48,14 +47,8 @@ TEST(FileFilter, ProteinFilterInQtSyntaxWithAllFilesForEveryName) {
   EXPECT_EQ(QtNamePattern("montoto.x"), "montoto.x");
 }
 
-SoNode* NamedNode(SoSeparator* root, const char* name) {
-  SoSearchAction search;
-  search.setName(name);
-  search.setInterest(SoSearchAction::FIRST);
-  search.setSearchingAll(TRUE);
-  search.apply(root);
-  return search.getPath() ? search.getPath()->getTail() : nullptr;
-}
+// A node the scene's files named with DEF: a name is known only once a file that defines it was read.
+SoNode* NamedNode(const char* name) { return SoNode::getByName(name); }
 
 // The application folder holds its own view.wrl and trace.wrl: an Inline of a results folder's scene must
 // read the results folder's file, whatever the current folder.
@@ -76,9 +69,9 @@ TEST(VrmlScene, InlinesResolveFromTheIncludingFilesFolderNotTheCurrentOne) {
 
   ASSERT_NE(scene.Root(), nullptr);
   EXPECT_TRUE(scene.Problems().empty()) << scene.Problems().front();
-  EXPECT_NE(NamedNode(scene.Root(), "NESTED"), nullptr);
-  EXPECT_NE(NamedNode(scene.Root(), "RIGHT"), nullptr);
-  EXPECT_EQ(NamedNode(scene.Root(), "WRONG"), nullptr);
+  EXPECT_NE(NamedNode("NESTED"), nullptr);
+  EXPECT_NE(NamedNode("RIGHT"), nullptr);
+  EXPECT_EQ(NamedNode("WRONG"), nullptr);
   // The first viewpoint in the file's order is the one read in place of the first Inline.
   ASSERT_TRUE(scene.Viewpoint().has_value());
   EXPECT_EQ(scene.Viewpoint()->position, SbVec3f(7, 8, 9));
@@ -89,7 +82,7 @@ TEST(VrmlScene, MissingInlineIsReportedAndTheRestShown) {
   WriteFileText(folder / "scene.wrl", "#VRML V2.0 utf8\nInline {url \"view.wrl\"}\nDEF REST Group {}\n");
   VrmlScene scene = LoadVrmlScene(folder / "scene.wrl");
   ASSERT_NE(scene.Root(), nullptr);
-  EXPECT_NE(NamedNode(scene.Root(), "REST"), nullptr);
+  EXPECT_NE(NamedNode("REST"), nullptr);
   ASSERT_EQ(scene.Problems().size(), 1u);
   EXPECT_NE(scene.Problems()[0].find("missing Inline file \"view.wrl\""), std::string::npos);
   EXPECT_NE(scene.Problems()[0].find((folder / "view.wrl").string()), std::string::npos);
