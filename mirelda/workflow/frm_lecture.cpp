@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -22,6 +21,7 @@
 #include "result_files.h"
 #include "run_steps.h"
 #include "text_window.h"
+#include "user_locale.h"
 #include "vrml_view.h"
 
 namespace mirelda {
@@ -45,11 +45,6 @@ std::optional<std::filesystem::file_time_type> SceneStamp(const std::filesystem:
 // Lets pending events other than the user's run while a long composition goes on: the window stays
 // drawn, and no command starts in the middle of it.
 void PumpEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
-
-char DecimalSeparator() {
-  const QString point = QLocale().decimalPoint();
-  return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
-}
 
 QPushButton* CommandButton(const char* caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
@@ -103,8 +98,28 @@ frmLecture::frmLecture(DialogLauncher dialogs, QWidget* parent)
   layout->addWidget(views, 1);
   setCentralWidget(central);
   WireResidueTable();
+  NameControls();
   resize(1280, 820);
   Refresh();
+}
+
+// The controls carry their names, as the dialogs and the tests know them.
+void frmLecture::NameControls() {
+  setObjectName("frmLecture");
+  const std::pair<QObject*, const char*> names[] = {{cmdRelaxation, "cmdRelaxation"},
+                                                    {cmdTessel, "cmdTessel"},
+                                                    {cmdContact, "cmdContact"},
+                                                    {cmdAttribu, "cmdAttribu"},
+                                                    {cmdVisu3D, "cmdVisu3D"},
+                                                    {mnuOpen, "mnuOpen"},
+                                                    {mnuExit, "mnuExit"},
+                                                    {lblPa, "lblPa"},
+                                                    {filFich1, "filFich1"},
+                                                    {Tab1, "Tab1"},
+                                                    {Tab2, "Tab2"},
+                                                    {corV1, "corV1"},
+                                                    {corV2, "corV2"}};
+  for (const auto& [control, name] : names) control->setObjectName(name);
 }
 
 frmLecture::~frmLecture() {
@@ -115,6 +130,7 @@ frmLecture::~frmLecture() {
 
 void frmLecture::BuildMenu() {
   QMenu* mnuFile = menuBar()->addMenu("&File");
+  mnuFile->setObjectName("mnuFile");
   mnuOpen = mnuFile->addAction("Open PDB file", this, [this] { mnuOpen_Click(); });
   mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   mnuExit = mnuFile->addAction("Exit", this, [this] { mnuExit_Click(); });
@@ -123,6 +139,7 @@ void frmLecture::BuildMenu() {
 
 QWidget* frmLecture::BuildDataPanel() {
   auto* frame = new QGroupBox("Data", this);
+  frame->setObjectName("frmDonnees");
   auto* grid = new QGridLayout(frame);
   for (int i = 0; i < 7; ++i) {
     grid->addWidget(new QLabel(kDataCaptions[i], frame), i, 0);
@@ -166,7 +183,7 @@ void frmLecture::WireResidueTable() {
 
 void frmLecture::ShowFaces(int row) {
   const FaceDisplay display = ShowResidueFaces(session_.tab1, session_.tab2, session_.residues, faces_, row,
-                                               kColumnFaceLink, DecimalSeparator());
+                                               kColumnFaceLink, UserDecimalSeparator());
   if (!display.problem.empty()) ShowWarning(this, display.problem);
 }
 

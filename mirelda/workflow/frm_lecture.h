@@ -71,6 +71,7 @@ class frmLecture : public QMainWindow, public FrontEndPlatform {
   QWidget* BuildDataPanel();
   void BuildMenu();
   void WireResidueTable();
+  void NameControls();
   void ShowFaces(int row);
 
   FrontEndSession session_;
