@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "file_list.h"
 #include "frm_lecture.h"
@@ -109,6 +112,32 @@ TEST(MainWindow, OpenDisablesTheCommandsAndClearsTheValuesBeforeTheEnvironmentDi
   ASSERT_EQ(atDialog.size(), 2u);
   EXPECT_FALSE(atDialog[1].anyEnabled);
   EXPECT_TRUE(atDialog[1].valuesEmpty);
+}
+
+// A console program that stops early leaves no marker: the wait must end, and the user must be told
+// with what the program printed, in a box titled "Warning"; the window takes commands again.
+TEST(MainWindow, AProgramEndingWithoutItsMarkerIsToldInAWarning) {
+  ScratchFolder app;
+  testing::WriteFileText(app / "attribution", "#!/bin/sh\nprintf 'cannot open 1abc/1abc_contact\\n' >&2\n");
+  std::filesystem::permissions(app / "attribution", std::filesystem::perms::owner_all);
+  frmLecture window(DialogLauncher{});
+  window.Session().appFolder = app.Path();
+  std::vector<std::pair<QString, QString>> boxes;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      boxes.emplace_back(box->windowTitle(), box->text());
+      box->accept();
+    }
+  });
+  closer.start(20);
+
+  const ConsoleRunResult run = window.RunConsoleProgram(kAttributionProgram, false);
+  EXPECT_EQ(run.outcome, ConsoleRunResult::Outcome::EndedWithoutMarker);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].first, "Warning");
+  EXPECT_TRUE(boxes[0].second.contains("cannot open 1abc/1abc_contact")) << boxes[0].second.toStdString();
+  EXPECT_TRUE(window.isEnabled());
 }
 
 }  // namespace
