@@ -273,7 +273,8 @@ void frmLecture::filFich1_DblClick() {
 }
 
 ConsoleRunResult frmLecture::RunConsoleProgram(const ConsoleProgram& program, bool hideMainWindow) {
-  ProgressWindow progress(program.program);
+  // A window of its own above the main window; it stays shown while the main window is hidden.
+  ProgressWindow progress(program.program, this);
   ConsoleRun run(session_.appFolder, program);
   run.SetOutputHandler([&progress](std::string_view chunk) { progress.Append(chunk); });
   progress.show();

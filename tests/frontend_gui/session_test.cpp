@@ -43,7 +43,7 @@ std::function<std::string()> Runner(FrontEndPlatform& platform, const ConsolePro
 
 // What the environment dialog's validation does, from inside a modal dialog as the real one runs.
 void EnvironmentStandIn(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent,
-                        bool& hiddenDuringRun, int& dialogResult) {
+                        bool& hiddenDuringRun, bool& progressShown, int& dialogResult) {
   ProteinReading reading = ReadProteinFile(session.proteinFile);
   ASSERT_TRUE(reading.Succeeded()) << reading.failure;
   ASSERT_EQ(WriteProteinFiles(reading, session.appFolder), "");
@@ -54,7 +54,12 @@ void EnvironmentStandIn(FrontEndSession& session, FrontEndPlatform& platform, QW
     EnvironmentRequest request{session.appFolder, kName, "CA", "6.5", "3.5", true, false, 0};
     const EnvironmentOutcome outcome = RunEnvironmentStep(request, session.residues, [&] {
       // Fires inside the run's wait, after the window was hidden.
-      QTimer::singleShot(0, parent, [parent, &hiddenDuringRun] { hiddenDuringRun = !parent->isVisible(); });
+      QTimer::singleShot(0, parent, [parent, &hiddenDuringRun, &progressShown] {
+        hiddenDuringRun = !parent->isVisible();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+          if (window->windowTitle() == "orvane") progressShown = window->isVisible();
+        }
+      });
       return Runner(platform, kEnvironmentProgram, true)();
     });
     EXPECT_EQ(outcome.failure, "");
@@ -92,11 +97,12 @@ TEST(MainWindowSession, OpenEnvironmentTessellationAssignmentAndVisualization) {
     std::filesystem::create_symlink(testing::AppDir() / name, app / name);
 
   bool hiddenDuringRun = false;
+  bool progressShown = false;
   int dialogResult = -1;
   DialogLauncher dialogs;
   dialogs.chooseProteinFile = [&](QWidget*) { return std::optional<std::filesystem::path>(*protein); };
   dialogs.environment = [&](FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent) {
-    EnvironmentStandIn(session, platform, parent, hiddenDuringRun, dialogResult);
+    EnvironmentStandIn(session, platform, parent, hiddenDuringRun, progressShown, dialogResult);
   };
   dialogs.tessellation = [](FrontEndSession& session, FrontEndPlatform& platform, QWidget*) {
     TessellationStandIn(session, platform);
@@ -118,6 +124,7 @@ TEST(MainWindowSession, OpenEnvironmentTessellationAssignmentAndVisualization) {
   window.mnuOpen_Click();
   EXPECT_EQ(dialogResult, QDialog::Accepted) << "hiding the main window ended the dialog";
   EXPECT_TRUE(hiddenDuringRun);
+  EXPECT_TRUE(progressShown) << "the progress window went with the main window";
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(window.cmdTessel->isEnabled());
   EXPECT_TRUE(window.cmdRelaxation->isEnabled());
