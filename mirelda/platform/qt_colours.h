@@ -11,7 +11,7 @@ namespace mirelda {
 
 // System colour indexes: 5 the window background, 8 the window text, 12 the application workspace
 // (the text of an unmarked toggle cell, grey), 15 the button face, 18 the button text.
-QColor ToQColor(GridColour colour, const QPalette& palette);
+QColor ToQColor(GridColour colour, const QPalette& palette = QPalette());
 GridColour FromQColor(const QColor& colour);
 
 }  // namespace mirelda

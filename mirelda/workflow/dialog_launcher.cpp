@@ -1,25 +1,20 @@
 #include "dialog_launcher.h"
 
-#include <QColorDialog>
 #include <QFileDialog>
-#include <QMessageBox>
 
 #include "file_filter.h"
 #include "main_window_state.h"
-#include "qt_colours.h"
+#include "dialog_prompts.h"
+#include "frm_color.h"
+#include "frm_contact.h"
+#include "frm_option_envir.h"
+#include "frm_option_relaxation.h"
+#include "frm_option_tessel.h"
 
 namespace mirelda {
-namespace {
-
-// Until the dialog windows are part of the application, their commands say so.
-void NotYetAvailable(QWidget* parent, const char* dialog) {
-  QMessageBox::information(parent, "Mirelda", QString("%1: not yet available").arg(dialog));
-}
-
-}  // namespace
-
 DialogLauncher DefaultDialogLauncher() {
-  return DialogLauncher{ChooseProteinFile,    ChooseColour,           OpenEnvironmentDialog,
+  const auto chooseColour = [](QWidget* parent, GridColour initial) { return ChooseColour(parent, initial); };
+  return DialogLauncher{ChooseProteinFile,    chooseColour,           OpenEnvironmentDialog,
                         OpenRelaxationDialog, OpenTessellationDialog, OpenContactMatrix,
                         OpenCellColourDialog};
 }
@@ -31,31 +26,24 @@ std::optional<std::filesystem::path> ChooseProteinFile(QWidget* parent) {
   return std::filesystem::path(path.toStdString());
 }
 
-std::optional<GridColour> ChooseColour(QWidget* parent, GridColour initial) {
-  const QColor colour =
-      QColorDialog::getColor(ToQColor(initial, parent ? parent->palette() : QPalette()), parent);
-  if (!colour.isValid()) return std::nullopt;
-  return FromQColor(colour);
+void OpenEnvironmentDialog(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent) {
+  frmOption_envir(session, platform, parent).exec();
 }
 
-void OpenEnvironmentDialog(FrontEndSession&, FrontEndPlatform&, QWidget* parent) {
-  NotYetAvailable(parent, "Environment option");
+void OpenRelaxationDialog(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent) {
+  frmOption_Relaxation(session, platform, parent).exec();
 }
 
-void OpenRelaxationDialog(FrontEndSession&, FrontEndPlatform&, QWidget* parent) {
-  NotYetAvailable(parent, "Relaxation option");
+void OpenTessellationDialog(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent) {
+  frmOption_Tessel(session, platform, parent).exec();
 }
 
-void OpenTessellationDialog(FrontEndSession&, FrontEndPlatform&, QWidget* parent) {
-  NotYetAvailable(parent, "Tessellation option");
+void OpenContactMatrix(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent) {
+  frmContact(session, platform, parent).exec();
 }
 
-void OpenContactMatrix(FrontEndSession&, FrontEndPlatform&, QWidget* parent) {
-  NotYetAvailable(parent, "Matrice");
-}
-
-void OpenCellColourDialog(FrontEndSession&, FrontEndPlatform&, QWidget* parent) {
-  NotYetAvailable(parent, "Cell Color");
+void OpenCellColourDialog(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent) {
+  frmColor(session, platform, parent).exec();
 }
 
 }  // namespace mirelda

@@ -32,7 +32,6 @@ struct DialogLauncher {
 DialogLauncher DefaultDialogLauncher();
 
 std::optional<std::filesystem::path> ChooseProteinFile(QWidget* parent);
-std::optional<GridColour> ChooseColour(QWidget* parent, GridColour initial);
 void OpenEnvironmentDialog(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent);
 void OpenRelaxationDialog(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent);
 void OpenTessellationDialog(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent);

@@ -49,30 +49,6 @@ class KeyFilterObject : public QObject {
 
 }  // namespace
 
-QColor ToQColor(GridColour colour, const QPalette& palette) {
-  if (IsSystemColour(colour)) {
-    switch (colour & kSystemIndexMask) {
-      case kSystemWindowIndex:
-        return palette.color(QPalette::Base);
-      case kSystemWindowTextIndex:
-        return palette.color(QPalette::Text);
-      default:
-        return palette.color(QPalette::Window);
-    }
-  }
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-GridColour FromQColor(const QColor& colour) {
-  return static_cast<GridColour>(PackColour(colour.red(), colour.green(), colour.blue()));
-}
-
-char LocaleDecimalSeparator() {
-  const QString point = QLocale().decimalPoint();
-  if (point.size() != 1 || point.front().unicode() > kLastAscii) return '.';
-  return static_cast<char>(point.front().unicode());
-}
-
 void PaintField(QLineEdit* box, const FieldColours& colours) {
   const QPalette defaults = QApplication::palette(box);
   QPalette palette = box->palette();

@@ -10,18 +10,12 @@
 
 #include "field_rules.h"
 #include "grid_model.h"
+#include "qt_colours.h"
+#include "user_locale.h"
 
 class QLineEdit;
 
 namespace mirelda {
-
-// A model colour as Qt shows it; a system colour is taken from the palette (window background: Base,
-// window text: Text, any other: Window).
-QColor ToQColor(GridColour colour, const QPalette& palette = QPalette());
-GridColour FromQColor(const QColor& colour);
-
-// The decimal separator of the user's locale (QLocale's default), '.' when it is not one ASCII character.
-char LocaleDecimalSeparator();
 
 // Draws a text box in the colours of a field.
 void PaintField(QLineEdit* box, const FieldColours& colours);

@@ -15,7 +15,7 @@
 
 #include "file_list.h"
 #include "grid_view.h"
-#include "message_boxes.h"
+#include "dialog_prompts.h"
 #include "progress_window.h"
 #include "qt_colours.h"
 #include "result_files.h"

@@ -54,7 +54,7 @@ QHBoxLayout* BoxWithUpDown(QLineEdit* box, UpDown* upDown) {
 }  // namespace
 
 frmOption_envir::frmOption_envir(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent)
-    : QDialog(parent), session_(session), platform_(platform), state_(LocaleDecimalSeparator()) {
+    : QDialog(parent), session_(session), platform_(platform), state_(UserDecimalSeparator()) {
   setWindowTitle("Environment option");
   setModal(true);
   auto* lblAsk0 = new QLabel("Name of the output files (4 characters) :", this);
@@ -227,10 +227,8 @@ void frmOption_envir::RunValidatedStep() {
     // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
     hide();
     owner = parentWidget();
-    const ConsoleRunResult run = platform_.RunConsoleProgram(kEnvironmentProgram, true);
-    if (!run.Completed()) {
-      ShowWarning(owner, run.message);
-      reject();
+    if (!platform_.RunConsoleProgram(kEnvironmentProgram, true).Completed()) {
+      reject();  // the platform has told the user what the program printed
       return;
     }
   }

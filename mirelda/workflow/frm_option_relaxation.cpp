@@ -130,19 +130,20 @@ void frmOption_Relaxation::cmdValid_Click() {
     accept();
     return;
   }
-  bool ran = false;
+  bool ran = false, runFailed = false;
   // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
-  const ProgramRunner run = [this, &ran] {
+  const ProgramRunner run = [this, &ran, &runFailed] {
     ran = true;
     hide();
     const ConsoleRunResult result = platform_.RunConsoleProgram(kRelaxationProgram, true);
-    return result.Completed() ? std::string() : result.message;
+    runFailed = !result.Completed();
+    return runFailed ? result.message : std::string();
   };
   const RelaxationOutcome outcome =
       RunRelaxationStep(session_.appFolder, session_.proteinName, *request, run);
   if (!ran) owner = this;
   if (!outcome.failure.empty()) {
-    ShowWarning(owner, outcome.failure);
+    if (!runFailed) ShowWarning(owner, outcome.failure);  // a failed run the platform has reported
     if (ran) reject();  // a failed run ends the step; a failure before it leaves the dialog open
     return;
   }

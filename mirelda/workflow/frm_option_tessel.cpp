@@ -77,19 +77,20 @@ frmOption_Tessel::frmOption_Tessel(FrontEndSession& session, FrontEndPlatform& p
 
 void frmOption_Tessel::cmdValid_Click() {
   const bool weighted = state_.Weighted();
-  bool ran = false;
+  bool ran = false, runFailed = false;
   // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
-  const ProgramRunner run = [this, &ran] {
+  const ProgramRunner run = [this, &ran, &runFailed] {
     ran = true;
     hide();
     const ConsoleRunResult result = platform_.RunConsoleProgram(kTessellationProgram, false);
-    return result.Completed() ? std::string() : result.message;
+    runFailed = !result.Completed();
+    return runFailed ? result.message : std::string();
   };
   const TessellationErrors errors =
       RunTessellationStep(session_.appFolder, session_.proteinName, weighted, run);
   QWidget* owner = ran && parentWidget() ? parentWidget() : this;
   if (!errors.failure.empty()) {
-    ShowWarning(owner, errors.failure);
+    if (!runFailed) ShowWarning(owner, errors.failure);  // a failed run the platform has reported
     if (ran) reject();  // a failed run ends the step; a failure before it leaves the dialog open
     return;
   }
@@ -100,7 +101,7 @@ void frmOption_Tessel::cmdValid_Click() {
   const auto pump = [] { QCoreApplication::processEvents(); };
   CellReadOptions options;
   options.environmentOn = session_.window.Labels().environment == "YES";
-  options.decimalSeparator = LocaleDecimalSeparator();
+  options.decimalSeparator = UserDecimalSeparator();
   options.pumpEvents = pump;
   const ReadReport cells =
       lecture_C(session_.resultsFolder, session_.proteinName, session_.residues, session_.tab1, options);

@@ -19,7 +19,7 @@ constexpr int kBoxWidth = 60;
 }  // namespace
 
 frmPoids::frmPoids(FrontEndSession&, FrontEndPlatform&, QWidget* parent)
-    : QDialog(parent), state_(LocaleDecimalSeparator()) {
+    : QDialog(parent), state_(UserDecimalSeparator()) {
   setWindowTitle("Weights");
   setModal(true);
   auto* grid = new QGridLayout;

@@ -38,7 +38,8 @@ class FrontEndPlatform {
   virtual ~FrontEndPlatform() = default;
 
   // Runs a console program of the application folder by the run protocol, its output shown live in a
-  // progress window; the main window is hidden meanwhile when asked. Returns when the run has ended.
+  // progress window; the main window is hidden meanwhile when asked. Returns when the run has ended; a
+  // program that ended without its marker has already been reported to the user with what it printed.
   virtual ConsoleRunResult RunConsoleProgram(const ConsoleProgram& program, bool hideMainWindow) = 0;
 
   // Shows a text file in a read-only window (the report of residue problems, a result file).

@@ -5,7 +5,7 @@
 #include <QString>
 #include <utility>
 
-#include "field_widgets.h"
+#include "qt_colours.h"
 
 namespace mirelda {
 namespace {
@@ -22,7 +22,7 @@ DialogPrompts& CurrentPrompts() {
 DialogPrompts PlatformPrompts() {
   DialogPrompts prompts;
   prompts.warn = [](QWidget* parent, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, kWarningTitle, QString::fromStdString(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, kWarningTitle, QString::fromStdString(text), QMessageBox::Ok,
                     parent);
     box.exec();
   };
@@ -32,7 +32,8 @@ DialogPrompts PlatformPrompts() {
     return box.exec() == QMessageBox::Yes;
   };
   prompts.chooseColour = [](QWidget* parent, std::optional<GridColour> initial) -> std::optional<GridColour> {
-    const QColor chosen = QColorDialog::getColor(initial ? ToQColor(*initial) : QColor(Qt::black), parent);
+    const QPalette palette = parent != nullptr ? parent->palette() : QPalette();
+    const QColor chosen = QColorDialog::getColor(initial ? ToQColor(*initial, palette) : QColor(Qt::black), parent);
     if (!chosen.isValid()) return std::nullopt;
     return FromQColor(chosen);
   };

@@ -1,5 +1,6 @@
-// The questions the dialogs put to the user: a warning with OK, a Yes/No question, the colour chooser.
-// They pass through one replaceable set of functions, so that a test can answer them without a window.
+// The questions the windows put to the user: a warning titled "Warning" with OK, a Yes/No question with a
+// question icon, the colour chooser. They pass through one replaceable set of functions, so that a test
+// can answer them without a window.
 #pragma once
 
 #include <functional>
