@@ -15,6 +15,8 @@ jobs="${MIRELDA_JOBS:-2}"
 work="$root/build/training"
 trainer="$root/build/tools/trainer/train_attribution"
 started="$(date +%s)"
+[ -f "$structures/CHAINS.tsv" ] && [ -f "$structures/DSSP_SS.tsv" ] ||
+  { echo "no CHAINS.tsv and DSSP_SS.tsv in $structures: set MIRELDA_STRUCTURES_DIR" >&2; exit 1; }
 
 stage() { echo "== $1 ($(( $(date +%s) - started )) s)"; }
 
@@ -23,8 +25,8 @@ tessellate() {
   local list="$1" into="$2" weights="$3" classes="${4:-}"
   rm -rf "$into" && mkdir -p "$into"
   tail -n +2 "$list" | awk -F'\t' -v into="$into" -v s="$structures" -v w="$weights" -v c="$classes" \
-      '{ print into "/" $5, s "/" $1, $2, w, c }' |
-    xargs -P "$jobs" -L 1 "$root/tools/trainer/tessellate-chain.sh" || echo "some chains failed (see above)"
+      '{ print into "/" $5, s "/" $1, $2, w (c == "" ? "" : " " c) }' |
+    xargs -r -P "$jobs" -L 1 "$root/tools/trainer/tessellate-chain.sh" || echo "some chains failed (see above)"
   echo "$(find "$into" -name test_tessellation | wc -l) of $(( $(wc -l < "$list") - 1 )) chains tessellated"
 }
 

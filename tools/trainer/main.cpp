@@ -163,6 +163,10 @@ int Areas(const fs::path& list, const fs::path& zeroWork, const fs::path& defaul
       source.samples.AddTessellation(cells, ReadFaces(results));
       ++used;
     }
+    if (used == 0) {
+      std::fprintf(stderr, "no tessellation of %s in %s\n", source.name, source.work.c_str());
+      return 1;
+    }
     std::printf("%s: %d tessellations; faces at separation 2..6:", source.name, used);
     for (int s = FirstAreaSeparation; s <= LastAreaSeparation; ++s) std::printf(" %lld", source.samples.FaceCount(s));
     std::printf("\n");
@@ -224,7 +228,7 @@ int Count(const fs::path& list, const fs::path& work, const fs::path& dsspPath, 
     const fs::path results = ResultsOf(work, chain);
     AlignedStates states;
     if (!RunStates(results, chain, dssp, states)) {
-      std::fprintf(stderr, "no run for %s\n", chain.Id().c_str());
+      std::fprintf(stderr, "no run for %s, skipped\n", chain.Id().c_str());
       continue;
     }
     const ContactMatrix matrix = ReadContacts(results);
@@ -237,6 +241,10 @@ int Count(const fs::path& list, const fs::path& work, const fs::path& dsspPath, 
     residues += matrix.Size();
     missing += states.missing;
     ++proteins;
+  }
+  if (proteins == 0) {
+    std::fprintf(stderr, "no contact file in %s\n", work.c_str());
+    return 1;
   }
   const PatternTable central = counter.CentralTable(), terminal = counter.TerminalTable();
   std::printf("%d proteins, %lld residues (%lld without a DSSP state, counted as 'c'), %lld patterns counted, "
@@ -279,7 +287,7 @@ int Evaluate(const fs::path& list, const fs::path& work, const fs::path& dsspPat
     const fs::path results = ResultsOf(work, chain);
     AlignedStates states;
     if (!RunStates(results, chain, dssp, states)) {
-      std::fprintf(stderr, "no run for %s\n", chain.Id().c_str());
+      std::fprintf(stderr, "no run for %s, skipped\n", chain.Id().c_str());
       continue;
     }
     std::string classes;
