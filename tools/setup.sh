@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  g++ cmake make pkg-config
+  # build (gzip unpacks the compressed pattern tables of data/)
+  g++ cmake make pkg-config gzip
   # tests and cross-checks
   googletest libgtest-dev voro++-dev dssp
   # front-end: Qt 6 widgets and OpenGL widgets, Coin3D for VRML 2.0, Mesa for rendering
