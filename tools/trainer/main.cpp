@@ -174,6 +174,9 @@ int Areas(const fs::path& list, const fs::path& zeroWork, const fs::path& defaul
 
   struct Candidate {
     std::string label;
+    AreaStatistic statistic;
+    bool zeros;
+    const char* source;
     AreaTable table;
     AreaFit fit;
   };
@@ -184,6 +187,9 @@ int Areas(const fs::path& list, const fs::path& zeroWork, const fs::path& defaul
         Candidate candidate;
         candidate.label = std::string(statistic == AreaStatistic::Mean ? "mean" : "median") +
                           (zeros ? " with missing faces as 0" : " of faces") + ", " + source.name;
+        candidate.statistic = statistic;
+        candidate.zeros = zeros;
+        candidate.source = source.name;
         candidate.table = source.samples.Table({statistic, zeros});
         candidate.fit = FitToKnown(candidate.table);
         candidates.push_back(std::move(candidate));
@@ -209,13 +215,17 @@ int Areas(const fs::path& list, const fs::path& zeroWork, const fs::path& defaul
   const KnownValuesApplied applied = WithKnownValues(best->table);
   std::printf("values held to the known ranges: %d of %d\n", applied.clamped,
               ContactSeparationCount * ContactLetterCount * ContactLetterCount);
-  char description[512];
+  char description[768];
   std::snprintf(description, sizeof description,
-                "Each value is the %s over the training chains' default runs (CA points, environment),\n"
-                "the statistic that best reproduces the known alanine row and ranges (row RMS error %.2f,\n"
-                "range error %.2f). The known alanine row of separation 2 is kept exactly and every value\n"
-                "is held to the known range of its separation (%d values were).",
-                best->label.c_str(), best->fit.rowRmsError, best->fit.rangeMeanError, applied.clamped);
+                "Each value is the %s of the faces between residues of the two letters at the separation\n"
+                "(%s), over the tessellations of the training chains' default runs\n"
+                "(CA points, environment 6.5 / 3.5, %s): of the statistics tried, it reproduces the known\n"
+                "alanine row and ranges best (row RMS error %.2f, range error %.2f). The known alanine row of\n"
+                "separation 2 is kept exactly and every value is held to the known range of its separation\n"
+                "(%d values were).",
+                best->statistic == AreaStatistic::Mean ? "mean area" : "median area",
+                best->zeros ? "pairs without a face counted as 0" : "pairs without a face left out",
+                best->source, best->fit.rowRmsError, best->fit.rangeMeanError, applied.clamped);
   return WriteText(out, AreaTableSource(applied.table, kGenerator, description)) ? 0 : 1;
 }
 
