@@ -27,6 +27,6 @@ rm -rf "$runs" && mkdir -p "$runs"
 tail -n +2 "$list" | awk -F'\t' -v into="$runs" -v s="$structures" -v w="$weights" -v r="$rlx" \
     '{ print into "/" $5, s "/" $1, $2, w, "attribution" (r == "" ? "" : " " r) }' |
   xargs -r -P "$jobs" -L 1 "$root/tools/trainer/tessellate-chain.sh" || echo "some chains failed (see above)"
-echo "validation runs ($variant): $(find "$runs" -name test_attribution | wc -l) of $(( $(wc -l < "$list") - 1 )) chains," \
-     "$(( $(date +%s) - started )) s"
+echo "validation runs ($variant): $(find "$runs" -name test_attribution | wc -l)" \
+     "of $(( $(wc -l < "$list") - 1 )) chains, $(( $(date +%s) - started )) s"
 "$trainer" evaluate "$list" "$runs" "$structures/DSSP_SS.tsv" "$root/build/app"

@@ -39,10 +39,12 @@ echo "scene blocks (closed cells): $(grep -c '^#AADEB' "$results/$name.wrl")"
 classes="$root/build/runs/${name}-classes"
 rm -rf "$classes" && mkdir -p "$classes/$name"
 cp "$app/spherepack_1.txt" "$app/Tab_cen_2" "$app/Tab_ext_2" "$classes/"
-{ printf 'DEF RSPHERE 6.5\r\nDEF C_SUPER 0.8\r\nDEF C_SUPPR 3.5\r\n'; "$root/tools/ca-points.sh" "$samples/1A8O.pdb"; } \
-    > "$classes/file_00"
+{ printf 'DEF RSPHERE 6.5\r\nDEF C_SUPER 0.8\r\nDEF C_SUPPR 3.5\r\n'
+  "$root/tools/ca-points.sh" "$samples/1A8O.pdb"; } > "$classes/file_00"
 printf 'NOM_PROT:%s\r\nDCUT:16\r\nRCUT:10\r\n' "$name" > "$classes/option_bis.txt"
-for letter in A C D E F G H I K L M N P Q R S T U V W Y; do printf '>%s:0\r\n' "$letter"; done >> "$classes/option_bis.txt"
+for letter in A C D E F G H I K L M N P Q R S T U V W Y; do
+  printf '>%s:0\r\n' "$letter"
+done >> "$classes/option_bis.txt"
 for step in orvane:test_environnement copy brindel:test_tessellation attribution:test_attribution; do
   if [ "$step" = copy ]; then cp "$classes/file_01" "$classes/file_02"; continue; fi
   program="${step%%:*}" marker="${step#*:}"

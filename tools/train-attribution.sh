@@ -26,7 +26,8 @@ tessellate() {
   rm -rf "$into" && mkdir -p "$into"
   tail -n +2 "$list" | awk -F'\t' -v into="$into" -v s="$structures" -v w="$weights" -v c="$classes" \
       '{ print into "/" $5, s "/" $1, $2, w (c == "" ? "" : " " c) }' |
-    xargs -r -P "$jobs" -L 1 "$root/tools/trainer/tessellate-chain.sh" || echo "some chains failed (see above)"
+    xargs -r -P "$jobs" -L 1 "$root/tools/trainer/tessellate-chain.sh" ||
+    echo "some chains failed (see above)"
   echo "$(find "$into" -name test_tessellation | wc -l) of $(( $(wc -l < "$list") - 1 )) chains tessellated"
 }
 

@@ -1,22 +1,23 @@
 // Reference areas from face files: which faces count, the statistics, the fit to the known values and
 // the generated source.
+#include "face_areas.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "area_fit.h"
-#include "face_areas.h"
 
 namespace mirelda {
 namespace {
 
 constexpr std::size_t kA = 0, kG = 5;  // positions in ContactLetters
 
-FaceLine Face(char letter, int number, char chain, char neighbourLetter, char neighbourChain, int neighbourNumber,
-              double area) {
+FaceLine Face(char letter, int number, char chain, char neighbourLetter, char neighbourChain,
+              int neighbourNumber, double area) {
   char line[128];
-  std::snprintf(line, sizeof line, "%c %4d %c %c : %c %c %4d %2d %8.3f %8.3f %8.3f", letter, number, chain, 'V',
-                neighbourLetter, neighbourChain, neighbourNumber, 5, area, 10.0, 6.0);
+  std::snprintf(line, sizeof line, "%c %4d %c %c : %c %c %4d %2d %8.3f %8.3f %8.3f", letter, number, chain,
+                'V', neighbourLetter, neighbourChain, neighbourNumber, 5, area, 10.0, 6.0);
   const std::optional<FaceLine> face = ParseFaceLine(line);
   EXPECT_TRUE(face);
   return face.value_or(FaceLine{});
@@ -32,11 +33,11 @@ std::vector<CellLine> Cells() {
 
 AreaSamples TwoTessellations() {
   AreaSamples samples;
-  samples.AddTessellation(Cells(), {Face('A', 1, 'A', 'A', 'A', 3, 2.0), Face('A', 3, 'A', 'A', 'A', 1, 2.0),
-                                    Face('A', 3, 'A', 'A', 'A', 5, 6.0),
-                                    Face('A', 1, 'A', 'G', 'A', 2, 30.0),    // separation 1
-                                    Face('A', 1, 'A', 'U', '&', 3, 40.0),    // environment
-                                    Face('A', 1, 'A', 'A', 'B', 3, 50.0)});  // other chain
+  samples.AddTessellation(
+      Cells(), {Face('A', 1, 'A', 'A', 'A', 3, 2.0), Face('A', 3, 'A', 'A', 'A', 1, 2.0),
+                Face('A', 3, 'A', 'A', 'A', 5, 6.0), Face('A', 1, 'A', 'G', 'A', 2, 30.0),  // separation 1
+                Face('A', 1, 'A', 'U', '&', 3, 40.0),                                       // environment
+                Face('A', 1, 'A', 'A', 'B', 3, 50.0)});                                     // other chain
   samples.AddTessellation(Cells(), {Face('A', 1, 'A', 'A', 'A', 3, 13.0)});
   return samples;
 }

@@ -1,12 +1,12 @@
 // The split by sequence cluster: whole clusters go to one side, at least a fifth to validation, and the
 // same input always gives the same sets.
+#include "training_split.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <sstream>
-
-#include "training_split.h"
 
 namespace mirelda {
 namespace {
@@ -46,7 +46,8 @@ TEST(TrainingSplit, ClustersAreDisjointAndAFifthValidates) {
   for (const ChainEntry& chain : split.training) trainingClusters.insert(chain.cluster40);
   for (const ChainEntry& chain : split.validation) validationClusters.insert(chain.cluster40);
   for (const ChainEntry& chain : chains) allClusters.insert(chain.cluster40);
-  for (const std::string& cluster : validationClusters) EXPECT_FALSE(trainingClusters.count(cluster)) << cluster;
+  for (const std::string& cluster : validationClusters)
+    EXPECT_FALSE(trainingClusters.count(cluster)) << cluster;
   EXPECT_EQ(split.training.size() + split.validation.size(), chains.size());
   EXPECT_GE(validationClusters.size() * ValidationShareDenominator, allClusters.size());
   EXPECT_GE(split.validation.size() * ValidationShareDenominator, chains.size());
@@ -54,7 +55,8 @@ TEST(TrainingSplit, ClustersAreDisjointAndAFifthValidates) {
 }
 
 TEST(TrainingSplit, ChainListRowsAreRead) {
-  std::istringstream in("file\tchain\tn_residues_with_CA\tcluster40\n1a2y.pdb\tB\t116\t170\t1098\tQV\nshort\trow\n");
+  std::istringstream in(
+      "file\tchain\tn_residues_with_CA\tcluster40\n1a2y.pdb\tB\t116\t170\t1098\tQV\nshort\trow\n");
   const std::vector<ChainEntry> chains = ParseChainList(in);
   ASSERT_EQ(chains.size(), 1u);
   EXPECT_EQ(chains[0].Id(), "1a2y_B");

@@ -14,7 +14,8 @@ namespace mirelda {
 
 // Separation 2, centre A, neighbours in ContactLetters order.
 inline constexpr std::array<double, ContactLetterCount> KnownAlanineRow = {
-    2.39, 3.39, 3.99, 2.63, 3.56, 3.65, 3.85, 3.3, 2.65, 2.86, 2.71, 3.97, 3.74, 2.9, 2.57, 4.1, 3.53, 2.98, 2.82, 3.17};
+    2.39, 3.39, 3.99, 2.63, 3.56, 3.65, 3.85, 3.3,  2.65, 2.86,
+    2.71, 3.97, 3.74, 2.9,  2.57, 4.1,  3.53, 2.98, 2.82, 3.17};
 // Lowest and highest area of separations 2 .. 6.
 inline constexpr std::array<std::pair<double, double>, ContactSeparationCount> KnownRanges = {
     {{2.39, 6.63}, {6.51, 17.6}, {4.58, 11.83}, {3.68, 14.87}, {2.36, 19.71}}};

@@ -56,7 +56,8 @@ double Median(std::vector<double> values) {
   std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle), values.end());
   const double upper = values[middle];
   if (values.size() % 2 == 1) return upper;
-  const double lower = *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
+  const double lower =
+      *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
   return (lower + upper) / 2;
 }
 
@@ -77,8 +78,9 @@ void AreaSamples::AddTessellation(const std::vector<CellLine>& cells, const std:
     if (a < 0 || b < 0) continue;
     const PairKey key{face.chain, std::minmax(face.number, face.neighbourNumber)};
     if (!seen.insert(key).second) continue;
-    samples_[static_cast<std::size_t>(separation - FirstAreaSeparation)][static_cast<std::size_t>(PairIndex(a, b))]
-        .areas.push_back(face.area);
+    samples_[static_cast<std::size_t>(separation - FirstAreaSeparation)]
+            [static_cast<std::size_t>(PairIndex(a, b))]
+                .areas.push_back(face.area);
   }
   // Pairs of cells at a separation that share no face. Residue numbers repeated in a chain are taken once.
   std::map<std::pair<char, int>, int> letterAt;
@@ -112,7 +114,8 @@ AreaTable AreaSamples::Table(const AreaOptions& options) const {
     std::vector<double> everyPair;
     auto valuesOf = [&](const Samples& pair) {
       std::vector<double> values = pair.areas;
-      if (options.missingFaceAsZero) values.insert(values.end(), static_cast<std::size_t>(pair.withoutFace), 0.0);
+      if (options.missingFaceAsZero)
+        values.insert(values.end(), static_cast<std::size_t>(pair.withoutFace), 0.0);
       return values;
     };
     for (const Samples& pair : samples_[s]) {

@@ -120,13 +120,13 @@ int Split(const fs::path& chainList, const fs::path& outFolder) {
     long long residues = 0;
     std::map<std::string, int> clusters;
     for (const ChainEntry& chain : chains) {
-      text += chain.file + '\t' + chain.chain + '\t' + std::to_string(chain.residues) + '\t' + chain.cluster40 +
-              '\t' + chain.Id() + '\n';
+      text += chain.file + '\t' + chain.chain + '\t' + std::to_string(chain.residues) + '\t' +
+              chain.cluster40 + '\t' + chain.Id() + '\n';
       residues += chain.residues;
       ++clusters[chain.cluster40];
     }
-    std::printf("%-10s %4zu chains, %4zu clusters, %6lld residues with CA\n", name, chains.size(), clusters.size(),
-                residues);
+    std::printf("%-10s %4zu chains, %4zu clusters, %6lld residues with CA\n", name, chains.size(),
+                clusters.size(), residues);
     return WriteText(outFolder / (std::string(name) + ".tsv"), text);
   };
   return write(split.training, "training") && write(split.validation, "validation") ? 0 : 1;
@@ -168,7 +168,8 @@ int Areas(const fs::path& list, const fs::path& zeroWork, const fs::path& defaul
       return 1;
     }
     std::printf("%s: %d tessellations; faces at separation 2..6:", source.name, used);
-    for (int s = FirstAreaSeparation; s <= LastAreaSeparation; ++s) std::printf(" %lld", source.samples.FaceCount(s));
+    for (int s = FirstAreaSeparation; s <= LastAreaSeparation; ++s)
+      std::printf(" %lld", source.samples.FaceCount(s));
     std::printf("\n");
   }
 
@@ -216,16 +217,17 @@ int Areas(const fs::path& list, const fs::path& zeroWork, const fs::path& defaul
   std::printf("values held to the known ranges: %d of %d\n", applied.clamped,
               ContactSeparationCount * ContactLetterCount * ContactLetterCount);
   char description[768];
-  std::snprintf(description, sizeof description,
-                "Each value is the %s of the faces between residues of the two letters at the separation\n"
-                "(%s), over the tessellations of the training chains' default runs\n"
-                "(CA points, environment 6.5 / 3.5, %s): of the statistics tried, it reproduces the known\n"
-                "alanine row and ranges best (row RMS error %.2f, range error %.2f). The known alanine row of\n"
-                "separation 2 is kept exactly and every value is held to the known range of its separation\n"
-                "(%d values were).",
-                best->statistic == AreaStatistic::Mean ? "mean area" : "median area",
-                best->zeros ? "pairs without a face counted as 0" : "pairs without a face left out",
-                best->source, best->fit.rowRmsError, best->fit.rangeMeanError, applied.clamped);
+  std::snprintf(
+      description, sizeof description,
+      "Each value is the %s of the faces between residues of the two letters at the separation\n"
+      "(%s), over the tessellations of the training chains' default runs\n"
+      "(CA points, environment 6.5 / 3.5, %s): of the statistics tried, it reproduces the known\n"
+      "alanine row and ranges best (row RMS error %.2f, range error %.2f). The known alanine row of\n"
+      "separation 2 is kept exactly and every value is held to the known range of its separation\n"
+      "(%d values were).",
+      best->statistic == AreaStatistic::Mean ? "mean area" : "median area",
+      best->zeros ? "pairs without a face counted as 0" : "pairs without a face left out", best->source,
+      best->fit.rowRmsError, best->fit.rangeMeanError, applied.clamped);
   return WriteText(out, AreaTableSource(applied.table, kGenerator, description)) ? 0 : 1;
 }
 
@@ -257,9 +259,10 @@ int Count(const fs::path& list, const fs::path& work, const fs::path& dsspPath, 
     return 1;
   }
   const PatternTable central = counter.CentralTable(), terminal = counter.TerminalTable();
-  std::printf("%d proteins, %lld residues (%lld without a DSSP state, counted as 'c'), %lld patterns counted, "
-              "%lld skipped\n",
-              proteins, residues, missing, counter.CountedResidues(), counter.SkippedResidues());
+  std::printf(
+      "%d proteins, %lld residues (%lld without a DSSP state, counted as 'c'), %lld patterns counted, "
+      "%lld skipped\n",
+      proteins, residues, missing, counter.CountedResidues(), counter.SkippedResidues());
   for (const auto& [table, name] : {std::pair{&central, "Tab_cen_2"}, std::pair{&terminal, "Tab_ext_2"}}) {
     const std::optional<std::string> text = PatternTableText(*table);
     if (!text || !WriteText(outFolder / name, *text)) return 1;
@@ -287,7 +290,8 @@ void PrintConfusion(const char* title, const Confusion& confusion) {
   std::printf("\n");
 }
 
-int Evaluate(const fs::path& list, const fs::path& work, const fs::path& dsspPath, const fs::path& tableFolder) {
+int Evaluate(const fs::path& list, const fs::path& work, const fs::path& dsspPath,
+             const fs::path& tableFolder) {
   const auto dssp = ReadDssp(dsspPath);
   const PatternTable central = ReadTableFile(tableFolder / "Tab_cen_2");
   const PatternTable terminal = ReadTableFile(tableFolder / "Tab_ext_2");
@@ -326,7 +330,8 @@ int Evaluate(const fs::path& list, const fs::path& work, const fs::path& dsspPat
 }
 
 int Usage() {
-  std::fputs("usage: train_attribution split|points|options|areas|count|evaluate ... (see the source)\n", stderr);
+  std::fputs("usage: train_attribution split|points|options|areas|count|evaluate ... (see the source)\n",
+             stderr);
   return 2;
 }
 
@@ -337,7 +342,8 @@ int main(int argc, char** argv) {
   if (args.empty()) return Usage();
   const std::string& command = args[0];
   if (command == "split" && args.size() == 3) return Split(args[1], args[2]);
-  if (command == "points" && args.size() == 4 && args[2].size() == 1) return Points(args[1], args[2][0], args[3]);
+  if (command == "points" && args.size() == 4 && args[2].size() == 1)
+    return Points(args[1], args[2][0], args[3]);
   if (command == "options" && args.size() == 4) return Options(args[1], args[2], args[3]);
   if (command == "areas" && args.size() == 5) return Areas(args[1], args[2], args[3], args[4]);
   if (command == "count" && args.size() == 5) return Count(args[1], args[2], args[3], args[4]);

@@ -13,7 +13,8 @@ int WindowCountIndex(std::string_view states, int residue) {
   for (int k = 0; k < WindowLength; ++k) {
     const int r = residue - 2 + k;
     const bool inside = r >= 1 && r <= static_cast<int>(states.size());
-    const std::optional<int> number = inside ? StateNumber(states[static_cast<std::size_t>(r - 1)]) : std::nullopt;
+    const std::optional<int> number =
+        inside ? StateNumber(states[static_cast<std::size_t>(r - 1)]) : std::nullopt;
     window[static_cast<std::size_t>(k)] = number.value_or(*StateNumber('c'));
   }
   return CountIndex(window);
@@ -21,7 +22,8 @@ int WindowCountIndex(std::string_view states, int residue) {
 
 std::array<std::int32_t, CountsPerEntry> FitCounts(const WideCounts& counts) {
   const std::int64_t largest = *std::max_element(counts.begin(), counts.end());
-  const double scale = largest > MaxFieldCount ? static_cast<double>(MaxFieldCount) / static_cast<double>(largest) : 1.0;
+  const double scale =
+      largest > MaxFieldCount ? static_cast<double>(MaxFieldCount) / static_cast<double>(largest) : 1.0;
   std::array<std::int32_t, CountsPerEntry> fitted{};
   for (std::size_t m = 0; m < counts.size(); ++m) {
     fitted[m] = static_cast<std::int32_t>(std::llround(static_cast<double>(counts[m]) * scale));

@@ -14,7 +14,7 @@ namespace mirelda {
 inline constexpr int ValidationShareDenominator = 5;  // one fifth
 
 struct ChainEntry {
-  std::string file;       // "1a2y.pdb"
+  std::string file;  // "1a2y.pdb"
   char chain = ' ';
   std::string cluster40;  // the 40 % identity cluster id
   int residues = 0;       // residues with a CA atom, as listed
