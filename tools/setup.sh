@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  g++ cmake make pkg-config
+  # build (gzip unpacks the compressed pattern tables of data/)
+  g++ cmake make pkg-config gzip
   # tests and cross-checks
   googletest libgtest-dev voro++-dev dssp
   # locale definitions, for the tests that run the front-end core under a decimal-comma locale

@@ -1,0 +1,71 @@
+// The face areas between residues of one chain a few positions apart, gathered from the C and F files of
+// many tessellations, and the statistics that turn them into reference areas by separation and letters.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "contact_area_table.h"
+
+namespace mirelda {
+
+inline constexpr int FirstAreaSeparation = 2;
+inline constexpr int LastAreaSeparation = FirstAreaSeparation + ContactSeparationCount - 1;  // 6
+
+struct CellLine {
+  char letter = ' ';
+  int number = 0;
+  char chain = ' ';
+};
+struct FaceLine {
+  char letter = ' ';
+  int number = 0;
+  char chain = ' ';
+  char neighbourLetter = ' ';
+  char neighbourChain = ' ';
+  int neighbourNumber = 0;
+  double area = 0;
+};
+
+// "%c %4d %c %8.3f %8.3f %2d %c %5.1f" and "%c %4d %c %c : %c %c %4d %2d %8.3f %8.3f %8.3f".
+std::optional<CellLine> ParseCellLine(std::string_view line);
+std::optional<FaceLine> ParseFaceLine(std::string_view line);
+
+enum class AreaStatistic { Mean, Median };
+
+struct AreaOptions {
+  AreaStatistic statistic = AreaStatistic::Mean;
+  bool missingFaceAsZero = false;  // pairs at the separation without a face count as area 0
+};
+
+// Reference areas by [separation - 2][letter][letter], letters in ContactLetters order.
+using AreaTable = std::array<std::array<std::array<double, ContactLetterCount>, ContactLetterCount>,
+                             ContactSeparationCount>;
+
+class AreaSamples {
+ public:
+  // One tessellation: its cells (C file) and faces (F file). Each pair of residues of one chain at a
+  // separation 2 .. 6 is taken once, with the area of the first face line that joins them.
+  void AddTessellation(const std::vector<CellLine>& cells, const std::vector<FaceLine>& faces);
+
+  // A statistic of the areas per separation and unordered letter pair. A pair never seen takes the
+  // statistic of all pairs of its separation.
+  AreaTable Table(const AreaOptions& options) const;
+  long long FaceCount(int separation) const;
+
+ private:
+  struct Samples {
+    std::vector<double> areas;  // faces
+    long long withoutFace = 0;  // pairs at the separation that share no face
+  };
+  static int PairIndex(int a, int b);  // unordered pair of letter positions
+  static constexpr int kPairCount = ContactLetterCount * ContactLetterCount;
+  std::array<std::array<Samples, kPairCount>, ContactSeparationCount> samples_{};
+};
+
+// The median of a set (the mean of the two middle values for an even count); 0 for an empty set.
+double Median(std::vector<double> values);
+
+}  // namespace mirelda

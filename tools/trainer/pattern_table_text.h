@@ -1,0 +1,14 @@
+// A whole pattern table as the text attribution reads: one line per entry, in ascending key value.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "pattern_table.h"
+
+namespace mirelda {
+
+// "\n" line ends; nullopt when an entry cannot be written (a bad key or a count that does not fit).
+std::optional<std::string> PatternTableText(const PatternTable& table);
+
+}  // namespace mirelda
