@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -125,7 +126,12 @@ class DialogScript : public QObject {
     if (handler == handlers_.end()) return;
     handledDialogs_.insert(dialog);
     ++counts_[dialog->windowTitle()];
-    handler->second(*dialog);
+    if (const char* out = std::getenv("MIRELDA_WINDOW_SNAPSHOT"))
+      dialog->grab().save(QString(out).remove(".png") + "_" + dialog->windowTitle().replace(' ', '_') +
+                          ".png");
+    // Played from a timer of its own: a timer is not re-entered while its handler runs, and a handler
+    // may open a nested dialog that this poll must answer.
+    QTimer::singleShot(0, dialog, [dialog, play = handler->second] { play(*dialog); });
   }
 
   QWidget& mainWindow_;
@@ -244,6 +250,7 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   EXPECT_EQ(Label(window, 4), "2");
   EXPECT_FALSE(Label(window, 6).empty());
 
+  script.On("Weights", [&](QDialog& dialog) { Click(dialog, "cmdAnnulation"); });
   script.On("Tessellation option", [&](QDialog& dialog) {
     auto* optn3 = Control<QRadioButton>(dialog, "optn3");
     auto* cmdPoids = Control<QPushButton>(dialog, "cmdPoids");
@@ -253,10 +260,16 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
     EXPECT_EQ(window.Session().tab1.CellAt(1, 0).backColour, kColourLightGrey);
     EXPECT_TRUE(optn3->isChecked());
     EXPECT_FALSE(cmdPoids->isEnabled());
+    // A look at the weights, cancelled: the run stays unweighted.
+    Click(dialog, "opty3");
+    EXPECT_TRUE(cmdPoids->isEnabled());
+    cmdPoids->click();
+    Click(dialog, "optn3");
     Click(dialog, "cmdValid");
   });
   window.cmdTessel->click();
   ASSERT_EQ(script.Handled("Tessellation option"), 1);
+  EXPECT_EQ(script.Handled("Weights"), 1);
   EXPECT_TRUE(script.ran.count("brindel"));
   EXPECT_FALSE(script.hiddenDuring.count("brindel")) << "the tessellation hid the main window";
   EXPECT_EQ(Label(window, 5), "NO");
@@ -303,6 +316,22 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
     window.cmdAttribu->click();
     EXPECT_EQ(window.Session().tab1.Cols(), columns + 1);
     EXPECT_TRUE(std::filesystem::exists(results / (name.toStdString() + "_resu")));
+  }
+
+  // A left-button release on the "col" header opens the cell colour dialog, then marks the column.
+  script.On("Cell Color", [&](QDialog& dialog) { Click(dialog, "cmdValid"); });
+  QHeaderView* header = tab1->horizontalHeader();
+  const QPoint colHeader(header->sectionViewportPosition(kColumnColour) + 5, header->height() / 2);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(colHeader),
+                      header->viewport()->mapToGlobal(QPointF(colHeader)), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(header->viewport(), &release);
+  EXPECT_EQ(script.Handled("Cell Color"), 1);
+  const GridModel& table = window.Session().tab1;
+  for (int row = 1; row < table.Rows(); ++row) {
+    const GridCell& cell = table.CellAt(row, kColumnColour);
+    if (cell.text.empty()) continue;  // a residue without a cell has no toggles
+    ASSERT_NE(cell.foreColour, kUnmarkedText) << "row " << row << " of the colour column stayed unmarked";
   }
 
   window.cmdVisu3D->click();
