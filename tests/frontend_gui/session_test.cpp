@@ -80,6 +80,12 @@ ImageSpread SpreadOf(const QImage& image) {
   return spread;
 }
 
+// With MIRELDA_WINDOW_SNAPSHOT=folder/base.png, saves an image as folder/base_<what>.png, to be looked at.
+void SaveSnapshot(const QImage& image, const QString& what) {
+  if (const char* out = std::getenv("MIRELDA_WINDOW_SNAPSHOT"))
+    image.save(QString(out).remove(".png") + "_" + what + ".png");
+}
+
 // The console programs' progress windows, by title.
 bool IsProgressWindow(const QWidget& window) {
   const QString title = window.windowTitle();
@@ -126,9 +132,7 @@ class DialogScript : public QObject {
     if (handler == handlers_.end()) return;
     handledDialogs_.insert(dialog);
     ++counts_[dialog->windowTitle()];
-    if (const char* out = std::getenv("MIRELDA_WINDOW_SNAPSHOT"))
-      dialog->grab().save(QString(out).remove(".png") + "_" + dialog->windowTitle().replace(' ', '_') +
-                          ".png");
+    SaveSnapshot(dialog->grab().toImage(), dialog->windowTitle().replace(' ', '_'));
     // Played from a timer of its own: a timer is not re-entered while its handler runs, and a handler
     // may open a nested dialog that this poll must answer.
     QTimer::singleShot(0, dialog, [dialog, play = handler->second] { play(*dialog); });
@@ -233,6 +237,8 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   EXPECT_EQ(window.lblPa->toolTip().toStdString(), results.string() + " :");
   EXPECT_EQ(window.corV2->File(), app / "environment.wrl");
   EXPECT_TRUE(std::filesystem::exists(results / "environment.wrl"));
+  QApplication::processEvents();
+  SaveSnapshot(window.grab().toImage(), name + "_environment");
 
   script.On("Relaxation Option", [&](QDialog& dialog) {
     auto* txtAsk1 = Control<QLineEdit>(dialog, "txtAsk1");
@@ -284,10 +290,7 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   const ImageSpread firstSpread = SpreadOf(firstLayer);
   EXPECT_GT(firstSpread.lit, 200) << "the first-layer scene drew nothing";
   EXPECT_GT(firstSpread.variance, 50.0) << "the first-layer view is one flat colour";
-  if (const char* out = std::getenv("MIRELDA_WINDOW_SNAPSHOT")) {
-    const QString base = QString(out).remove(".png");
-    firstLayer.save(base + "_" + name + "_premier.png");
-  }
+  SaveSnapshot(firstLayer, name + "_premier");
 
   // A click on a residue's "+" shows its faces in the face table.
   GridView* tab1 = window.Tab1;
@@ -345,10 +348,8 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   window.cmdContact->click();
   EXPECT_EQ(script.Handled("Matrice"), 1);
   EXPECT_EQ(CommandsOf(window), (Commands{true, true, true, notInBulk == 0, true}));
-  if (const char* out = std::getenv("MIRELDA_WINDOW_SNAPSHOT")) {
-    const QString base = QString(out).remove(".png");
-    window.grab().save(base + "_" + name + ".png");
-  }
+  QApplication::processEvents();
+  SaveSnapshot(window.grab().toImage(), name);
 
   // The boxes a session shows, in order; only questions about reports, which were answered No.
   std::string told;
