@@ -128,9 +128,14 @@ class DialogScript : public QObject {
   void Poll() {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr || !dialog->isVisible() || handledDialogs_.count(dialog)) return;
-    const auto handler = handlers_.find(dialog->windowTitle());
-    if (handler == handlers_.end()) return;
     handledDialogs_.insert(dialog);
+    const auto handler = handlers_.find(dialog->windowTitle());
+    if (handler == handlers_.end()) {
+      // Nobody would ever close it: the session would wait for good.
+      ADD_FAILURE() << "an unexpected dialog was shown: " << dialog->windowTitle().toStdString();
+      dialog->reject();
+      return;
+    }
     ++counts_[dialog->windowTitle()];
     SaveSnapshot(dialog->grab().toImage(), dialog->windowTitle().replace(' ', '_'));
     // Played from a timer of its own: a timer is not re-entered while its handler runs, and a handler
