@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <fstream>
 #include <optional>
 
@@ -203,7 +204,7 @@ void frmLecture::Refresh() {
   lblPa->setText(folder);
   // The panel's width is fixed: the label takes the height its wrapped lines need (the main window's
   // layout does not pass heights for widths down to it).
-  lblPa->setMinimumHeight(lblPa->heightForWidth(kLeftPanelWidth));
+  lblPa->setMinimumHeight(std::max(0, lblPa->heightForWidth(kLeftPanelWidth)));  // -1: no text
   lblPa->setToolTip(QString::fromStdString(labels.resultsFolder));
   const CommandStates& commands = state.Commands();
   cmdRelaxation->setEnabled(commands.relaxation);

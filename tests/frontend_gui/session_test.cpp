@@ -189,13 +189,13 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
        {"orvane", "relaxation", "brindel", "attribution", "spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"})
     std::filesystem::create_symlink(testing::AppDir() / file, app / file);
 
-  // Every message box, in order; questions are answered No.
+  // Every message box, in order; the question about reading problems is answered Yes, the others No.
   std::vector<std::string> boxes;
   DialogPrompts prompts;
   prompts.warn = [&](QWidget*, const std::string& text) { boxes.push_back("warn: " + text); };
   prompts.ask = [&](QWidget*, const std::string& text) {
     boxes.push_back("ask: " + text);
-    return false;
+    return text.find(" problems in ") != std::string::npos;
   };
   const DialogPrompts previous = SetDialogPrompts(prompts);
 
@@ -242,6 +242,16 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   EXPECT_EQ(window.lblPa->toolTip().toStdString(), results.string() + " :");
   EXPECT_EQ(window.corV2->File(), app / "environment.wrl");
   EXPECT_TRUE(std::filesystem::exists(results / "environment.wrl"));
+  // The Yes to the problems question showed the report, copied into the results folder.
+  const std::filesystem::path problems = results / (name.toStdString() + "_problems");
+  if (std::filesystem::exists(problems)) {
+    const auto reports = window.findChildren<QPlainTextEdit*>("text");
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports[0]->window()->windowTitle().toStdString(), problems.string());
+    reports[0]->window()->close();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
   QApplication::processEvents();
   SaveSnapshot(window.grab().toImage(), name + "_environment");
 
@@ -356,7 +366,7 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   QApplication::processEvents();
   SaveSnapshot(window.grab().toImage(), name);
 
-  // The boxes a session shows, in order; only questions about reports, which were answered No.
+  // The boxes a session shows, in order: only questions about reports.
   std::string told;
   for (const std::string& box : boxes) told += box + "\n";
   for (const std::string& box : boxes) EXPECT_EQ(box.rfind("ask: ", 0), 0u) << told;
