@@ -175,6 +175,8 @@ struct SessionCase {
   const char* name;
 };
 
+void PrintTo(const SessionCase& session, std::ostream* out) { *out << session.file; }
+
 class RealDialogSession : public ::testing::TestWithParam<SessionCase> {};
 
 TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisualizationMatrix) {
