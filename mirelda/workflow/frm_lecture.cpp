@@ -10,12 +10,13 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <fstream>
 #include <optional>
 
+#include "dialog_prompts.h"
 #include "file_list.h"
 #include "grid_view.h"
-#include "dialog_prompts.h"
 #include "progress_window.h"
 #include "qt_colours.h"
 #include "result_files.h"
@@ -195,8 +196,15 @@ void frmLecture::Refresh() {
                                   &labels.environment, &labels.relaxations, &labels.ponderation,
                                   &labels.notInBulk};
   for (int i = 0; i < 7; ++i) dataValues[i]->setText(QString::fromStdString(*values[i]));
-  // A long folder wraps after any '/' (a zero-width space there), not only at blanks.
-  lblPa->setText(QString::fromStdString(labels.resultsFolder).replace('/', QStringLiteral("/\u200B")));
+  // A long folder wraps after any '/', '_' or '.' (a zero-width space there), not only at blanks, so that
+  // no part of it is cut off at the panel's edge.
+  QString folder = QString::fromStdString(labels.resultsFolder);
+  for (const QChar breakAfter : {QChar('/'), QChar('_'), QChar('.')})
+    folder.replace(breakAfter, QString(breakAfter) + QChar(0x200B));
+  lblPa->setText(folder);
+  // The panel's width is fixed: the label takes the height its wrapped lines need (the main window's
+  // layout does not pass heights for widths down to it).
+  lblPa->setMinimumHeight(std::max(0, lblPa->heightForWidth(kLeftPanelWidth)));  // -1: no text
   lblPa->setToolTip(QString::fromStdString(labels.resultsFolder));
   const CommandStates& commands = state.Commands();
   cmdRelaxation->setEnabled(commands.relaxation);

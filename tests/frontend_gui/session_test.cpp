@@ -1,27 +1,32 @@
-// A whole session through the main window on a real protein, the console programs run by the window's
-// platform in an application folder of the test's own: Open, environment (in a modal dialog, the main
-// window hidden meanwhile), tessellation, assignment and Visualization. Stand-ins take the place of the
-// option dialogs and do what their validation does. Needs an X display for the 3-D views.
+// A whole session through the main window and its real dialogs on a sample protein, as a user would run
+// it: Open (only the file chooser answered by the test), the environment dialog, a relaxation, the
+// tessellation, Assignment, Visualization and the contact matrix. The console programs run in an
+// application folder of the test's own; message boxes are answered through the replaceable prompts and
+// the modal dialogs are filled in and validated from a timer, by the names of their controls.
+// Needs an X display for the 3-D views.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
-#include <QMessageBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdlib>
+#include <map>
+#include <set>
 
-#include "environment_step.h"
+#include "dialog_prompts.h"
 #include "file_list.h"
 #include "frm_lecture.h"
 #include "grid_view.h"
-#include "protein_files.h"
-#include "residue_table.h"
 #include "residue_table_layout.h"
-#include "result_files.h"
-#include "run_steps.h"
 #include "scratch_folder.h"
 #include "test_paths.h"
 #include "vrml_view.h"
@@ -31,154 +36,357 @@ namespace {
 
 using testing::ScratchFolder;
 
-constexpr const char* kName = "1a8o";
+// The five commands, in the order of the pipeline, as enabled or not.
+struct Commands {
+  bool relaxation, tessellation, matrix, assignment, visualization;
+  bool operator==(const Commands&) const = default;
+};
 
-// A program's run through the platform, as a step's runner.
-std::function<std::string()> Runner(FrontEndPlatform& platform, const ConsoleProgram& program, bool hide) {
-  return [&platform, program, hide] {
-    const ConsoleRunResult run = platform.RunConsoleProgram(program, hide);
-    return run.Completed() ? std::string() : run.message;
-  };
+Commands CommandsOf(const frmLecture& window) {
+  return {window.cmdRelaxation->isEnabled(), window.cmdTessel->isEnabled(), window.cmdContact->isEnabled(),
+          window.cmdAttribu->isEnabled(), window.cmdVisu3D->isEnabled()};
 }
 
-// What the environment dialog's validation does, from inside a modal dialog as the real one runs.
-void EnvironmentStandIn(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent,
-                        bool& hiddenDuringRun, bool& progressShown, int& dialogResult) {
-  ProteinReading reading = ReadProteinFile(session.proteinFile);
-  ASSERT_TRUE(reading.Succeeded()) << reading.failure;
-  ASSERT_EQ(WriteProteinFiles(reading, session.appFolder), "");
-  session.residues = std::move(reading.residues);
-  FillResidueTable(session.tab1, session.tab2, session.residues);
-  QDialog dialog(parent);
-  QTimer::singleShot(0, &dialog, [&] {
-    EnvironmentRequest request{session.appFolder, kName, "CA", "6.5", "3.5", true, false, 0};
-    const EnvironmentOutcome outcome = RunEnvironmentStep(request, session.residues, [&] {
-      // Fires inside the run's wait, after the window was hidden.
-      QTimer::singleShot(0, parent, [parent, &hiddenDuringRun, &progressShown] {
-        hiddenDuringRun = !parent->isVisible();
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-          if (window->windowTitle() == "orvane") progressShown = window->isVisible();
-        }
-      });
-      return Runner(platform, kEnvironmentProgram, true)();
-    });
-    EXPECT_EQ(outcome.failure, "");
-    session.proteinName = kName;
-    session.resultsFolder = ResultsFolderOf(session.appFolder, kName);
-    session.withEnvironment = true;
-    session.window.EnvironmentDone(outcome.summary);
-    platform.LoadSecondView(outcome.secondViewScene);
-    platform.Refresh();
-    dialog.accept();
-  });
-  dialogResult = dialog.exec();
+std::ostream& operator<<(std::ostream& out, const Commands& c) {
+  return out << "relaxation " << c.relaxation << ", tessellation " << c.tessellation << ", matrix "
+             << c.matrix << ", assignment " << c.assignment << ", visualization " << c.visualization;
 }
 
-void TessellationStandIn(FrontEndSession& session, FrontEndPlatform& platform) {
-  const TessellationErrors errors = RunTessellationStep(session.appFolder, session.proteinName, true,
-                                                        Runner(platform, kTessellationProgram, false));
-  ASSERT_EQ(errors.failure, "");
-  CellReadOptions options;
-  options.environmentOn = true;
-  EXPECT_TRUE(
-      lecture_C(session.resultsFolder, session.proteinName, session.residues, session.tab1, options).read);
-  EXPECT_TRUE(lecture_F(session.resultsFolder, session.proteinName, session.residues).read);
-  session.window.TessellationDone(true, errors.notInBulk);
-  platform.Refresh();
+std::string Label(const frmLecture& window, int index) {
+  return window.dataValues[index]->text().toStdString();
 }
 
-TEST(MainWindowSession, OpenEnvironmentTessellationAssignmentAndVisualization) {
+// Lit pixels and grey-level variance of an image, sampled every 2 pixels: a blank view (one flat colour)
+// has a variance of about 0.
+struct ImageSpread {
+  int lit = 0;
+  double variance = 0;
+};
+
+ImageSpread SpreadOf(const QImage& image) {
+  ImageSpread spread;
+  double sum = 0, squares = 0;
+  int count = 0;
+  for (int y = 0; y < image.height(); y += 2) {
+    for (int x = 0; x < image.width(); x += 2) {
+      const int grey = qGray(image.pixel(x, y));
+      sum += grey;
+      squares += double(grey) * grey;
+      ++count;
+      spread.lit += grey > 20 ? 1 : 0;
+    }
+  }
+  if (count > 0) spread.variance = squares / count - (sum / count) * (sum / count);
+  return spread;
+}
+
+// With MIRELDA_WINDOW_SNAPSHOT=folder/base.png, saves an image as folder/base_<what>.png, to be looked at.
+void SaveSnapshot(const QImage& image, const QString& what) {
+  if (const char* out = std::getenv("MIRELDA_WINDOW_SNAPSHOT"))
+    image.save(QString(out).remove(".png") + "_" + what + ".png");
+}
+
+// The console programs' progress windows, by title.
+bool IsProgressWindow(const QWidget& window) {
+  const QString title = window.windowTitle();
+  return window.isWindow() &&
+         (title == "orvane" || title == "relaxation" || title == "brindel" || title == "attribution");
+}
+
+// Plays the user in front of each modal dialog once it is shown: one handler per window title, run once
+// per dialog instance. Also notes which console programs ran, and during which of them the main window
+// was hidden.
+class DialogScript : public QObject {
+ public:
+  using Handler = std::function<void(QDialog&)>;
+
+  explicit DialogScript(QWidget& mainWindow) : mainWindow_(mainWindow) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    timer_.start(50);
+    qApp->installEventFilter(this);
+  }
+  ~DialogScript() override { qApp->removeEventFilter(this); }
+
+  void On(const QString& title, Handler handler) { handlers_[title] = std::move(handler); }
+  int Handled(const QString& title) const { return counts_.count(title) ? counts_.at(title) : 0; }
+  std::set<QString> ran;           // programs whose progress window was shown
+  std::set<QString> hiddenDuring;  // programs whose progress window was up when the main window hid
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) return false;
+    if (event->type() == QEvent::Show && IsProgressWindow(*widget)) ran.insert(widget->windowTitle());
+    if (event->type() == QEvent::Hide && widget == &mainWindow_) {
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && IsProgressWindow(*window)) hiddenDuring.insert(window->windowTitle());
+    }
+    return false;
+  }
+
+ private:
+  void Poll() {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible() || handledDialogs_.count(dialog)) return;
+    handledDialogs_.insert(dialog);
+    const auto handler = handlers_.find(dialog->windowTitle());
+    if (handler == handlers_.end()) {
+      // Nobody would ever close it: the session would wait for good.
+      ADD_FAILURE() << "an unexpected dialog was shown: " << dialog->windowTitle().toStdString();
+      dialog->reject();
+      return;
+    }
+    ++counts_[dialog->windowTitle()];
+    SaveSnapshot(dialog->grab().toImage(), dialog->windowTitle().replace(' ', '_'));
+    // Played from a timer of its own: a timer is not re-entered while its handler runs, and a handler
+    // may open a nested dialog that this poll must answer.
+    QTimer::singleShot(0, dialog, [dialog, play = handler->second] { play(*dialog); });
+  }
+
+  QWidget& mainWindow_;
+  QTimer timer_;
+  std::map<QString, Handler> handlers_;
+  std::map<QString, int> counts_;
+  std::set<QDialog*> handledDialogs_;
+};
+
+template <typename T>
+T* Control(QDialog& dialog, const char* name) {
+  T* control = dialog.findChild<T*>(name);
+  if (control == nullptr) ADD_FAILURE() << dialog.windowTitle().toStdString() << " has no " << name;
+  return control;
+}
+
+// Types into a box through its key filter, as a user does.
+void Type(QLineEdit* box, const QString& text) {
+  box->setFocus();
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(box, &press);
+  }
+}
+
+void Click(QDialog& dialog, const char* name) {
+  if (auto* button = Control<QAbstractButton>(dialog, name)) button->click();
+}
+
+struct SessionCase {
+  const char* file;
+  const char* name;
+};
+
+void PrintTo(const SessionCase& session, std::ostream* out) { *out << session.file; }
+
+class RealDialogSession : public ::testing::TestWithParam<SessionCase> {};
+
+TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisualizationMatrix) {
   const char* display = std::getenv("DISPLAY");
   if (display == nullptr || *display == '\0') GTEST_SKIP() << "no X display (run under xvfb-run -a)";
-  const auto protein = testing::SampleProtein("1A8O.pdb");
-  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const SessionCase param = GetParam();
+  const auto protein = testing::SampleProtein(param.file);
+  if (!protein) GTEST_SKIP() << param.file << " is absent: run tools/fetch-samples.sh";
+  const QString name = param.name;
   ScratchFolder app;
-  for (const char* name : {"orvane", "brindel", "attribution", "spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"})
-    std::filesystem::create_symlink(testing::AppDir() / name, app / name);
+  for (const char* file :
+       {"orvane", "relaxation", "brindel", "attribution", "spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"})
+    std::filesystem::create_symlink(testing::AppDir() / file, app / file);
 
-  bool hiddenDuringRun = false;
-  bool progressShown = false;
-  int dialogResult = -1;
-  DialogLauncher dialogs;
+  // Every message box, in order; the question about reading problems is answered Yes, the others No.
+  std::vector<std::string> boxes;
+  DialogPrompts prompts;
+  prompts.warn = [&](QWidget*, const std::string& text) { boxes.push_back("warn: " + text); };
+  prompts.ask = [&](QWidget*, const std::string& text) {
+    boxes.push_back("ask: " + text);
+    return text.find(" problems in ") != std::string::npos;
+  };
+  const DialogPrompts previous = SetDialogPrompts(prompts);
+
+  DialogLauncher dialogs = DefaultDialogLauncher();
   dialogs.chooseProteinFile = [&](QWidget*) { return std::optional<std::filesystem::path>(*protein); };
-  dialogs.environment = [&](FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent) {
-    EnvironmentStandIn(session, platform, parent, hiddenDuringRun, progressShown, dialogResult);
-  };
-  dialogs.tessellation = [](FrontEndSession& session, FrontEndPlatform& platform, QWidget*) {
-    TessellationStandIn(session, platform);
-  };
   frmLecture window(dialogs);
   window.Session().appFolder = app.Path();
-  // A message box would wait for a click that never comes: note it and close it.
-  std::vector<QString> boxes;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      boxes.push_back(box->text());
-      box->reject();
-    }
-  });
-  closer.start(200);
   window.show();
+  DialogScript script(window);
 
-  window.mnuOpen_Click();
-  EXPECT_EQ(dialogResult, QDialog::Accepted) << "hiding the main window ended the dialog";
-  EXPECT_TRUE(hiddenDuringRun);
-  EXPECT_TRUE(progressShown) << "the progress window went with the main window";
+  // Before anything: every command disabled, the file list too.
+  EXPECT_EQ(CommandsOf(window), (Commands{false, false, false, false, false}));
+  EXPECT_FALSE(window.filFich1->isEnabled());
+
+  script.On("Environment option", [&](QDialog& dialog) {
+    auto* txtAsk0 = Control<QLineEdit>(dialog, "txtAsk0");
+    auto* cboDef_point = Control<QComboBox>(dialog, "cboDef_point");
+    auto* txtAsk3 = Control<QLineEdit>(dialog, "txtAsk3");
+    auto* txtAsk5 = Control<QLineEdit>(dialog, "txtAsk5");
+    auto* optAvec = Control<QRadioButton>(dialog, "optAvec");
+    if (!txtAsk0 || !cboDef_point || !txtAsk3 || !txtAsk5 || !optAvec) return dialog.reject();
+    EXPECT_EQ(cboDef_point->currentText(), "CA");
+    // The designed defaults carry a comma, as the key filter writes every separator.
+    EXPECT_EQ(txtAsk3->text(), "6,5");
+    EXPECT_EQ(txtAsk5->text(), "3,5");
+    EXPECT_TRUE(optAvec->isChecked());
+    Type(txtAsk0, name);
+    EXPECT_EQ(txtAsk0->text(), name);
+    Click(dialog, "cmdValid");
+  });
+  window.mnuOpen->trigger();
+  ASSERT_EQ(script.Handled("Environment option"), 1) << "the environment dialog was not shown";
+  EXPECT_TRUE(script.hiddenDuring.count("orvane")) << "the main window stays shown during orvane";
   EXPECT_TRUE(window.isVisible());
-  EXPECT_TRUE(window.cmdTessel->isEnabled());
-  EXPECT_TRUE(window.cmdRelaxation->isEnabled());
+  EXPECT_EQ(window.windowTitle().toStdString(), "Mirelda : " + protein->string());
+  EXPECT_EQ(CommandsOf(window), (Commands{true, true, false, false, false}));
+  EXPECT_TRUE(window.filFich1->isEnabled());
+  EXPECT_EQ(Label(window, 0), name.toStdString());
+  EXPECT_EQ(Label(window, 1), "CA");
+  const int residues = std::stoi(Label(window, 2));
+  EXPECT_GT(residues, 50);
+  EXPECT_EQ(Label(window, 3), "YES");
+  const std::filesystem::path results = app / name.toStdString();
+  EXPECT_EQ(window.lblPa->toolTip().toStdString(), results.string() + " :");
   EXPECT_EQ(window.corV2->File(), app / "environment.wrl");
-  EXPECT_GT(window.filFich1->count(), 3);
+  EXPECT_TRUE(std::filesystem::exists(results / "environment.wrl"));
+  // The Yes to the problems question showed the report, copied into the results folder.
+  const std::filesystem::path problems = results / (name.toStdString() + "_problems");
+  if (std::filesystem::exists(problems)) {
+    const auto reports = window.findChildren<QPlainTextEdit*>("text");
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports[0]->window()->windowTitle().toStdString(), problems.string());
+    reports[0]->window()->close();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  QApplication::processEvents();
+  SaveSnapshot(window.grab().toImage(), name + "_environment");
 
+  script.On("Relaxation Option", [&](QDialog& dialog) {
+    auto* txtAsk1 = Control<QLineEdit>(dialog, "txtAsk1");
+    if (txtAsk1 == nullptr) return dialog.reject();
+    txtAsk1->selectAll();
+    Type(txtAsk1, "2");
+    EXPECT_EQ(txtAsk1->text(), "2");
+    Click(dialog, "cmdValid");
+  });
+  window.cmdRelaxation->click();
+  ASSERT_EQ(script.Handled("Relaxation Option"), 1);
+  EXPECT_TRUE(script.ran.count("relaxation"));
+  EXPECT_TRUE(script.hiddenDuring.count("relaxation")) << "the main window stays shown during relaxation";
+  EXPECT_EQ(CommandsOf(window), (Commands{true, true, false, false, false}));
+  EXPECT_EQ(Label(window, 4), "2");
+  EXPECT_FALSE(Label(window, 6).empty());
+
+  script.On("Weights", [&](QDialog& dialog) { Click(dialog, "cmdAnnulation"); });
+  script.On("Tessellation option", [&](QDialog& dialog) {
+    auto* optn3 = Control<QRadioButton>(dialog, "optn3");
+    auto* cmdPoids = Control<QPushButton>(dialog, "cmdPoids");
+    if (!optn3 || !cmdPoids) return dialog.reject();
+    // The command cut the residue table back to its three columns and greyed it before the dialog.
+    EXPECT_EQ(window.Session().tab1.Cols(), 3);
+    EXPECT_EQ(window.Session().tab1.CellAt(1, 0).backColour, kColourLightGrey);
+    EXPECT_TRUE(optn3->isChecked());
+    EXPECT_FALSE(cmdPoids->isEnabled());
+    // A look at the weights, cancelled: the run stays unweighted.
+    Click(dialog, "opty3");
+    EXPECT_TRUE(cmdPoids->isEnabled());
+    cmdPoids->click();
+    Click(dialog, "optn3");
+    Click(dialog, "cmdValid");
+  });
   window.cmdTessel->click();
-  ASSERT_TRUE(window.cmdAttribu->isEnabled()) << "assignment needs every residue in the bulk";
-  const std::filesystem::path results = app / kName;
+  ASSERT_EQ(script.Handled("Tessellation option"), 1);
+  EXPECT_EQ(script.Handled("Weights"), 1);
+  EXPECT_TRUE(script.ran.count("brindel"));
+  EXPECT_FALSE(script.hiddenDuring.count("brindel")) << "the tessellation hid the main window";
+  EXPECT_EQ(Label(window, 5), "NO");
+  const int notInBulk = std::stoi(Label(window, 6));
+  EXPECT_EQ(CommandsOf(window), (Commands{true, true, true, notInBulk == 0, true}));
+  EXPECT_EQ(window.Session().tab1.Cols(), kColumnExposure + 1);
   EXPECT_EQ(window.corV1->File(), results / "premier.wrl");
   EXPECT_TRUE(window.corV1->DisplayOn());
-  EXPECT_EQ(window.corV1->Problems(), "");  // its Inline "../trace.wrl" is the application folder's
+  EXPECT_EQ(window.corV1->Problems(), "");
+  QApplication::processEvents();
+  const QImage firstLayer = window.corV1->Snapshot();
+  const ImageSpread firstSpread = SpreadOf(firstLayer);
+  EXPECT_GT(firstSpread.lit, 200) << "the first-layer scene drew nothing";
+  EXPECT_GT(firstSpread.variance, 50.0) << "the first-layer view is one flat colour";
+  SaveSnapshot(firstLayer, name + "_premier");
 
-  // A click on a residue's "+" shows its faces in the face table, sized as the grid says.
+  // A click on a residue's "+" shows its faces in the face table.
   GridView* tab1 = window.Tab1;
-  const QRect plus = tab1->visualRect(tab1->model()->index(0, kColumnFaceLink));
+  const QRect plus = tab1->visualRect(tab1->model()->index(1, kColumnFaceLink));
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
     QMouseEvent event(type, QPointF(plus.center()), tab1->viewport()->mapToGlobal(QPointF(plus.center())),
                       Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                       Qt::NoModifier);
     QApplication::sendEvent(tab1->viewport(), &event);
   }
-  EXPECT_GT(window.Session().tab2.Rows(), 5);
-  QApplication::processEvents();
-  EXPECT_EQ(window.Tab2->width(), window.Session().tab2.Width() / 15);
+  EXPECT_GT(window.Session().tab2.Rows(), 3);
 
   // A double click on a file of the results folder shows it in a text window.
-  const auto files = window.filFich1->findItems("C1a8o", Qt::MatchExactly);
+  const auto files = window.filFich1->findItems("C" + name, Qt::MatchExactly);
   ASSERT_EQ(files.size(), 1);
   window.filFich1->setCurrentItem(files[0]);
   window.filFich1_DblClick();
   const auto texts = window.findChildren<QPlainTextEdit*>("text");
   ASSERT_EQ(texts.size(), 1);
   EXPECT_TRUE(texts[0]->toPlainText().startsWith(
-      QString::fromStdString(testing::ReadFileText(results / "C1a8o")).left(20)));
+      QString::fromStdString(testing::ReadFileText(results / ("C" + name.toStdString()))).left(20)));
   texts[0]->window()->close();
 
-  const int columns = window.Session().tab1.Cols();
-  window.cmdAttribu->click();
-  EXPECT_EQ(window.Session().tab1.Cols(), columns + 1);
-  EXPECT_TRUE(std::filesystem::exists(results / "1a8o_resu"));
+  if (notInBulk == 0) {
+    const int columns = window.Session().tab1.Cols();
+    window.cmdAttribu->click();
+    EXPECT_EQ(window.Session().tab1.Cols(), columns + 1);
+    EXPECT_TRUE(std::filesystem::exists(results / (name.toStdString() + "_resu")));
+  }
+
+  // A left-button release on the "col" header opens the cell colour dialog, then marks the column.
+  script.On("Cell Color", [&](QDialog& dialog) { Click(dialog, "cmdValid"); });
+  QHeaderView* header = tab1->horizontalHeader();
+  const QPoint colHeader(header->sectionViewportPosition(kColumnColour) + 5, header->height() / 2);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(colHeader),
+                      header->viewport()->mapToGlobal(QPointF(colHeader)), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(header->viewport(), &release);
+  EXPECT_EQ(script.Handled("Cell Color"), 1);
+  const GridModel& table = window.Session().tab1;
+  for (int row = 1; row < table.Rows(); ++row) {
+    const GridCell& cell = table.CellAt(row, kColumnColour);
+    if (cell.text.empty()) continue;  // a residue without a cell has no toggles
+    ASSERT_NE(cell.foreColour, kUnmarkedText) << "row " << row << " of the colour column stayed unmarked";
+  }
 
   window.cmdVisu3D->click();
   EXPECT_EQ(window.corV1->File(), results / "resultat.wrl");
   EXPECT_EQ(window.corV1->Problems(), "");
   QApplication::processEvents();
-  const QImage view = window.corV1->Snapshot();
-  int lit = 0;
-  for (int y = 0; y < view.height(); y += 4)
-    for (int x = 0; x < view.width(); x += 4) lit += qGray(view.pixel(x, y)) > 20 ? 1 : 0;
-  EXPECT_GT(lit, 20) << "the composed scene drew nothing";
-  if (const char* out = std::getenv("MIRELDA_WINDOW_SNAPSHOT")) window.grab().save(out);
-  EXPECT_TRUE(boxes.empty()) << "a message box was shown: " << boxes.front().toStdString();
+  const ImageSpread composed = SpreadOf(window.corV1->Snapshot());
+  EXPECT_GT(composed.lit, 200) << "the composed scene drew nothing";
+
+  script.On("Matrice", [&](QDialog& dialog) { Click(dialog, "cmdQuit"); });
+  window.cmdContact->click();
+  EXPECT_EQ(script.Handled("Matrice"), 1);
+  EXPECT_EQ(CommandsOf(window), (Commands{true, true, true, notInBulk == 0, true}));
+  QApplication::processEvents();
+  SaveSnapshot(window.grab().toImage(), name);
+
+  // The boxes a session shows, in order: only questions about reports.
+  std::string told;
+  for (const std::string& box : boxes) told += box + "\n";
+  for (const std::string& box : boxes) EXPECT_EQ(box.rfind("ask: ", 0), 0u) << told;
+  if (name == "1a8o") {
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.front(), "ask: 2 problems in 1a8o ! Do you want to see 1a8o_problems for details ?");
+  }
+  std::cout << "[ session  ] " << param.file << ": " << residues << " residues, " << notInBulk
+            << " not in the bulk, assignment " << (notInBulk == 0 ? "offered" : "not offered") << "; boxes:\n"
+            << told;
+  SetDialogPrompts(previous);
 }
+
+INSTANTIATE_TEST_SUITE_P(SampleProteins, RealDialogSession,
+                         ::testing::Values(SessionCase{"1A8O.pdb", "1a8o"}, SessionCase{"2XHE.pdb", "2xhe"}),
+                         [](const ::testing::TestParamInfo<SessionCase>& test) {
+                           return std::string(test.param.name);
+                         });
 
 }  // namespace
 }  // namespace mirelda
