@@ -84,11 +84,7 @@ frmColor::frmColor(FrontEndSession& session, FrontEndPlatform& platform, QWidget
   connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(initialisation);
-  buttons->addStretch();
-  buttons->addWidget(cancel);
-  buttons->addWidget(valid);
+  QHBoxLayout* buttons = OptionButtonRow(initialisation, cancel, valid);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);

@@ -49,6 +49,15 @@ class KeyFilterObject : public QObject {
 
 }  // namespace
 
+QHBoxLayout* OptionButtonRow(QPushButton* initialisation, QPushButton* cancel, QPushButton* valid) {
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(initialisation);
+  buttons->addStretch();
+  if (cancel != nullptr) buttons->addWidget(cancel);
+  buttons->addWidget(valid);
+  return buttons;
+}
+
 void PaintField(QLineEdit* box, const FieldColours& colours) {
   const QPalette defaults = QApplication::palette(box);
   QPalette palette = box->palette();

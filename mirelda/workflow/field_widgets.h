@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QColor>
+#include <QHBoxLayout>
 #include <QPalette>
+#include <QPushButton>
 #include <QSpinBox>
 #include <functional>
 
@@ -37,6 +39,10 @@ class UpDown : public QSpinBox {
   int valueFromText(const QString& text) const override;
   QValidator::State validate(QString& text, int& pos) const override;
 };
+
+// The button row of an option dialog: Initialisation on the left, then Cancel (when there is one) and the
+// validation on the right.
+QHBoxLayout* OptionButtonRow(QPushButton* initialisation, QPushButton* cancel, QPushButton* valid);
 
 // Binds a text box and its up-down to a field: the box starts with the field's text, each text change
 // (typed or set) goes to SetText and each up-down change to SetSpinValue, and afterwards the box shows the

@@ -107,10 +107,7 @@ frmOption_envir::frmOption_envir(FrontEndSession& session, FrontEndPlatform& pla
   layout->addLayout(BoxWithUpDown(txtAsk5_, updAsk5_), 4, 1);
   layout->addWidget(lblAsk6_, 5, 0);
   layout->addWidget(copyFrame, 5, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(initialisation);
-  buttons->addStretch();
-  buttons->addWidget(valid);
+  QHBoxLayout* buttons = OptionButtonRow(initialisation, nullptr, valid);
   layout->addLayout(buttons, 6, 0, 1, 2);
 
   InstallKeyFilter(txtAsk3_, FilterDecimalKey);

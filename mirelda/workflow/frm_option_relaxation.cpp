@@ -79,11 +79,7 @@ frmOption_Relaxation::frmOption_Relaxation(FrontEndSession& session, FrontEndPla
   connect(initialisation, &QPushButton::clicked, this, [this] { cmdInitialisation_Click(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(initialisation);
-  buttons->addStretch();
-  buttons->addWidget(cancel);
-  buttons->addWidget(valid);
+  QHBoxLayout* buttons = OptionButtonRow(initialisation, cancel, valid);
   layout->addLayout(buttons, 4, 0, 1, 2);
 
   txtAsk1_->setText(QString::fromStdString(state_.CountText()));

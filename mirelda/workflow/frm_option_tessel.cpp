@@ -67,11 +67,7 @@ frmOption_Tessel::frmOption_Tessel(FrontEndSession& session, FrontEndPlatform& p
   layout->addWidget(opty3_, 0, 1);
   layout->addWidget(optn3_, 0, 2);
   layout->addWidget(cmdPoids_, 1, 0, 1, 3);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(initialisation);
-  buttons->addStretch();
-  buttons->addWidget(cancel);
-  buttons->addWidget(valid);
+  QHBoxLayout* buttons = OptionButtonRow(initialisation, cancel, valid);
   layout->addLayout(buttons, 2, 0, 1, 3);
 }
 

@@ -54,11 +54,7 @@ frmPoids::frmPoids(FrontEndSession&, FrontEndPlatform&, QWidget* parent)
   connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });
   for (QPushButton* button : {initialisation, cancel, valid}) button->setAutoDefault(false);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(initialisation);
-  buttons->addStretch();
-  buttons->addWidget(cancel);
-  buttons->addWidget(valid);
+  QHBoxLayout* buttons = OptionButtonRow(initialisation, cancel, valid);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);

@@ -1,41 +1,22 @@
 #include "dssp_states.h"
 
-#include <sstream>
-
 #include "decimal_reading.h"
+#include "tsv_rows.h"
 
 namespace mirelda {
-namespace {
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> fields;
-  std::istringstream in(text);
-  for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
-  return fields;
-}
-
-}  // namespace
 
 std::vector<DsspChain> ParseDsspTable(std::istream& in) {
   std::vector<DsspChain> chains;
-  std::string line;
-  bool header = true;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (header) {
-      header = false;
-      continue;
-    }
-    const std::vector<std::string> fields = Split(line, '\t');
-    if (fields.size() < 6) continue;
+  ForEachTsvRow(in, [&](const std::vector<std::string>& fields) {
+    if (fields.size() < 6) return;
     DsspChain chain;
     chain.file = fields[0];
     chain.chain = fields[1].empty() ? ' ' : fields[1][0];
-    chain.residueIds = Split(fields[3], ',');
+    chain.residueIds = SplitFields(fields[3], ',');
     chain.ss8 = fields[5];
-    if (chain.residueIds.size() != chain.ss8.size()) continue;
+    if (chain.residueIds.size() != chain.ss8.size()) return;
     chains.push_back(std::move(chain));
-  }
+  });
   return chains;
 }
 

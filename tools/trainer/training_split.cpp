@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#include <sstream>
+
+#include "tsv_rows.h"
 
 namespace mirelda {
 
@@ -14,25 +15,15 @@ std::string ChainEntry::Id() const {
 
 std::vector<ChainEntry> ParseChainList(std::istream& in) {
   std::vector<ChainEntry> chains;
-  std::string line;
-  bool header = true;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (header) {
-      header = false;
-      continue;
-    }
-    std::vector<std::string> fields;
-    std::istringstream row(line);
-    for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
-    if (fields.size() < 4) continue;
+  ForEachTsvRow(in, [&](const std::vector<std::string>& fields) {
+    if (fields.size() < 4) return;
     ChainEntry entry;
     entry.file = fields[0];
     entry.chain = fields[1].empty() ? ' ' : fields[1][0];
     entry.residues = std::atoi(fields[2].c_str());
     entry.cluster40 = fields[3];
     chains.push_back(entry);
-  }
+  });
   return chains;
 }
 
