@@ -12,16 +12,12 @@
 #include "point_sets.h"
 #include "scratch_folder.h"
 #include "test_paths.h"
+#include "text_lines.h"
 
 namespace mirelda {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+std::vector<std::string> Lines(const std::string& text) { return testing::TextLines(text); }
 
 class ProteinRun : public ::testing::Test {
  protected:

@@ -18,6 +18,7 @@
 
 #include "scratch_folder.h"
 #include "test_paths.h"
+#include "text_lines.h"
 #include "vrml_check.h"
 
 namespace mirelda {
@@ -81,15 +82,7 @@ class AppCopy {
   ScratchFolder capture_;
 };
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
+std::vector<std::string> Lines(const std::string& text) { return testing::TextLines(text); }
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
@@ -133,8 +126,8 @@ TEST(MireldaBatch, RunsTheWholePipelineOnARealProtein) {
   // The steps, in the pipeline's order.
   std::size_t at = 0;
   for (const char* step :
-       {"reading ", "environment: orvane", "tessellation: brindel (not weighted)", "reading the cells and faces",
-        "assignment: attribution", "composing resultat.wrl"}) {
+       {"reading ", "environment: orvane", "tessellation: brindel (not weighted)",
+        "reading the cells and faces", "assignment: attribution", "composing resultat.wrl"}) {
     at = run.err.find(step, at);
     EXPECT_NE(at, std::string::npos) << "no step \"" << step << "\" in order in:\n" << run.err;
   }

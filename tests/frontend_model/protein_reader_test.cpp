@@ -17,6 +17,7 @@
 #include "protein_text.h"
 #include "scene_numbers.h"
 #include "scratch_folder.h"
+#include "text_lines.h"
 
 namespace mirelda {
 namespace {
@@ -25,14 +26,7 @@ using testing::Alanine;
 using testing::AtomLine;
 using testing::CaOnlyResidue;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
-  return lines;
-}
+std::vector<std::string> Lines(const std::string& text) { return testing::CrLfLines(text); }
 
 std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t n = 0;

@@ -5,21 +5,12 @@
 
 #include "protein_scenes.h"
 #include "scene_numbers.h"
+#include "text_lines.h"
 
 namespace mirelda {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
-    if (end == std::string::npos) break;
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
+std::vector<std::string> Lines(const std::string& text) { return testing::CrLfLines(text); }
 
 TEST(SceneNumbers, SignedText) {
   EXPECT_EQ(SignedText(12.345), " 12.345");

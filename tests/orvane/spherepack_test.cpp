@@ -14,6 +14,7 @@
 #include "environment_input.h"
 #include "environment_shell.h"
 #include "test_paths.h"
+#include "text_lines.h"
 
 namespace mirelda {
 namespace {
@@ -24,12 +25,7 @@ constexpr double DisorderedQ6Limit = 0.2;         // a random packing gives a fe
 
 using Point = std::array<double, 3>;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+std::vector<std::string> Lines(const std::string& text) { return testing::TextLines(text); }
 
 Point Separation(const Point& a, const Point& b, double side) {
   Point d;
