@@ -42,9 +42,7 @@ frmColor::frmColor(FrontEndSession& session, FrontEndPlatform& platform, QWidget
     swatch->setReadOnly(true);
     swatch->setFocusPolicy(Qt::NoFocus);
     swatch->setFixedWidth(kSwatchWidth);
-    auto* button = new QPushButton("color", this);
-    button->setObjectName(QString("cmdAA%1").arg(k));
-    button->setAutoDefault(false);
+    auto* button = CommandButton(this, "color", QString("cmdAA%1").arg(k));
     connect(button, &QPushButton::clicked, this, [this, k] { cmdAA_Click(k); });
     txtAA_.push_back(swatch);
     if (!CellColourChoice::IsShown(k)) {
@@ -63,19 +61,14 @@ frmColor::frmColor(FrontEndSession& session, FrontEndPlatform& platform, QWidget
     ++shownRow;
   }
   auto* all = new QLabel("ALL", this);
-  auto* cmdALL = new QPushButton("color", this);
-  cmdALL->setObjectName("cmdALL");
+  auto* cmdALL = CommandButton(this, "color", "cmdALL");
   const int allRow = shownRow % kRowsPerColumn, allCol = 3 * (shownRow / kRowsPerColumn);
   grid->addWidget(all, allRow, allCol);
   grid->addWidget(cmdALL, allRow, allCol + 2);
 
-  auto* initialisation = new QPushButton("Initialisation", this);
-  initialisation->setObjectName("cmdInitialisation");
-  auto* valid = new QPushButton("Validation", this);
-  valid->setObjectName("cmdValid");
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("cmdAnnulation");
-  for (QPushButton* button : {cmdALL, initialisation, valid, cancel}) button->setAutoDefault(false);
+  auto* initialisation = CommandButton(this, "Initialisation", "cmdInitialisation");
+  auto* valid = CommandButton(this, "Validation", "cmdValid");
+  auto* cancel = CommandButton(this, "Cancel", "cmdAnnulation");
   connect(cmdALL, &QPushButton::clicked, this, [this] { cmdALL_Click(); });
   connect(initialisation, &QPushButton::clicked, this, [this] {
     choice_.Initialise();

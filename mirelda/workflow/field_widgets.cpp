@@ -49,6 +49,13 @@ class KeyFilterObject : public QObject {
 
 }  // namespace
 
+QPushButton* CommandButton(QWidget* parent, const QString& caption, const QString& objectName) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(objectName);
+  button->setAutoDefault(false);
+  return button;
+}
+
 QHBoxLayout* OptionButtonRow(QPushButton* initialisation, QPushButton* cancel, QPushButton* valid) {
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(initialisation);

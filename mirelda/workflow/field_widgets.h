@@ -40,6 +40,10 @@ class UpDown : public QSpinBox {
   QValidator::State validate(QString& text, int& pos) const override;
 };
 
+// A dialog's command button with its control name; Enter never presses it by default (the dialogs validate
+// only on a click, as their boxes take Enter).
+QPushButton* CommandButton(QWidget* parent, const QString& caption, const QString& objectName);
+
 // The button row of an option dialog: Initialisation on the left, then Cancel (when there is one) and the
 // validation on the right.
 QHBoxLayout* OptionButtonRow(QPushButton* initialisation, QPushButton* cancel, QPushButton* valid);

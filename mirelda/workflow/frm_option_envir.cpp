@@ -86,11 +86,8 @@ frmOption_envir::frmOption_envir(FrontEndSession& session, FrontEndPlatform& pla
   optYes1_ = Option("yes", "optYes1");
   optNo1_ = Option("no", "optNo1");
   QFrame* copyFrame = OptionPair(this, optYes1_, optNo1_);
-  auto* initialisation = new QPushButton("Initialization", this);
-  initialisation->setObjectName("cmdInitialisation");
-  auto* valid = new QPushButton("validation", this);
-  valid->setObjectName("cmdValid");
-  for (QPushButton* button : {initialisation, valid}) button->setAutoDefault(false);
+  auto* initialisation = CommandButton(this, "Initialization", "cmdInitialisation");
+  auto* valid = CommandButton(this, "validation", "cmdValid");
   environmentControls_ = {lblAsk3,  txtAsk3_, updAsk3_, lblAsk5, txtAsk5_,
                           updAsk5_, optYes1_, optNo1_,  lblAsk6_};
 

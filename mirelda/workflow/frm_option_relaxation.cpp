@@ -69,13 +69,9 @@ frmOption_Relaxation::frmOption_Relaxation(FrontEndSession& session, FrontEndPla
     questionControls_.insert(questionControls_.end(), {questions[k], opty4_[k], optn4_[k]});
   }
 
-  auto* initialisation = new QPushButton("Initialisation", this);
-  initialisation->setObjectName("cmdInitialisation");
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("cmdAnnulation");
-  auto* valid = new QPushButton("Validation", this);
-  valid->setObjectName("cmdValid");
-  for (QPushButton* button : {initialisation, cancel, valid}) button->setAutoDefault(false);
+  auto* initialisation = CommandButton(this, "Initialisation", "cmdInitialisation");
+  auto* cancel = CommandButton(this, "Cancel", "cmdAnnulation");
+  auto* valid = CommandButton(this, "Validation", "cmdValid");
   connect(initialisation, &QPushButton::clicked, this, [this] { cmdInitialisation_Click(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });

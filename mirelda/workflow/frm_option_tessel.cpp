@@ -34,15 +34,10 @@ frmOption_Tessel::frmOption_Tessel(FrontEndSession& session, FrontEndPlatform& p
   auto* answers = new QButtonGroup(this);
   answers->addButton(opty3_);
   answers->addButton(optn3_);
-  cmdPoids_ = new QPushButton("change the weights", this);
-  cmdPoids_->setObjectName("cmdPoids");
-  auto* valid = new QPushButton("Validation", this);
-  valid->setObjectName("cmdValid");
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("cmdAnnulation");
-  auto* initialisation = new QPushButton("Initialisation", this);
-  initialisation->setObjectName("cmdInitialisation");
-  for (QPushButton* button : {cmdPoids_, valid, cancel, initialisation}) button->setAutoDefault(false);
+  cmdPoids_ = CommandButton(this, "change the weights", "cmdPoids");
+  auto* valid = CommandButton(this, "Validation", "cmdValid");
+  auto* cancel = CommandButton(this, "Cancel", "cmdAnnulation");
+  auto* initialisation = CommandButton(this, "Initialisation", "cmdInitialisation");
 
   auto show = [this] {
     opty3_->setChecked(state_.Weighted());

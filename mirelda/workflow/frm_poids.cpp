@@ -43,16 +43,12 @@ frmPoids::frmPoids(FrontEndSession&, FrontEndPlatform&, QWidget* parent)
     upDowns_.push_back(upDown);
   }
 
-  auto* initialisation = new QPushButton("Initialisation", this);
-  initialisation->setObjectName("cmdInitialisation");
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("cmdAnnulation");
-  auto* valid = new QPushButton("Validation", this);
-  valid->setObjectName("cmdValid");
+  auto* initialisation = CommandButton(this, "Initialisation", "cmdInitialisation");
+  auto* cancel = CommandButton(this, "Cancel", "cmdAnnulation");
+  auto* valid = CommandButton(this, "Validation", "cmdValid");
   connect(initialisation, &QPushButton::clicked, this, [this] { cmdInitialisation_Click(); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });
-  for (QPushButton* button : {initialisation, cancel, valid}) button->setAutoDefault(false);
 
   QHBoxLayout* buttons = OptionButtonRow(initialisation, cancel, valid);
   auto* layout = new QVBoxLayout(this);

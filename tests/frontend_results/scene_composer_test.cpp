@@ -17,6 +17,7 @@
 #include "results_fixture.h"
 #include "results_table.h"
 #include "scratch_folder.h"
+#include "text_lines.h"
 #include "vrml_check.h"
 
 namespace mirelda {
@@ -78,18 +79,7 @@ ProteinScenes ScenesOf(const std::vector<testing::ResidueEntry>& entries) {
   return scenes;
 }
 
-std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find("\r\n", start);
-    EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
-    if (end == std::string::npos) break;
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
+std::vector<std::string> LinesOf(const std::string& text) { return testing::CrLfLines(text); }
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

@@ -102,12 +102,16 @@ std::map<std::pair<std::string, char>, DsspChain> ReadDssp(const fs::path& path)
   return byChain;
 }
 
-// The DSSP states of a run's points, aligned by residue number; false when the run left no cells.
+// The DSSP states of a run's points, aligned by residue number; false (and said) when the run left no
+// cells, so the chain is skipped.
 bool RunStates(const fs::path& results, const ChainEntry& chain,
                const std::map<std::pair<std::string, char>, DsspChain>& dssp, AlignedStates& states) {
   std::vector<int> numbers;
   for (const CellLine& cell : ReadCells(results)) numbers.push_back(cell.number);
-  if (numbers.empty()) return false;
+  if (numbers.empty()) {
+    std::fprintf(stderr, "no run for %s, skipped\n", chain.Id().c_str());
+    return false;
+  }
   const auto found = dssp.find({chain.file, chain.chain});
   states = AlignStates(numbers, found == dssp.end() ? std::map<int, char>{} : StatesByNumber(found->second));
   return true;
@@ -239,10 +243,7 @@ int Count(const fs::path& list, const fs::path& work, const fs::path& dsspPath, 
   for (const ChainEntry& chain : ReadChainList(list)) {
     const fs::path results = ResultsOf(work, chain);
     AlignedStates states;
-    if (!RunStates(results, chain, dssp, states)) {
-      std::fprintf(stderr, "no run for %s, skipped\n", chain.Id().c_str());
-      continue;
-    }
+    if (!RunStates(results, chain, dssp, states)) continue;
     const ContactMatrix matrix = ReadContacts(results);
     if (matrix.Size() != static_cast<int>(states.states.size())) {
       std::fprintf(stderr, "%s: %d contact rows for %zu cells, skipped\n", chain.Id().c_str(), matrix.Size(),
@@ -300,10 +301,7 @@ int Evaluate(const fs::path& list, const fs::path& work, const fs::path& dsspPat
   for (const ChainEntry& chain : ReadChainList(list)) {
     const fs::path results = ResultsOf(work, chain);
     AlignedStates states;
-    if (!RunStates(results, chain, dssp, states)) {
-      std::fprintf(stderr, "no run for %s, skipped\n", chain.Id().c_str());
-      continue;
-    }
+    if (!RunStates(results, chain, dssp, states)) continue;
     std::string classes;
     for (const std::string& line : Lines(ReadText(results / (std::string(kProteinName) + "_resu")))) {
       if (!line.empty()) classes.push_back(line[0]);
