@@ -1,8 +1,8 @@
-#include "attribution.h"
+#include "attribution/attribution.h"
 
 #include <utility>
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 Attribution AssignClasses(const ContactMatrix& matrix, const PatternTable& centralTable,
                           const PatternTable& terminalTable) {
@@ -17,4 +17,4 @@ Attribution AssignClasses(const ContactMatrix& matrix, const PatternTable& centr
   return result;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

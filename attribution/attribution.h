@@ -4,14 +4,14 @@
 
 #include <vector>
 
-#include "contact_matrix.h"
-#include "pattern_table.h"
-#include "rule_stage.h"
-#include "state_letters.h"
-#include "state_scores.h"
-#include "statistical_stage.h"
+#include "attribution/contact_matrix.h"
+#include "attribution/pattern_table.h"
+#include "attribution/rule_stage.h"
+#include "attribution/state_letters.h"
+#include "attribution/state_scores.h"
+#include "attribution/statistical_stage.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 struct Attribution {
   ResidueScores scores;
@@ -22,4 +22,4 @@ struct Attribution {
 Attribution AssignClasses(const ContactMatrix& matrix, const PatternTable& centralTable,
                           const PatternTable& terminalTable);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

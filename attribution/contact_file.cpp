@@ -1,10 +1,10 @@
-#include "contact_file.h"
+#include "attribution/contact_file.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 ContactMatrix ReadContactMatrix(std::istream& in) {
   std::vector<std::string> rows;
@@ -16,4 +16,4 @@ ContactMatrix ReadContactMatrix(std::istream& in) {
   return ContactMatrix(std::move(rows));
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -4,11 +4,11 @@
 
 #include <istream>
 
-#include "contact_matrix.h"
+#include "attribution/contact_matrix.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 // Every line of the stream is one row, its line end ("\n" or "\r\n") removed; N is the number of lines.
 ContactMatrix ReadContactMatrix(std::istream& in);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -1,8 +1,8 @@
-#include "contact_matrix.h"
+#include "attribution/contact_matrix.h"
 
 #include <utility>
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 ContactMatrix::ContactMatrix(std::vector<std::string> rows) : rows_(std::move(rows)) {
   for (std::string& row : rows_) {
@@ -17,4 +17,4 @@ char ContactMatrix::Cell(int r, int t) const {
   return column < row.size() ? row[column] : MissingCell;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

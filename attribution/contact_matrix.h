@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 // Stands for a character that a row does not have (a row shorter than the matrix) or that lies outside
 // the matrix; it is neither '0' nor a contact, and it ends the text of a contact pattern.
@@ -33,4 +33,4 @@ class ContactMatrix {
   std::vector<std::string> rows_;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

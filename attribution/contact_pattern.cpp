@@ -1,6 +1,6 @@
-#include "contact_pattern.h"
+#include "attribution/contact_pattern.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 bool UsesTerminalTable(int residueCount, int residue) {
   if (residueCount < MinResiduesForCentral) return true;
@@ -26,4 +26,4 @@ ContactPattern BuildContactPattern(const ContactMatrix& matrix, int residue) {
   return pattern;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

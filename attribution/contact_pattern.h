@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "contact_matrix.h"
-#include "pattern_table.h"
+#include "attribution/contact_matrix.h"
+#include "attribution/pattern_table.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 // The six residues at each chain end use the terminal table, the others the central one.
 inline constexpr int TerminalResidues = 6;
@@ -32,4 +32,4 @@ struct ContactPattern {
 // outside 1 .. N. A character missing from a short row ends the text there.
 ContactPattern BuildContactPattern(const ContactMatrix& matrix, int residue);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

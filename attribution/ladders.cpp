@@ -1,10 +1,10 @@
-#include "ladders.h"
+#include "attribution/ladders.h"
 
 #include <array>
 #include <cstdlib>
 #include <utility>
 
-namespace mirelda {
+namespace mirelda::attribution {
 namespace {
 
 // Directions (di, dj) in the order the passes take them.
@@ -87,4 +87,4 @@ StateLetters MarkLadders(const ContactMatrix& matrix, const StateLetters& s0, co
   return marks;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -2,11 +2,11 @@
 // antiparallel, along which state 'b' is extended to the partner side (pass A) or to the own side (pass B).
 #pragma once
 
-#include "contact_matrix.h"
-#include "state_letters.h"
-#include "state_scores.h"
+#include "attribution/contact_matrix.h"
+#include "attribution/state_letters.h"
+#include "attribution/state_scores.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 // Two residues closer than this in the chain are never ladder partners (|i - j| must exceed it).
 inline constexpr int MinLadderSeparation = 6;
@@ -18,4 +18,4 @@ inline constexpr int MinLadderSteps = 3;
 // receives a mark.
 StateLetters MarkLadders(const ContactMatrix& matrix, const StateLetters& s0, const ResidueScores& scores);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -5,15 +5,16 @@
 #include <new>
 #include <string>
 
-#include "attribution.h"
-#include "contact_file.h"
-#include "option_files.h"
-#include "pattern_table_file.h"
-#include "run_files.h"
+#include "attribution/attribution.h"
+#include "attribution/contact_file.h"
+#include "attribution/pattern_table_file.h"
+#include "brindel/exchange/option_files.h"
+#include "brindel/exchange/run_files.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::attribution;
 
 namespace {
-
-using namespace mirelda;
 
 constexpr const char* kOptionFile = "option_bis.txt";
 constexpr const char* kCentralTableFile = "Tab_cen_2";

@@ -1,9 +1,9 @@
-#include "pattern_table.h"
+#include "attribution/pattern_table.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 std::optional<int> StateNumber(char state) {
   if (state >= 'a' && state < 'a' + StateCount) return state - 'a';
@@ -59,4 +59,4 @@ std::vector<int> PatternTable::KeyValues() const {
   return values;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

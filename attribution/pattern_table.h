@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 inline constexpr int PatternLength = 10;     // residues i-6 .. i-2 and i+2 .. i+6
 inline constexpr int PatternBase = 3;        // pattern characters '0', '1', '2'
@@ -58,4 +58,4 @@ class PatternTable {
   std::unordered_map<int, PatternEntry> entries_;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -1,13 +1,15 @@
-#include "pattern_table_file.h"
+#include "attribution/pattern_table_file.h"
 
 #include <charconv>
 #include <limits>
 #include <string_view>
 
-#include "buffered_lines.h"
-#include "decimal_reading.h"
+#include "brindel/exchange/buffered_lines.h"
+#include "brindel/exchange/decimal_reading.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::attribution {
 namespace {
 
 std::int32_t ClampToInt32(std::int64_t value) {
@@ -50,4 +52,4 @@ std::optional<std::string> FormatPatternEntryLine(const PatternEntry& entry) {
   return line;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "pattern_table.h"
+#include "attribution/pattern_table.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 inline constexpr std::size_t PatternLineBuffer = 1600;  // holds a full line (1469 characters) and its end
 inline constexpr std::size_t CountFieldStart = 11;      // after the key and its separator
@@ -32,4 +32,4 @@ PatternTable ReadPatternTable(std::istream& in);
 // its field (MinFieldCount .. MaxFieldCount).
 std::optional<std::string> FormatPatternEntryLine(const PatternEntry& entry);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

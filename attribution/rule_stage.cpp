@@ -1,10 +1,10 @@
-#include "rule_stage.h"
+#include "attribution/rule_stage.h"
 
-#include "ladders.h"
-#include "smoothing.h"
-#include "unpaired_strands.h"
+#include "attribution/ladders.h"
+#include "attribution/smoothing.h"
+#include "attribution/unpaired_strands.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 RuleStageResult RunRuleStage(const ContactMatrix& matrix, const StateLetters& s0,
                              const ResidueScores& scores) {
@@ -19,4 +19,4 @@ RuleStageResult RunRuleStage(const ContactMatrix& matrix, const StateLetters& s0
   return result;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

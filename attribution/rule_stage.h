@@ -3,11 +3,11 @@
 // states and scores from any source.
 #pragma once
 
-#include "contact_matrix.h"
-#include "state_letters.h"
-#include "state_scores.h"
+#include "attribution/contact_matrix.h"
+#include "attribution/state_letters.h"
+#include "attribution/state_scores.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 struct RuleStageResult {
   StateLetters s1;  // after the ladders, the first smoothing and the removal of unpaired 'b'
@@ -18,4 +18,4 @@ struct RuleStageResult {
 RuleStageResult RunRuleStage(const ContactMatrix& matrix, const StateLetters& s0,
                              const ResidueScores& scores);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -1,6 +1,6 @@
-#include "smoothing.h"
+#include "attribution/smoothing.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 void SmoothInPlace(StateLetters& s) {
   for (int r = 1; r <= s.Size(); ++r) {
@@ -25,4 +25,4 @@ StateLetters SmoothedCopy(const StateLetters& s1) {
   return s2;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -2,9 +2,9 @@
 // between two 'c' residues becomes 'c'.
 #pragma once
 
-#include "state_letters.h"
+#include "attribution/state_letters.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 // In place, residues 1 .. N in order, so each residue sees the changes made before it.
 void SmoothInPlace(StateLetters& states);
@@ -12,4 +12,4 @@ void SmoothInPlace(StateLetters& states);
 // Reads the neighbours from `states` and writes the smoothed copy it returns.
 StateLetters SmoothedCopy(const StateLetters& states);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

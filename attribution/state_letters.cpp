@@ -1,6 +1,6 @@
-#include "state_letters.h"
+#include "attribution/state_letters.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 StateLetters StateLetters::FromText(std::string_view text) {
   StateLetters states;
@@ -8,4 +8,4 @@ StateLetters StateLetters::FromText(std::string_view text) {
   return states;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 inline constexpr char UnsetState = 'x';
 
@@ -30,4 +30,4 @@ class StateLetters {
   std::string letters_;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

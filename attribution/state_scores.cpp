@@ -1,6 +1,6 @@
-#include "state_scores.h"
+#include "attribution/state_scores.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 char StatisticalState(const StateScore& score) {
   if (!score.covered) return 'c';
@@ -15,4 +15,4 @@ StateLetters StatisticalStates(const ResidueScores& scores) {
   return states;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "state_letters.h"
+#include "attribution/state_letters.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 struct StateScore {
   float pa = 0, pb = 0, pc = 0;
@@ -48,4 +48,4 @@ inline bool PcAtMost(const StateScore& s, double limit) { return s.covered && s.
 char StatisticalState(const StateScore& score);
 StateLetters StatisticalStates(const ResidueScores& scores);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

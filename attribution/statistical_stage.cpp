@@ -1,11 +1,11 @@
-#include "statistical_stage.h"
+#include "attribution/statistical_stage.h"
 
 #include <array>
 #include <cstdint>
 
-#include "contact_pattern.h"
+#include "attribution/contact_pattern.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 namespace {
 
 // Numerators and denominators of one residue, by state and by window position p = i - r + 2 of the
@@ -67,4 +67,4 @@ StatisticalResult ScoreResidues(const ContactMatrix& matrix, const PatternTable&
   return result;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

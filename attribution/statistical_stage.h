@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "contact_matrix.h"
-#include "pattern_table.h"
-#include "state_scores.h"
+#include "attribution/contact_matrix.h"
+#include "attribution/pattern_table.h"
+#include "attribution/state_scores.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 // A residue whose pattern is shorter than ten characters because its contact row ends early.
 struct MalformedPattern {
@@ -28,4 +28,4 @@ struct StatisticalResult {
 StatisticalResult ScoreResidues(const ContactMatrix& matrix, const PatternTable& centralTable,
                                 const PatternTable& terminalTable);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

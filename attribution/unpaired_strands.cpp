@@ -1,6 +1,6 @@
-#include "unpaired_strands.h"
+#include "attribution/unpaired_strands.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 bool IsPairedStrand(const ContactMatrix& m, const StateLetters& s, int r) {
   const bool before = s.At(r - 1) == 'b';
@@ -33,4 +33,4 @@ void RemoveUnpairedStrands(const ContactMatrix& matrix, const ResidueScores& sco
   }
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

@@ -2,11 +2,11 @@
 // its own run, and a weak Pb, becomes 'c'.
 #pragma once
 
-#include "contact_matrix.h"
-#include "state_letters.h"
-#include "state_scores.h"
+#include "attribution/contact_matrix.h"
+#include "attribution/state_letters.h"
+#include "attribution/state_scores.h"
 
-namespace mirelda {
+namespace mirelda::attribution {
 
 // True when residue r (in state 'b') has a contact partner j in state 'b' whose neighbours continue the
 // pairing of r's neighbours: both sides in the middle of a run (parallel or antiparallel), or r at the
@@ -16,4 +16,4 @@ bool IsPairedStrand(const ContactMatrix& matrix, const StateLetters& states, int
 // In place, residues 1 .. N in order: an unpaired 'b' with Pb below UnpairedStrandScore becomes 'c'.
 void RemoveUnpairedStrands(const ContactMatrix& matrix, const ResidueScores& scores, StateLetters& states);
 
-}  // namespace mirelda
+}  // namespace mirelda::attribution

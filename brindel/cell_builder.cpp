@@ -1,11 +1,13 @@
-#include "cell_builder.h"
+#include "brindel/cell_builder.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "tessellation_limits.h"
+#include "brindel/tessellation_limits.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::tessellation {
 namespace {
 
 // acos of a cosine computed from rounded products, which may stray just outside [-1, 1]. A NaN stays NaN
@@ -198,4 +200,4 @@ void CellBuilder::WalkBoundary(std::span<const FaceVertex> vertices, Face& face)
   face.perimeter = perimeter;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

@@ -7,10 +7,10 @@
 #include <span>
 #include <vector>
 
-#include "point_file.h"
-#include "vector3.h"
+#include "brindel/exchange/point_file.h"
+#include "brindel/vector3.h"
 
-namespace mirelda {
+namespace mirelda::tessellation {
 
 enum class CellState : int { Closed = 1, Open = 2 };
 
@@ -51,7 +51,7 @@ enum class BuildOutcome {
   TooManyNeighbours  // more than NeighbourLimit candidates: the cell is not built
 };
 
-std::vector<Vec3> PositionsOf(const std::vector<PointRecord>& points);
+std::vector<Vec3> PositionsOf(const std::vector<exchange::PointRecord>& points);
 
 // Builds cells one centre at a time. The builder views the caller's positions and power weights (one per
 // point) and keeps all per-centre storage between builds, so after the first few centres nothing is
@@ -101,4 +101,4 @@ class CellBuilder {
   Cell cell_;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

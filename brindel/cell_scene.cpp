@@ -1,14 +1,16 @@
-#include "cell_scene.h"
+#include "brindel/cell_scene.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "buffered_lines.h"
-#include "fixed_format.h"
-#include "residue_codes.h"
-#include "tessellation_limits.h"
+#include "brindel/exchange/buffered_lines.h"
+#include "brindel/exchange/fixed_format.h"
+#include "brindel/exchange/residue_codes.h"
+#include "brindel/tessellation_limits.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::tessellation {
 namespace {
 
 // Rows by letter - 'A'; B, J, O, X and Z are black.
@@ -137,4 +139,4 @@ void WriteFirstLayerScene(std::istream& cellScene, std::span<const float> blockS
   });
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

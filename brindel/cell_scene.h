@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::tessellation {
 
 inline constexpr std::string_view CellSceneHeader =
     "#VRML V2.0 utf8\nInline { url \"../prot.wrl\"}\nInline { url \"../view.wrl\"}\n\n\n";
@@ -45,4 +45,4 @@ std::string SceneClosing(std::span<const std::string> indexLists, char letter, c
 // through a buffer of SceneLineBuffer characters and copied unchanged.
 void WriteFirstLayerScene(std::istream& cellScene, std::span<const float> blockShares, std::ostream& out);
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

@@ -7,11 +7,11 @@
 // alanine row and ranges best (row RMS error 0.68, range error 1.03). The known alanine row of
 // separation 2 is kept exactly and every value is held to the known range of its separation
 // (41 values were).
-#include "contact_area_table.h"
+#include "brindel/contact_area_table.h"
 
 // clang-format off
 
-namespace mirelda {
+namespace mirelda::tessellation {
 
 const double ContactAreaTable[ContactSeparationCount][ContactLetterCount][ContactLetterCount] = {
     // separation 2
@@ -232,4 +232,4 @@ const double ContactAreaTable[ContactSeparationCount][ContactLetterCount][Contac
 };
 // clang-format on
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

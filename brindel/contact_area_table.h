@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace mirelda {
+namespace mirelda::tessellation {
 
 inline constexpr std::string_view ContactLetters = "ACDEFGHIKLMNPQRSTVWY";
 inline constexpr int ContactLetterCount = 20;
@@ -17,4 +17,4 @@ extern const double ContactAreaTable[ContactSeparationCount][ContactLetterCount]
 // letters; 0 for a letter of no amino acid (B, J, O, U, X, Z, '0') and for a separation outside 2 to 6.
 double ContactReferenceArea(int separation, char centreLetter, char neighbourLetter);
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

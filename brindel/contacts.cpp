@@ -1,12 +1,14 @@
-#include "contacts.h"
+#include "brindel/contacts.h"
 
 #include <cstdlib>
 #include <string>
 
-#include "contact_area_table.h"
-#include "tessellation_limits.h"
+#include "brindel/contact_area_table.h"
+#include "brindel/tessellation_limits.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::tessellation {
 
 double ContactReferenceArea(int separation, char centreLetter, char neighbourLetter) {
   if (separation < FirstContactSeparation || separation > LastContactSeparation) return 0;
@@ -58,4 +60,4 @@ std::vector<int> AminoAcidRanks(const std::vector<PointRecord>& points) {
   return ranks;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

@@ -17,15 +17,17 @@
 #include <string>
 #include <utility>
 
-#include "cell_scene.h"
-#include "option_files.h"
-#include "point_file.h"
-#include "power_weight.h"
-#include "residue_codes.h"
-#include "run_files.h"
-#include "tessellation_run.h"
+#include "brindel/cell_scene.h"
+#include "brindel/exchange/option_files.h"
+#include "brindel/exchange/point_file.h"
+#include "brindel/exchange/residue_codes.h"
+#include "brindel/exchange/run_files.h"
+#include "brindel/power_weight.h"
+#include "brindel/tessellation_run.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::tessellation {
 namespace {
 
 void EchoWeights(const TessellationOptions& options) {
@@ -150,6 +152,6 @@ int Run() {
 }
 
 }  // namespace
-}  // namespace mirelda
+}  // namespace mirelda::tessellation
 
-int main() { return mirelda::Run(); }
+int main() { return mirelda::tessellation::Run(); }

@@ -1,11 +1,13 @@
-#include "power_weight.h"
+#include "brindel/power_weight.h"
 
 #include <cmath>
 
-#include "residue_codes.h"
-#include "tessellation_limits.h"
+#include "brindel/exchange/residue_codes.h"
+#include "brindel/tessellation_limits.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::tessellation {
 
 bool IsUnusableWeight(double weight) { return !(weight >= 0) || !std::isfinite(weight); }
 
@@ -22,4 +24,4 @@ std::vector<double> PowerWeights(const std::vector<PointRecord>& points, const W
   return powers;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

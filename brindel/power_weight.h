@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "option_files.h"
-#include "point_file.h"
+#include "brindel/exchange/option_files.h"
+#include "brindel/exchange/point_file.h"
 
-namespace mirelda {
+namespace mirelda::tessellation {
 
 // PowerScale * w^(2/3) - PowerOffset. A weight that is negative or not finite has no power (the power of
 // a negative number is undefined, and an infinite one would push every plane away): it counts as 0, like a
@@ -19,6 +19,7 @@ bool IsUnusableWeight(double weight);
 
 // The power weight of every point, from the weight of its letter; a letter in no table takes the weight of
 // position 25, which no option line sets.
-std::vector<double> PowerWeights(const std::vector<PointRecord>& points, const WeightTable& weights);
+std::vector<double> PowerWeights(const std::vector<exchange::PointRecord>& points,
+                                 const exchange::WeightTable& weights);
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

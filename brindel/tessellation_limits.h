@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-namespace mirelda {
+namespace mirelda::tessellation {
 
 // Candidate neighbours of one centre. A protein point has a few dozen points within the default DCUT of
 // 16; more than this means a cut-off or a point set far outside what the analysis is meant for, and the
@@ -37,4 +37,4 @@ inline constexpr double ContactAreaMargin = 2.0;
 inline constexpr int FirstContactSeparation = 2;
 inline constexpr int LastContactSeparation = 6;
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

@@ -1,15 +1,17 @@
-#include "tessellation_run.h"
+#include "brindel/tessellation_run.h"
 
 #include <string>
 
-#include "cell_builder.h"
-#include "cell_scene.h"
-#include "contacts.h"
-#include "power_weight.h"
-#include "residue_codes.h"
-#include "result_lines.h"
+#include "brindel/cell_builder.h"
+#include "brindel/cell_scene.h"
+#include "brindel/contacts.h"
+#include "brindel/exchange/cell_lines.h"
+#include "brindel/exchange/residue_codes.h"
+#include "brindel/power_weight.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::tessellation {
 namespace {
 
 // Scratch text reused from cell to cell.
@@ -92,4 +94,4 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   return outcome;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

@@ -6,10 +6,10 @@
 #include <ostream>
 #include <vector>
 
-#include "option_files.h"
-#include "point_file.h"
+#include "brindel/exchange/option_files.h"
+#include "brindel/exchange/point_file.h"
 
-namespace mirelda {
+namespace mirelda::tessellation {
 
 struct TessellationStreams {
   std::ostream& cells;     // C file
@@ -29,7 +29,8 @@ struct TessellationOutcome {
 
 // Builds every cell in point order and writes its results. A centre with too many candidate neighbours
 // stops the run at once: what was written so far stays, the contact file is not written.
-TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
-                                      const TessellationOptions& options, const TessellationStreams& out);
+TessellationOutcome WriteTessellation(const std::vector<exchange::PointRecord>& points,
+                                      const exchange::TessellationOptions& options,
+                                      const TessellationStreams& out);
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

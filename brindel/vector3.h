@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace mirelda {
+namespace mirelda::tessellation {
 
 struct Vec3 {
   double x = 0, y = 0, z = 0;
@@ -21,4 +21,4 @@ inline Vec3 Cross(Vec3 a, Vec3 b) {
 inline double Norm2(Vec3 a) { return a.x * a.x + a.y * a.y + a.z * a.z; }
 inline double Norm(Vec3 a) { return std::sqrt(Norm2(a)); }
 
-}  // namespace mirelda
+}  // namespace mirelda::tessellation

@@ -1,11 +1,13 @@
-#include "environment_input.h"
+#include "orvane/environment_input.h"
 
 #include <new>
 
-#include "buffered_lines.h"
-#include "decimal_reading.h"
+#include "brindel/exchange/buffered_lines.h"
+#include "brindel/exchange/decimal_reading.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::environment {
 
 bool ApplyParameterLine(std::string_view line, EnvironmentParameters& parameters) {
   const std::string_view key = line.substr(0, ParameterKeyLength);
@@ -47,4 +49,4 @@ TemplateCell ReadTemplateCell(std::istream& in) {
   return cell;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::environment

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "environment_shell.h"
-#include "point_file.h"
+#include "brindel/exchange/point_file.h"
+#include "orvane/environment_shell.h"
 
-namespace mirelda {
+namespace mirelda::environment {
 
 // A parameter line is recognised by its first 11 characters; its value is read from index 12.
 inline constexpr std::size_t ParameterKeyLength = 11;
@@ -23,7 +23,7 @@ inline constexpr std::size_t TemplateLineBuffer = 60;
 inline constexpr std::size_t TemplateColumnWidth = 9;
 
 struct EnvironmentInput {
-  std::vector<PointRecord> protein;
+  std::vector<exchange::PointRecord> protein;
   EnvironmentParameters parameters;
   bool outOfMemory = false;  // the point table could not grow: reading stopped, what was read is kept
 };
@@ -34,9 +34,9 @@ bool ApplyParameterLine(std::string_view line, EnvironmentParameters& parameters
 // Reads file_00: point lines with the point-line reading rule, parameter lines wherever they stand.
 // onPoint is called for every point stored, in file order.
 EnvironmentInput ReadEnvironmentInput(std::istream& in,
-                                      const std::function<void(const PointRecord&)>& onPoint = {});
+                                      const std::function<void(const exchange::PointRecord&)>& onPoint = {});
 
 // Reads the template cell: numbers at indices 0, 9 and 18 of each line, at most TemplateBlockSize lines.
 TemplateCell ReadTemplateCell(std::istream& in);
 
-}  // namespace mirelda
+}  // namespace mirelda::environment

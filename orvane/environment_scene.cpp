@@ -1,8 +1,10 @@
-#include "environment_scene.h"
+#include "orvane/environment_scene.h"
 
-#include "fixed_format.h"
+#include "brindel/exchange/fixed_format.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::environment {
 
 std::string SceneTransform(const PointRecord& point) {
   return "Transform {translation " + Fixed(point.x, 7, 3) + ' ' + Fixed(point.y, 7, 3) + ' ' +
@@ -15,4 +17,4 @@ void WriteEnvironmentScene(std::ostream& out, const std::vector<PointRecord>& po
   for (const PointRecord& point : points) out << SceneTransform(point);
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::environment

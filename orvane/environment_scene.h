@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "point_file.h"
+#include "brindel/exchange/point_file.h"
 
-namespace mirelda {
+namespace mirelda::environment {
 
 inline constexpr const char* EnvironmentSceneHeader =
     "#VRML V2.0 utf8\n"
@@ -22,9 +22,9 @@ inline constexpr const char* ProteinSphereShape =
     "ambientIntensity 0.9 shininess 1 }}}]}";
 
 // "Transform {translation %7.3f %7.3f %7.3f children [\n" and the point's shape, with no line end after it.
-std::string SceneTransform(const PointRecord& point);
+std::string SceneTransform(const exchange::PointRecord& point);
 
 // Writes the whole scene for the points in list order.
-void WriteEnvironmentScene(std::ostream& out, const std::vector<PointRecord>& points);
+void WriteEnvironmentScene(std::ostream& out, const std::vector<exchange::PointRecord>& points);
 
-}  // namespace mirelda
+}  // namespace mirelda::environment

@@ -1,12 +1,14 @@
-#include "environment_shell.h"
+#include "orvane/environment_shell.h"
 
 #include <algorithm>
 #include <cmath>
 #include <new>
 
-#include "residue_codes.h"
+#include "brindel/exchange/residue_codes.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::environment {
 namespace {
 
 // Starting values of both bounding boxes: any coordinate of the point-file format lies inside them.
@@ -141,4 +143,4 @@ EnvironmentShell InstallEnvironment(const std::vector<PointRecord>& protein,
   return SelectEnvironment(candidates, protein, suppressed);
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::environment

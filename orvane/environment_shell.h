@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "point_file.h"
+#include "brindel/exchange/point_file.h"
 
-namespace mirelda {
+namespace mirelda::environment {
 
 // Side of the periodic template cell in units of the sphere radius R: 1024 spheres of diameter 1 fill
 // 64.8 % of it.
@@ -51,36 +51,36 @@ struct EnvironmentCandidate {
 };
 
 struct EnvironmentShell {
-  std::vector<PointRecord> environmentPoints;  // residue name "XXX", chain '&', in candidate order
-  int suppressedCount = 0;                     // candidates within the near distance of a protein point
+  std::vector<exchange::PointRecord> environmentPoints;  // residue name "XXX", chain '&', in candidate order
+  int suppressedCount = 0;   // candidates within the near distance of a protein point
   bool outOfMemory = false;  // the point list could not grow: selection stopped, what was kept remains
 };
 
 // Centre of the protein's bounding box, kept in single precision with minima starting at 1000 and
 // maxima at -1000 (so an empty protein is centred at the origin).
-TemplatePoint ProteinCentre(const std::vector<PointRecord>& protein);
+TemplatePoint ProteinCentre(const std::vector<exchange::PointRecord>& protein);
 
 // The 27 648 template points scaled by R: block 0 is the cell, then copies along x (+D, -D), the three
 // blocks along y (+D, -D) and the nine along z (+D, -D), D = TemplateCellSide x R.
 std::vector<TemplatePoint> ReplicatedTemplate(const TemplateCell& cell, double rsphere);
 
 // The candidates: the replicated template moved so that its block-0 box centre sits on the protein centre.
-std::vector<EnvironmentCandidate> PlaceCandidates(const std::vector<PointRecord>& protein,
+std::vector<EnvironmentCandidate> PlaceCandidates(const std::vector<exchange::PointRecord>& protein,
                                                   const TemplateCell& cell, double rsphere);
 
 // Suppression and far counts over every protein point and candidate; returns the suppressed count.
-int SuppressAndCount(const std::vector<PointRecord>& protein, const EnvironmentParameters& parameters,
-                     std::vector<EnvironmentCandidate>& candidates);
+int SuppressAndCount(const std::vector<exchange::PointRecord>& protein,
+                     const EnvironmentParameters& parameters, std::vector<EnvironmentCandidate>& candidates);
 
 // Selection: every candidate not suppressed and nearer than the far distance to some protein point.
 // The points are numbered by rank from 1, or from 2 when the last protein point carries the number 1:
 // the point-file readers keep only the first of adjacent points with equal numbers, whatever their
 // chain, and would drop the first environment point.
 EnvironmentShell SelectEnvironment(const std::vector<EnvironmentCandidate>& candidates,
-                                   const std::vector<PointRecord>& protein, int suppressedCount);
+                                   const std::vector<exchange::PointRecord>& protein, int suppressedCount);
 
 // The whole computation: placement, suppression and selection.
-EnvironmentShell InstallEnvironment(const std::vector<PointRecord>& protein,
+EnvironmentShell InstallEnvironment(const std::vector<exchange::PointRecord>& protein,
                                     const EnvironmentParameters& parameters, const TemplateCell& cell);
 
-}  // namespace mirelda
+}  // namespace mirelda::environment

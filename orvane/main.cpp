@@ -11,15 +11,16 @@
 #include <new>
 #include <vector>
 
-#include "environment_input.h"
-#include "environment_scene.h"
-#include "environment_shell.h"
-#include "point_file.h"
-#include "run_files.h"
+#include "brindel/exchange/point_file.h"
+#include "brindel/exchange/run_files.h"
+#include "orvane/environment_input.h"
+#include "orvane/environment_scene.h"
+#include "orvane/environment_shell.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::environment;
 
 namespace {
-
-using namespace mirelda;
 
 constexpr const char* ProteinFile = "file_00";
 constexpr const char* TemplateFile = "spherepack_1.txt";

@@ -1,6 +1,9 @@
-#include "environment_relaxation.h"
+#include "relaxation/environment_relaxation.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
+
+namespace mirelda::relaxation {
 
 EnvironmentRelaxation::EnvironmentRelaxation(std::vector<PointRecord> points, double rcut2, double dcut2)
     : points_(std::move(points)),
@@ -44,4 +47,4 @@ Vec3 EnvironmentRelaxation::WrittenPosition(int i) const {
   return Moves(points_[i]) ? moved_[i] : Vec3{points_[i].x, points_[i].y, points_[i].z};
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::relaxation

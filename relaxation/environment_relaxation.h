@@ -6,41 +6,43 @@
 
 #include <vector>
 
-#include "cell_builder.h"
-#include "point_file.h"
-#include "residue_codes.h"
-#include "vector3.h"
+#include "brindel/cell_builder.h"
+#include "brindel/exchange/point_file.h"
+#include "brindel/exchange/residue_codes.h"
+#include "brindel/vector3.h"
 
-namespace mirelda {
+namespace mirelda::relaxation {
 
 struct RelaxationPassResult {
-  BuildOutcome outcome = BuildOutcome::Built;
-  int failedCentre = -1;                // with TooManyNeighbours: the point whose cell could not be built
-  std::vector<int> openAminoAcids;      // amino-acid points (from 0) whose cell is open, in point order
+  tessellation::BuildOutcome outcome = tessellation::BuildOutcome::Built;
+  int failedCentre = -1;            // with TooManyNeighbours: the point whose cell could not be built
+  std::vector<int> openAminoAcids;  // amino-acid points (from 0) whose cell is open, in point order
 };
 
 class EnvironmentRelaxation {
  public:
-  EnvironmentRelaxation(std::vector<PointRecord> points, double rcut2, double dcut2);
+  EnvironmentRelaxation(std::vector<exchange::PointRecord> points, double rcut2, double dcut2);
 
   // Pass p (from 0): the moves of pass p - 1 take effect, then every cell is built and the moves of this
   // pass are computed. A pass cut short by too many neighbours leaves the moves of the built cells only.
   RelaxationPassResult RunPass(int pass);
 
-  const std::vector<PointRecord>& Points() const { return points_; }
+  const std::vector<exchange::PointRecord>& Points() const { return points_; }
 
   // Where point i is written: environment points (letter 'U') at their moved position, which is the read
   // position until a pass moves them; every other point at its read position.
-  Vec3 WrittenPosition(int i) const;
+  tessellation::Vec3 WrittenPosition(int i) const;
 
-  static bool Moves(const PointRecord& point) { return point.letter == EnvironmentLetter; }
+  static bool Moves(const exchange::PointRecord& point) {
+    return point.letter == exchange::EnvironmentLetter;
+  }
 
  private:
-  std::vector<PointRecord> points_;
-  std::vector<Vec3> positions_;  // positions of the current pass
-  std::vector<Vec3> moved_;      // moves computed in the last pass
-  std::vector<double> powerWeights_;  // all 0: the cells are the ordinary Voronoi cells
-  CellBuilder builder_;
+  std::vector<exchange::PointRecord> points_;
+  std::vector<tessellation::Vec3> positions_;  // positions of the current pass
+  std::vector<tessellation::Vec3> moved_;      // moves computed in the last pass
+  std::vector<double> powerWeights_;           // all 0: the cells are the ordinary Voronoi cells
+  tessellation::CellBuilder builder_;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::relaxation

@@ -5,12 +5,15 @@
 #include <fstream>
 #include <string>
 
-#include "environment_relaxation.h"
-#include "option_files.h"
-#include "point_file.h"
-#include "run_files.h"
+#include "brindel/exchange/option_files.h"
+#include "brindel/exchange/point_file.h"
+#include "brindel/exchange/run_files.h"
+#include "relaxation/environment_relaxation.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
+
+namespace mirelda::relaxation {
 namespace {
 
 // An output that reports "cannot open %s" when it cannot be created.
@@ -38,7 +41,8 @@ int Run() {
   const RelaxationOptions options = ReadRelaxationOptions(optionFile);
   optionFile.close();
   if (options.nameRefused) {
-    std::fprintf(stderr, "protein name refused (a name of 1 to 4 characters without '/' or '\\'); \"%s\" used\n",
+    std::fprintf(stderr,
+                 "protein name refused (a name of 1 to 4 characters without '/' or '\\'); \"%s\" used\n",
                  options.proteinName.c_str());
   }
 
@@ -52,8 +56,8 @@ int Run() {
   if (file.outOfMemory) std::fprintf(stderr, "not enough memory\n");
   const int count = static_cast<int>(file.points.size());
 
-  std::fprintf(stderr, "%s : tessellation on %d points\nRCUT = %f\nDCUT = %f\n\n", options.proteinName.c_str(),
-               count, options.rcut, options.dcut);
+  std::fprintf(stderr, "%s : tessellation on %d points\nRCUT = %f\nDCUT = %f\n\n",
+               options.proteinName.c_str(), count, options.rcut, options.dcut);
 
   EnvironmentRelaxation relaxation(std::move(file.points), options.Rcut2(), options.Dcut2());
   const std::string& name = options.proteinName;
@@ -111,6 +115,6 @@ int Run() {
 }
 
 }  // namespace
-}  // namespace mirelda
+}  // namespace mirelda::relaxation
 
-int main() { return mirelda::Run(); }
+int main() { return mirelda::relaxation::Run(); }

@@ -1,13 +1,16 @@
-#include "batch_options.h"
+#include "mirelda/batch/batch_options.h"
 
 #include <algorithm>
 
-#include "decimal_text.h"
-#include "environment_dialog.h"
-#include "option_writers.h"
-#include "relaxation_dialog.h"
+#include "mirelda/model/decimal_text.h"
+#include "mirelda/workflow/environment_dialog.h"
+#include "mirelda/workflow/option_writers.h"
+#include "mirelda/workflow/relaxation_dialog.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+
+namespace mirelda::batch {
 namespace {
 
 // The dialog's own words for a name that is not four characters.
@@ -172,4 +175,4 @@ std::string BatchUsage() {
          "Exit status: 0 done; 1 command line refused; 2 a step failed (the message says which).\n";
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::batch

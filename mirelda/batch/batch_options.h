@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::batch {
 
 struct BatchOptions {
   std::string proteinFile;
@@ -17,9 +17,9 @@ struct BatchOptions {
   std::string radiusText = "6.5";  // '.' decimals, as written into file_00
   std::string thicknessText = "3.5";
   bool withEnvironment = true;
-  int relaxations = 0;  // the relaxation step is optional: none unless asked
+  int relaxations = 0;    // the relaxation step is optional: none unless asked
   bool weighted = false;  // the tessellation dialog opens with "no" to the weights
-  bool verbose = false;  // stream what the console programs print
+  bool verbose = false;   // stream what the console programs print
 };
 
 struct ParsedCommandLine {
@@ -33,4 +33,4 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
 // The --help text.
 std::string BatchUsage();
 
-}  // namespace mirelda
+}  // namespace mirelda::batch

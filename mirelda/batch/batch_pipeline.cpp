@@ -1,16 +1,22 @@
-#include "batch_pipeline.h"
+#include "mirelda/batch/batch_pipeline.h"
 
-#include "environment_dialog.h"
-#include "environment_step.h"
-#include "pipeline_files.h"
-#include "protein_files.h"
-#include "relaxation_dialog.h"
-#include "residue_table.h"
-#include "result_files.h"
-#include "run_steps.h"
-#include "toggle_cells.h"
+#include "mirelda/results/result_files.h"
+#include "mirelda/workflow/environment_dialog.h"
+#include "mirelda/workflow/environment_step.h"
+#include "mirelda/workflow/pipeline_files.h"
+#include "mirelda/workflow/protein_files.h"
+#include "mirelda/workflow/relaxation_dialog.h"
+#include "mirelda/workflow/residue_table.h"
+#include "mirelda/workflow/run_steps.h"
+#include "mirelda/workflow/toggle_cells.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
+using namespace mirelda::protocol;
+
+namespace mirelda::batch {
 namespace {
 
 void Tell(const std::function<void(std::string_view)>& sink, const std::string& line) {
@@ -146,4 +152,4 @@ BatchRun RunBatch(const std::filesystem::path& appFolder, const BatchOptions& op
   return run;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::batch

@@ -8,29 +8,29 @@
 #include <string>
 #include <string_view>
 
-#include "batch_options.h"
-#include "console_run.h"
-#include "grid_model.h"
-#include "main_window_state.h"
-#include "residue_records.h"
+#include "mirelda/batch/batch_options.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/protocol/console_run.h"
+#include "mirelda/workflow/grid_model.h"
+#include "mirelda/workflow/main_window_state.h"
 
-namespace mirelda {
+namespace mirelda::batch {
 
 // Where a run tells what it does: a line per step, a line per thing that went wrong without stopping
 // it, and (when set) the console programs' output as it comes.
 struct BatchReporter {
   std::function<void(std::string_view line)> progress;
   std::function<void(std::string_view line)> warning;
-  ConsoleOutputHandler programOutput;
+  protocol::ConsoleOutputHandler programOutput;
 };
 
 struct BatchRun {
   std::string failure;  // the step that stopped the run and why; empty when every step went through
   std::filesystem::path resultsFolder;
-  Residues residues;
-  GridModel tab1;  // the residue table as the main window would show it, class column included
-  GridModel tab2;
-  MainWindowState window;
+  model::Residues residues;
+  workflow::GridModel tab1;  // the residue table as the main window would show it, class column included
+  workflow::GridModel tab2;
+  workflow::MainWindowState window;
   bool assigned = false;     // the class column was added
   std::string noAssignment;  // otherwise, why the main window would not offer it
   int notInBulk = 0;         // after the tessellation
@@ -42,4 +42,4 @@ struct BatchRun {
 BatchRun RunBatch(const std::filesystem::path& appFolder, const BatchOptions& options,
                   const BatchReporter& reporter);
 
-}  // namespace mirelda
+}  // namespace mirelda::batch

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "batch_options.h"
-#include "batch_pipeline.h"
-#include "residue_listing.h"
+#include "mirelda/batch/batch_options.h"
+#include "mirelda/batch/batch_pipeline.h"
+#include "mirelda/batch/residue_listing.h"
 
 namespace {
 
@@ -33,18 +33,18 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
 
   std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  const mirelda::ParsedCommandLine parsed = mirelda::ParseBatchCommandLine(arguments);
+  const mirelda::batch::ParsedCommandLine parsed = mirelda::batch::ParseBatchCommandLine(arguments);
   if (parsed.help) {
-    std::cout << mirelda::BatchUsage();
+    std::cout << mirelda::batch::BatchUsage();
     return 0;
   }
   if (!parsed.options) {
     std::cerr << "mirelda-batch: " << parsed.error << "\n(mirelda-batch --help shows the usage)\n";
     return kExitRefused;
   }
-  const mirelda::BatchOptions& options = *parsed.options;
+  const mirelda::batch::BatchOptions& options = *parsed.options;
 
-  const std::filesystem::path appFolder = mirelda::DefaultAppFolder();
+  const std::filesystem::path appFolder = mirelda::protocol::DefaultAppFolder();
   QLockFile lock(QString::fromStdString((appFolder / kLockFile).string()));
   if (!lock.tryLock(0)) {
     if (lock.error() == QLockFile::LockFailedError)
@@ -56,18 +56,18 @@ int main(int argc, char* argv[]) {
     return kExitStepFailed;
   }
 
-  mirelda::BatchReporter reporter{Progress, Warning, {}};
+  mirelda::batch::BatchReporter reporter{Progress, Warning, {}};
   if (options.verbose) reporter.programOutput = [](std::string_view chunk) { std::cerr << chunk; };
-  const mirelda::BatchRun run = mirelda::RunBatch(appFolder, options, reporter);
+  const mirelda::batch::BatchRun run = mirelda::batch::RunBatch(appFolder, options, reporter);
   if (!run.Succeeded()) {
     std::cerr << "mirelda-batch: " << run.failure << '\n';
     return kExitStepFailed;
   }
 
-  std::cout << mirelda::ResidueListing(run.tab1, run.residues, run.assigned);
+  std::cout << mirelda::batch::ResidueListing(run.tab1, run.residues, run.assigned);
   std::cout << "Results of " << options.proteinName << ": " << run.resultsFolder.string() << '\n';
   if (run.assigned)
-    std::cout << mirelda::ClassSummary(run.tab1, true);
+    std::cout << mirelda::batch::ClassSummary(run.tab1, true);
   else
     std::cout << "classes: not assigned (" << run.noAssignment << ")\n";
   return 0;

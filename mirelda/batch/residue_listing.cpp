@@ -1,11 +1,14 @@
-#include "residue_listing.h"
+#include "mirelda/batch/residue_listing.h"
 
 #include <cstdio>
 #include <map>
 
-#include "residue_table_layout.h"
+#include "mirelda/workflow/residue_table_layout.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+
+namespace mirelda::batch {
 namespace {
 
 std::string Trimmed(const std::string& text) {
@@ -75,4 +78,4 @@ std::string ClassSummary(const GridModel& tab1, bool classColumn) {
   return text + "\n" + sequence + "\n";
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::batch

@@ -1,10 +1,10 @@
-#include "decimal_text.h"
+#include "mirelda/model/decimal_text.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-namespace mirelda {
+namespace mirelda::model {
 namespace {
 
 bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
@@ -68,4 +68,4 @@ std::string CommaToPoint(std::string_view text) {
   return pointed;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::model

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace mirelda {
+namespace mirelda::model {
 
 // The value of the longest leading decimal number of a text: blanks, tabs and line feeds are ignored
 // wherever they stand; then an optional sign, digits with an optional '.' fraction (".5" and "5." read),
@@ -19,4 +19,4 @@ double ParseDecimal(std::string_view text);
 // Every ',' replaced by '.', everything else unchanged.
 std::string CommaToPoint(std::string_view text);
 
-}  // namespace mirelda
+}  // namespace mirelda::model

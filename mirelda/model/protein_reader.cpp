@@ -1,14 +1,14 @@
-#include "protein_reader.h"
+#include "mirelda/model/protein_reader.h"
 
 #include <cmath>
 #include <limits>
 
-#include "decimal_text.h"
-#include "protein_scenes.h"
-#include "residue_types.h"
-#include "scene_numbers.h"
+#include "mirelda/model/decimal_text.h"
+#include "mirelda/model/protein_scenes.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/model/scene_numbers.h"
 
-namespace mirelda {
+namespace mirelda::model {
 namespace {
 
 constexpr std::string_view kReportLineEnd = "\r\n";
@@ -242,4 +242,4 @@ ProteinReading ReadProtein(std::string_view text, const std::function<void(long 
   return reader.Finish();
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::model

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
 
-namespace mirelda {
+namespace mirelda::model {
 
 struct DEF_RESIDU;
 
@@ -109,4 +109,4 @@ class ProteinReader {
 // read (the place for a user interface to process its pending events).
 ProteinReading ReadProtein(std::string_view text, const std::function<void(long long)>& progress = {});
 
-}  // namespace mirelda
+}  // namespace mirelda::model

@@ -1,11 +1,11 @@
-#include "protein_scenes.h"
+#include "mirelda/model/protein_scenes.h"
 
 #include <array>
 #include <cmath>
 
-#include "scene_numbers.h"
+#include "mirelda/model/scene_numbers.h"
 
-namespace mirelda {
+namespace mirelda::model {
 namespace {
 
 constexpr double kCameraHeight = 200.0;  // above the CA centroid, far enough to see a whole domain
@@ -175,4 +175,4 @@ bool WriteBond(std::string& scene, const PointTriple& from, const PointTriple& t
   return true;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::model

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
 
-namespace mirelda {
+namespace mirelda::model {
 
 inline constexpr std::string_view kSceneLineEnd = "\r\n";
 
@@ -39,4 +39,4 @@ std::string ViewpointFile(const PointTriple& centre);
 // 0, 0).
 bool WriteBond(std::string& scene, const PointTriple& from, const PointTriple& to, BondTarget target);
 
-}  // namespace mirelda
+}  // namespace mirelda::model

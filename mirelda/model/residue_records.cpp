@@ -1,10 +1,10 @@
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
 
 #include <cmath>
 #include <limits>
 #include <stdexcept>
 
-namespace mirelda {
+namespace mirelda::model {
 
 std::int16_t DEF_AA::NBF() const {
   // std::nearbyint rounds ties to even in the default rounding mode.
@@ -40,4 +40,4 @@ const DEF_AA* Residues::Find(int index) const {
   return slots_[static_cast<std::size_t>(index)].get();
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::model

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::model {
 
 // A point triple: indices 0, 1, 2 are x, y, z. (0, 0, 0) means "the residue lacked the atoms for it".
 using PointTriple = std::array<double, 3>;
@@ -111,4 +111,4 @@ class Residues {
   std::vector<std::unique_ptr<DEF_AA>> slots_ = std::vector<std::unique_ptr<DEF_AA>>(1);
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::model

@@ -1,8 +1,8 @@
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
 
 #include <array>
 
-namespace mirelda {
+namespace mirelda::model {
 namespace {
 
 std::string UpperKey(std::string_view key) {
@@ -145,4 +145,4 @@ bool AtomListHas(std::string_view atomList, std::string_view atom) {
   return atomList.find(std::string("-").append(atom).append("-")) != std::string_view::npos;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::model

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::model {
 
 // A residue-type definition. A plain record: each field is read and written directly. In
 // ResidueTypesByName, R1 is the one-letter code and ATOM and DRAW are set; in ResidueTypesByLetter, R1 is
@@ -73,4 +73,4 @@ std::vector<std::string> TopologyParents(std::string_view draw, std::string_view
 // Whether "-" + atom + "-" occurs in an atom list.
 bool AtomListHas(std::string_view atomList, std::string_view atom);
 
-}  // namespace mirelda
+}  // namespace mirelda::model

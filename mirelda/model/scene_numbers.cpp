@@ -1,10 +1,10 @@
-#include "scene_numbers.h"
+#include "mirelda/model/scene_numbers.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
-namespace mirelda {
+namespace mirelda::model {
 namespace {
 
 constexpr int kSignificantDigits = 15;      // what the signed text keeps, as a double holds ~15.95 digits
@@ -115,4 +115,4 @@ std::string PatternText(double value, std::string_view pattern) {
   return text.append(integer).append(".").append(fraction);
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::model

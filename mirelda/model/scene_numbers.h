@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace mirelda {
+namespace mirelda::model {
 
 // A blank for zero and positive values or "-" for negative ones, then at most 15 significant digits,
 // trailing fraction zeros and a trailing point dropped, no "0" before the point below 1. Magnitudes of
@@ -24,4 +24,4 @@ std::string PatternText(double value, std::string_view pattern);
 inline constexpr std::string_view kPatternOptionalInteger = "###.###";
 inline constexpr std::string_view kPatternOneInteger = "0##.###";
 
-}  // namespace mirelda
+}  // namespace mirelda::model

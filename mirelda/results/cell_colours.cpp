@@ -1,9 +1,12 @@
-#include "cell_colours.h"
+#include "mirelda/results/cell_colours.h"
 
-#include "result_lines.h"
-#include "results_table.h"
+#include "mirelda/results/result_lines.h"
+#include "mirelda/results/results_table.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+
+namespace mirelda::results {
 
 CellColourChoice::CellColourChoice() {
   for (int k = 0; k < Count(); ++k)
@@ -47,4 +50,4 @@ void CellColourChoice::Validate(GridModel& tab1) const {
   }
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -6,34 +6,34 @@
 #include <array>
 #include <string>
 
-#include "grid_model.h"
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/workflow/grid_model.h"
 
-namespace mirelda {
+namespace mirelda::results {
 
 class CellColourChoice {
  public:
   // The swatches of the types in the table's order (A, C, D, ..., U, V, W, Y), painted with `tei`.
   CellColourChoice();
 
-  int Count() const { return kResidueTypeCount; }
+  int Count() const { return model::kResidueTypeCount; }
   // Swatch k (0-based); the colour of a swatch outside 0..Count()-1 reads as 0 and cannot be set.
-  GridColour Swatch(int k) const;
-  void SetSwatch(int k, GridColour colour);  // a colour chosen for one type
-  void SetAll(GridColour colour);            // a colour chosen for all types (the hidden one too)
-  void Initialise();                         // back to every type's default colour `col`
+  workflow::GridColour Swatch(int k) const;
+  void SetSwatch(int k, workflow::GridColour colour);  // a colour chosen for one type
+  void SetAll(workflow::GridColour colour);            // a colour chosen for all types (the hidden one too)
+  void Initialise();                                   // back to every type's default colour `col`
 
   // The three-letter name of swatch k's type, for its label ("" outside the swatches).
   std::string Name(int k) const;
   // Whether swatch k is shown: the environment type has no cell and its row is hidden.
-  static bool IsShown(int k) { return k != kEnvironmentTypePosition - 1; }
+  static bool IsShown(int k) { return k != model::kEnvironmentTypePosition - 1; }
 
   // Stores every swatch as its type's `tei`, then gives every row of tab1 whose "col" cell is not locked
   // (text colour 0) the `tei` of its code as background. Rows with an unknown code are left as they are.
-  void Validate(GridModel& tab1) const;
+  void Validate(workflow::GridModel& tab1) const;
 
  private:
-  std::array<GridColour, kResidueTypeCount> swatches_{};
+  std::array<workflow::GridColour, model::kResidueTypeCount> swatches_{};
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::results

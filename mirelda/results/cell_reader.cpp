@@ -1,14 +1,17 @@
-#include "cell_reader.h"
+#include "mirelda/results/cell_reader.h"
 
 #include <string>
 
-#include "residue_types.h"
-#include "result_lines.h"
-#include "results_table.h"
-#include "scene_numbers.h"
-#include "table_numbers.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/model/scene_numbers.h"
+#include "mirelda/results/result_lines.h"
+#include "mirelda/results/results_table.h"
+#include "mirelda/results/table_numbers.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+
+namespace mirelda::results {
 namespace {
 
 // One line of the cell file, cut at the positions brindel writes ("%c %4d %c %8.3f %8.3f %2d %c %5.1f").
@@ -174,4 +177,4 @@ ReadReport ReadCellText(std::string_view text, std::string_view sourceName, Resi
   return report;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

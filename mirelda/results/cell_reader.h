@@ -5,11 +5,11 @@
 #include <functional>
 #include <string_view>
 
-#include "grid_model.h"
-#include "read_report.h"
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/results/read_report.h"
+#include "mirelda/workflow/grid_model.h"
 
-namespace mirelda {
+namespace mirelda::results {
 
 struct CellReadOptions {
   bool environmentOn = false;        // the "ENVIRONMENT" value of the main window is "YES": adds "EXP"
@@ -18,14 +18,14 @@ struct CellReadOptions {
 };
 
 // Lays out tab1 as the results table (columns, header, widths, centring; total width).
-void LayOutResultsTable(GridModel& tab1, bool environmentOn);
+void LayOutResultsTable(workflow::GridModel& tab1, bool environmentOn);
 
 // Reads the text of a cell file. Lines are matched in order to residues by one-letter code and number
 // (not chain), only forward; residues between two matches have no cell and are locked, and so are the
 // residues before the first and after the last match. A line that matches no residue ahead (unknown, or
 // out of order) is left out and reported with its line number; blank lines are skipped. sourceName
 // names the file in the problems.
-ReadReport ReadCellText(std::string_view text, std::string_view sourceName, Residues& residues,
-                        GridModel& tab1, const CellReadOptions& options = {});
+ReadReport ReadCellText(std::string_view text, std::string_view sourceName, model::Residues& residues,
+                        workflow::GridModel& tab1, const CellReadOptions& options = {});
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -1,12 +1,15 @@
-#include "contact_matrix.h"
+#include "mirelda/results/contact_matrix.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "result_lines.h"
-#include "scene_numbers.h"
+#include "mirelda/model/scene_numbers.h"
+#include "mirelda/results/result_lines.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+
+namespace mirelda::results {
 namespace {
 
 // Window layout, pixels. The picture sits right of and below the Nter label and its edge lines.
@@ -141,4 +144,4 @@ ContactWindowLayout LayOutContactWindow() {
   return layout;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

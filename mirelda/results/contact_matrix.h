@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "grid_model.h"
-#include "residue_records.h"
-#include "residue_types.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/workflow/grid_model.h"
 
-namespace mirelda {
+namespace mirelda::results {
 
 // Sizes are in pixels; the window's twips sizes are converted at 15 twips a pixel.
 inline constexpr int kTwipsPerPixel = 15;
@@ -23,8 +23,9 @@ inline constexpr int kContactGridGap = 1;  // the pixel each cell leaves out on 
 
 // The colour of each digit (0x00BBGGRR); digit 4 has no colour of its own and draws black.
 inline constexpr int kContactColourCount = 5;
-inline constexpr GridColour kContactColours[kContactColourCount] = {
-    PackColour(0, 0, 0), PackColour(255, 0, 0), PackColour(255, 255, 0), PackColour(0, 255, 0), 0};
+inline constexpr workflow::GridColour kContactColours[kContactColourCount] = {
+    model::PackColour(0, 0, 0), model::PackColour(255, 0, 0), model::PackColour(255, 255, 0),
+    model::PackColour(0, 255, 0), 0};
 inline constexpr int kSequenceNeighbourDigit = 3;  // |i - j| = 1
 inline constexpr std::uint8_t kNotDrawn = 0xFF;    // digits 5 to 9: the cell keeps the background
 
@@ -35,7 +36,7 @@ struct PixelRect {
 struct ContactCell {
   int row = 0, col = 0;  // 0-based residue positions
   PixelRect rect;
-  GridColour colour = 0;
+  workflow::GridColour colour = 0;
 };
 
 // The matrix of one contact file: rows() x cols() digits (cols() is the length of the first line), and
@@ -70,7 +71,7 @@ class ContactDrawing {
 ContactDrawing DrawContactMatrix(std::string_view text, int areaPixels = kContactAreaPixels);
 
 // "K45A / L50A": the two residues of a pair, for a tooltip; "" when a position is not a residue.
-std::string ContactPairLabel(const Residues& residues, int row, int col);
+std::string ContactPairLabel(const model::Residues& residues, int row, int col);
 
 // The window around the drawing, in pixels from its top-left corner.
 struct ContactText {
@@ -82,7 +83,7 @@ struct ContactLine {
 };
 struct ContactLegendEntry {
   PixelRect sample;
-  GridColour colour = 0;
+  workflow::GridColour colour = 0;
   ContactText label;
 };
 struct ContactWindowLayout {
@@ -97,4 +98,4 @@ struct ContactWindowLayout {
 };
 ContactWindowLayout LayOutContactWindow();
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -1,13 +1,16 @@
-#include "face_reader.h"
+#include "mirelda/results/face_reader.h"
 
 #include <vector>
 
-#include "result_lines.h"
-#include "results_table.h"
-#include "scene_numbers.h"
-#include "table_numbers.h"
+#include "mirelda/model/scene_numbers.h"
+#include "mirelda/results/result_lines.h"
+#include "mirelda/results/results_table.h"
+#include "mirelda/results/table_numbers.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+
+namespace mirelda::results {
 namespace {
 
 // The residue a face line belongs to.
@@ -177,4 +180,4 @@ FaceDisplay ShowResidueFaces(GridModel& tab1, GridModel& tab2, const Residues& r
   return display;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -6,17 +6,17 @@
 #include <string>
 #include <string_view>
 
-#include "grid_model.h"
-#include "read_report.h"
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/results/read_report.h"
+#include "mirelda/workflow/grid_model.h"
 
-namespace mirelda {
+namespace mirelda::results {
 
 // Reads the text of a face file. Consecutive lines of one residue (same code, number and chain) form its
 // neighbour list, given to the next residue ahead with that code and number; the search only moves
 // forward. The lines of a residue not found ahead are left out and reported; blank lines are skipped.
 // Residues without lines keep their earlier lists.
-ReadReport ReadFaceText(std::string_view text, std::string_view sourceName, Residues& residues,
+ReadReport ReadFaceText(std::string_view text, std::string_view sourceName, model::Residues& residues,
                         const std::function<void()>& pumpEvents = {});
 
 // What the face display remembers between calls: the last highlighted "+" cell (row 0: none).
@@ -40,7 +40,8 @@ struct FaceDisplay {
 // A click on cell (row, col) of the results table: for a "+" cell of column 7, highlights it (giving the
 // previous one back its colour) and fills tab2 with the residue's faces. The residue is residue `row`
 // when its code, number and chain are those of the row, otherwise the first residue with them.
-FaceDisplay ShowResidueFaces(GridModel& tab1, GridModel& tab2, const Residues& residues,
-                             FaceDisplayState& state, int row, int col, char decimalSeparator = '.');
+FaceDisplay ShowResidueFaces(workflow::GridModel& tab1, workflow::GridModel& tab2,
+                             const model::Residues& residues, FaceDisplayState& state, int row, int col,
+                             char decimalSeparator = '.');
 
-}  // namespace mirelda
+}  // namespace mirelda::results

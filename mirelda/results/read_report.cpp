@@ -1,6 +1,6 @@
-#include "read_report.h"
+#include "mirelda/results/read_report.h"
 
-namespace mirelda {
+namespace mirelda::results {
 
 std::string ReadReport::Message() const {
   std::string message;
@@ -11,4 +11,4 @@ std::string ReadReport::Message() const {
   return message;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::results {
 
 struct ReadReport {
   bool read = false;  // the file was opened and its text parsed (even if some lines were left out)
@@ -17,4 +17,4 @@ struct ReadReport {
   std::string Message() const;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -1,9 +1,12 @@
-#include "result_files.h"
+#include "mirelda/results/result_files.h"
 
 #include <fstream>
 #include <iterator>
 
-namespace mirelda {
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+
+namespace mirelda::results {
 namespace {
 
 ReadReport CannotOpen(const std::filesystem::path& path) {
@@ -101,4 +104,4 @@ ContactDrawing Dessine(const std::filesystem::path& contactFile, int areaPixels)
   return drawing;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "cell_reader.h"
-#include "contact_matrix.h"
-#include "face_reader.h"
-#include "scene_composer.h"
+#include "mirelda/results/cell_reader.h"
+#include "mirelda/results/contact_matrix.h"
+#include "mirelda/results/face_reader.h"
+#include "mirelda/results/scene_composer.h"
 
-namespace mirelda {
+namespace mirelda::results {
 
 std::filesystem::path CellFilePath(const std::filesystem::path& resultsFolder,
                                    const std::string& proteinName);
@@ -28,11 +28,12 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 // The cell reader on the cell file "C" + name of the results folder. A missing file gives a report with
 // read = false and "cannot open <path>", and leaves the residues and the table unchanged.
 ReadReport lecture_C(const std::filesystem::path& resultsFolder, const std::string& proteinName,
-                     Residues& residues, GridModel& tab1, const CellReadOptions& options = {});
+                     model::Residues& residues, workflow::GridModel& tab1,
+                     const CellReadOptions& options = {});
 
 // The face reader on the face file "F" + name; a missing file is reported the same way.
 ReadReport lecture_F(const std::filesystem::path& resultsFolder, const std::string& proteinName,
-                     Residues& residues, const std::function<void()>& pumpEvents = {});
+                     model::Residues& residues, const std::function<void()>& pumpEvents = {});
 
 struct SceneWriting {
   bool written = false;  // resultat.wrl was written (possibly without the parts of a missing source)
@@ -43,9 +44,9 @@ struct SceneWriting {
 
 // Composes resultat.wrl from the scenes of the results folder and writes it there (replacing it).
 SceneWriting visualisation(const std::filesystem::path& resultsFolder, const std::string& proteinName,
-                           const GridModel& tab1, const std::function<void()>& pumpEvents = {});
+                           const workflow::GridModel& tab1, const std::function<void()>& pumpEvents = {});
 
 // The contact matrix of a contact file; a missing file gives an empty drawing whose problem says why.
 ContactDrawing Dessine(const std::filesystem::path& contactFile, int areaPixels = kContactAreaPixels);
 
-}  // namespace mirelda
+}  // namespace mirelda::results

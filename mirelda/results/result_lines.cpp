@@ -1,11 +1,13 @@
-#include "result_lines.h"
+#include "mirelda/results/result_lines.h"
 
 #include <cmath>
 #include <limits>
 
-#include "decimal_text.h"
+#include "mirelda/model/decimal_text.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+
+namespace mirelda::results {
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
@@ -46,4 +48,4 @@ std::optional<std::int16_t> RoundToInt16(double value) {
   return static_cast<std::int16_t>(rounded);
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::results {
 
 // The lines of a text: "\n" and "\r\n" both end a line; a final line end does not start an empty line.
 std::vector<std::string_view> SplitLines(std::string_view text);
@@ -26,4 +26,4 @@ double LeadingNumber(std::string_view field);
 // A value rounded to the nearest integer (ties to even); nullopt outside the 16-bit range.
 std::optional<std::int16_t> RoundToInt16(double value);
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -2,10 +2,10 @@
 // face table's layout, and the toggle-cell states that the scene composer and the colour dialog read back.
 #pragma once
 
-#include "grid_model.h"
-#include "residue_table_layout.h"
+#include "mirelda/workflow/grid_model.h"
+#include "mirelda/workflow/residue_table_layout.h"
 
-namespace mirelda {
+namespace mirelda::results {
 
 inline constexpr int kResultsColumnsWithoutEnvironment = 14;
 inline constexpr int kResultsColumnsWithEnvironment = 15;
@@ -30,11 +30,12 @@ inline constexpr int kFaceTableWidth = 4500;
 inline constexpr int kFaceTableHeaderHeight = 270;  // header row plus borders
 
 // The backgrounds of the face link column.
-inline constexpr GridColour kHighlightBack = kColourOrange;  // the "+" whose faces are shown
-inline constexpr GridColour kFaceLinkBack = kColourLightBlue;
+inline constexpr workflow::GridColour kHighlightBack =
+    workflow::kColourOrange;  // the "+" whose faces are shown
+inline constexpr workflow::GridColour kFaceLinkBack = workflow::kColourLightBlue;
 
 // A marked toggle cell, as the scene composer reads it: its background is the marked one. False for a
 // cell outside the grid.
-bool HasMarkedBackground(const GridModel& grid, int row, int col);
+bool HasMarkedBackground(const workflow::GridModel& grid, int row, int col);
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -1,12 +1,15 @@
-#include "scene_composer.h"
+#include "mirelda/results/scene_composer.h"
 
 #include <charconv>
 
-#include "result_lines.h"
-#include "results_table.h"
-#include "scene_numbers.h"
+#include "mirelda/model/scene_numbers.h"
+#include "mirelda/results/result_lines.h"
+#include "mirelda/results/results_table.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+
+namespace mirelda::results {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
@@ -145,4 +148,4 @@ ComposedScene ComposeResultScene(const std::vector<SceneSource>& sources, const 
   return scene;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "grid_model.h"
+#include "mirelda/workflow/grid_model.h"
 
-namespace mirelda {
+namespace mirelda::results {
 
 inline constexpr std::string_view kBlockStartMarker = "#AADEB";
 inline constexpr std::string_view kBlockEndMarker = "#AAFIN";
@@ -35,8 +35,9 @@ struct ComposedScene {
 // marker; the block is copied when that row's cell in `column` is marked. For the cell scene (column 8)
 // the diffuseColor line takes the row's "col" background and the transparency line follows its "tra"
 // cell. A marker whose residue is not found leaves its block out and is counted in *unmatched.
-void CopySelectedBlocks(std::string_view source, const GridModel& tab1, int column, std::string& out,
-                        int* unmatched = nullptr, const std::function<void()>& pumpEvents = {});
+void CopySelectedBlocks(std::string_view source, const workflow::GridModel& tab1, int column,
+                        std::string& out, int* unmatched = nullptr,
+                        const std::function<void()>& pumpEvents = {});
 
 // The four sources in their order: the cell scene (column 8), prot.wrl (10), trace.wrl (9), label.wrl
 // (11). cellScene is the text of the protein's cell scene (its name + ".wrl").
@@ -47,11 +48,11 @@ std::vector<SceneSource> ResultSceneSources(std::string_view proteinName,
 
 // The whole resultat.wrl: its header (the viewpoint scene included by a relative address), then each
 // present source's selected blocks; a missing source is reported and left out.
-ComposedScene ComposeResultScene(const std::vector<SceneSource>& sources, const GridModel& tab1,
+ComposedScene ComposeResultScene(const std::vector<SceneSource>& sources, const workflow::GridModel& tab1,
                                  const std::function<void()>& pumpEvents = {});
 
 // The colour line of a cell: the three bytes of a 0x00BBGGRR colour, each divided by 256, in the
 // shortest exact decimal form with '.' ("diffuseColor 0.91796875 0.99609375 0").
-std::string DiffuseColourLine(GridColour colour);
+std::string DiffuseColourLine(workflow::GridColour colour);
 
-}  // namespace mirelda
+}  // namespace mirelda::results

@@ -1,10 +1,12 @@
-#include "table_numbers.h"
+#include "mirelda/results/table_numbers.h"
 
 #include <string_view>
 
-#include "scene_numbers.h"
+#include "mirelda/model/scene_numbers.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+
+namespace mirelda::results {
 
 std::string TableNumberText(double value, char decimalSeparator) {
   // The signed text of the scene files has the right digits; only its sign blank and the missing "0"
@@ -23,4 +25,4 @@ std::string TableNumberText(double value, char decimalSeparator) {
   return text;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::results

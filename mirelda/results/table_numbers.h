@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace mirelda {
+namespace mirelda::results {
 
 // The shortest decimal form of a value to 15 significant digits, with a "0" before the separator below 1
 // ("0,5", "-0,25", "12,345", "7"); decimalSeparator replaces the point.
 std::string TableNumberText(double value, char decimalSeparator);
 
-}  // namespace mirelda
+}  // namespace mirelda::results

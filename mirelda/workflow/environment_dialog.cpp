@@ -1,8 +1,10 @@
-#include "environment_dialog.h"
+#include "mirelda/workflow/environment_dialog.h"
 
 #include <array>
 
-namespace mirelda {
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 
 std::vector<std::string> PointChoices(bool caOnly) {
   if (caOnly) return {"C alpha"};
@@ -81,4 +83,4 @@ std::vector<FieldMessage> EnvironmentDialogState::Validate() {
   return messages;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "field_rules.h"
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/workflow/field_rules.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // The radius of the environment spheres (0 to 15) and the thickness of the shell (0 to 10).
 inline constexpr DecimalSpinField::Limits kRadiusLimits{15.0, "15", 6.5, "6,5", 0, 150};
@@ -24,7 +24,7 @@ inline constexpr const char* kDefaultPointChoice = "CA";
 // The combo text's point: "CA" 0, "CB" 1, "CG1" 2, "CG2" 3, "CG3" 4; any other text counts as "CA".
 int AtomChoiceOf(std::string_view comboText);
 // The point of a residue named by a choice: 0 CA, 1 CB, 2 CG, 3 CG1, 4 CG2.
-const PointTriple& ChosenPoint(const DEF_AA& residue, int atomChoice);
+const model::PointTriple& ChosenPoint(const model::DEF_AA& residue, int atomChoice);
 
 // Whether a text can name a protein's results: exactly four ASCII letters or digits (the name is also a
 // folder name, so nothing that could lead out of the application folder gets through).
@@ -78,4 +78,4 @@ class EnvironmentDialogState {
   DecimalSpinField thickness_;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

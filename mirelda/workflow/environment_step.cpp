@@ -1,14 +1,17 @@
-#include "environment_step.h"
+#include "mirelda/workflow/environment_step.h"
 
 #include <system_error>
 
-#include "environment_dialog.h"
-#include "file_00.h"
-#include "folder_operations.h"
-#include "pipeline_files.h"
-#include "protein_files.h"
+#include "mirelda/workflow/environment_dialog.h"
+#include "mirelda/workflow/file_00.h"
+#include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/pipeline_files.h"
+#include "mirelda/workflow/protein_files.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 
 std::filesystem::path ResultsFolderOf(const std::filesystem::path& appFolder,
                                       const std::string& proteinName) {
@@ -91,4 +94,4 @@ EnvironmentOutcome RunEnvironmentStep(const EnvironmentRequest& request, const R
   return CompleteEnvironmentRun(request, residues.ResidueCount());
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

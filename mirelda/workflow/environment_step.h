@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "main_window_state.h"
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/workflow/main_window_state.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // The choices of a validated environment dialog and what the protein reading left.
 struct EnvironmentRequest {
@@ -43,7 +43,7 @@ std::filesystem::path ResultsFolderOf(const std::filesystem::path& appFolder, co
 
 // Before the environment program: deletes file_00 and file_01, deletes and recreates the results folder,
 // copies prot.wrl, view.wrl, trace.wrl and label.wrl into it and writes file_00. Returns what failed.
-std::string PrepareEnvironmentRun(const EnvironmentRequest& request, const Residues& residues);
+std::string PrepareEnvironmentRun(const EnvironmentRequest& request, const model::Residues& residues);
 
 // After the environment program (or at once without environment): file_01 (with environment) or file_00
 // copied to file_02, the "_envir0" copy when asked, the "_problems" copy of the report with its question,
@@ -52,7 +52,7 @@ EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, int
 
 // The whole validation for a caller that runs the environment program itself: runEnvironment returns
 // what went wrong with the run, empty when its marker appeared.
-EnvironmentOutcome RunEnvironmentStep(const EnvironmentRequest& request, const Residues& residues,
+EnvironmentOutcome RunEnvironmentStep(const EnvironmentRequest& request, const model::Residues& residues,
                                       const std::function<std::string()>& runEnvironment);
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -1,13 +1,15 @@
-#include "field_rules.h"
+#include "mirelda/workflow/field_rules.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
-#include "decimal_text.h"
+#include "mirelda/model/decimal_text.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 namespace {
 
 constexpr int kBackspaceKey = 8;
@@ -74,4 +76,4 @@ void DecimalSpinField::SetSpinValue(int tenths) {
   SetText(TenthsText(tenths, separator_));
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "grid_model.h"
+#include "mirelda/workflow/grid_model.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // Colours of the boxes (0x00BBGGRR; values with the top bit set are system colours).
 inline constexpr GridColour kSystemWindowText = static_cast<GridColour>(0x80000008u);
@@ -80,4 +80,4 @@ class DecimalSpinField {
   bool busy_ = false;  // set while a text change moves the up-down, so the up-down does not write back
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

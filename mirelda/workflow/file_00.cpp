@@ -1,16 +1,19 @@
-#include "file_00.h"
+#include "mirelda/workflow/file_00.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "decimal_text.h"
-#include "environment_dialog.h"
-#include "fixed_format.h"
-#include "folder_operations.h"
-#include "pipeline_files.h"
-#include "residue_types.h"
+#include "brindel/exchange/fixed_format.h"
+#include "mirelda/model/decimal_text.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/workflow/environment_dialog.h"
+#include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/pipeline_files.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 namespace {
 
 // Residue numbers from here on are written less this, to fit the four-character field.
@@ -86,4 +89,4 @@ std::string WriteFile00(const std::filesystem::path& appFolder, const Residues& 
   return WriteTextFile(appFolder / kFile00, File00Text(residues, pointChoice, radiusText, thicknessText));
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // Zero-padded fields, whatever the locale ('.' always): a coordinate takes "000.000" when it is at least
 // 0 and "-00.000" when negative; a residue number "0000" or "-000"; a serial "00000". A value with more
@@ -20,17 +20,17 @@ std::string SerialText(int serial);
 
 // The point line of residue i (its position in the residue array, so serials of skipped residues leave
 // gaps), with its "\r\n". Residue numbers from 10000 on are written less 10000. Every ',' becomes '.'.
-std::string File00PointLine(int serial, const DEF_AA& residue, const PointTriple& point);
+std::string File00PointLine(int serial, const model::DEF_AA& residue, const model::PointTriple& point);
 
 // The whole of file_00: "DEF RSPHERE " + radius text, "DEF C_SUPER 0.8", "DEF C_SUPPR " + thickness
 // text (commas turned into points), then the point lines of the residues whose chosen point is not
 // (0, 0, 0). The combo text chooses the point (see AtomChoiceOf).
-std::string File00Text(const Residues& residues, std::string_view pointChoice, std::string_view radiusText,
-                       std::string_view thicknessText);
+std::string File00Text(const model::Residues& residues, std::string_view pointChoice,
+                       std::string_view radiusText, std::string_view thicknessText);
 
 // Writes file_00 into the application folder; returns what failed, empty on success.
-std::string WriteFile00(const std::filesystem::path& appFolder, const Residues& residues,
+std::string WriteFile00(const std::filesystem::path& appFolder, const model::Residues& residues,
                         std::string_view pointChoice, std::string_view radiusText,
                         std::string_view thicknessText);
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -1,10 +1,10 @@
-#include "folder_operations.h"
+#include "mirelda/workflow/folder_operations.h"
 
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 std::string WriteTextFile(const std::filesystem::path& path, std::string_view text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -50,4 +50,4 @@ int CountLines(std::string_view text) {
   return lines;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

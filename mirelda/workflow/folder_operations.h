@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // Writes bytes as they are (the texts already carry their "\r\n" line ends), replacing an older file.
 std::string WriteTextFile(const std::filesystem::path& path, std::string_view text);
@@ -21,4 +21,4 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
 // The lines of a text: each "\n", "\r\n" or lone "\r" ends one, and a last line without an end counts too.
 int CountLines(std::string_view text);
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

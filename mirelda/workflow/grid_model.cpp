@@ -1,9 +1,9 @@
-#include "grid_model.h"
+#include "mirelda/workflow/grid_model.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-namespace mirelda {
+namespace mirelda::workflow {
 namespace {
 
 std::string Describe(const char* what, int index, int count) {
@@ -203,4 +203,4 @@ void GridModel::SetBackColor(GridColour colour) {
   if (listener_) listener_->GridPropertiesChanged();
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // Colours are 0x00BBGGRR; a value with the top bit set names a system colour (0x8000000C: the
 // application workspace colour).
@@ -149,4 +149,4 @@ class GridModel {
   GridListener* listener_ = nullptr;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

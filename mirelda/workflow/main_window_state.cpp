@@ -1,8 +1,8 @@
-#include "main_window_state.h"
+#include "mirelda/workflow/main_window_state.h"
 
 #include <string>
 
-namespace mirelda {
+namespace mirelda::workflow {
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
@@ -51,4 +51,4 @@ bool MainWindowState::AssignmentAllowed() const {
          Trimmed(labels_.notInBulk) == "0";
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

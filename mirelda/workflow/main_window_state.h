@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // The value labels of the "Data" panel and the label above the file list.
 struct DataLabels {
@@ -80,4 +80,4 @@ class MainWindowState {
   std::string title_ = "Mirelda";
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

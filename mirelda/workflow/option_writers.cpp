@@ -1,14 +1,17 @@
-#include "option_writers.h"
+#include "mirelda/workflow/option_writers.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "decimal_text.h"
-#include "folder_operations.h"
-#include "pipeline_files.h"
-#include "residue_types.h"
+#include "mirelda/model/decimal_text.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/pipeline_files.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 namespace {
 
 // A double shows at most 15 significant digits, as the weights were always written.
@@ -59,4 +62,4 @@ std::string WriteRelaxationOptions(const std::filesystem::path& appFolder, std::
                        RelaxationOptionsText(proteinName, relaxations, eachFile, stopOnError));
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

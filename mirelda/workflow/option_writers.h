@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // A number as the options carry it: up to 15 significant digits, no trailing zeros, '.' as separator
 // whatever the locale ("91.5", "102", "0.25").
@@ -26,4 +26,4 @@ std::string RelaxationOptionsText(std::string_view proteinName, int relaxations,
 std::string WriteRelaxationOptions(const std::filesystem::path& appFolder, std::string_view proteinName,
                                    int relaxations, bool eachFile, bool stopOnError);
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -2,9 +2,9 @@
 // option files, and each console program with the marker it creates as its last action.
 #pragma once
 
-#include "run_files.h"
+#include "brindel/exchange/run_files.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 inline constexpr const char* kFile00 = "file_00";  // written by the front-end: one point per residue
 inline constexpr const char* kFile01 = "file_01";  // written by orvane: protein and environment points
@@ -19,9 +19,9 @@ struct ConsoleProgram {
   const char* marker;
 };
 
-inline constexpr ConsoleProgram kTessellationProgram{"brindel", TessellationMarker};
-inline constexpr ConsoleProgram kRelaxationProgram{"relaxation", RelaxationMarker};
-inline constexpr ConsoleProgram kEnvironmentProgram{"orvane", EnvironmentMarker};
-inline constexpr ConsoleProgram kAttributionProgram{"attribution", AttributionMarker};
+inline constexpr ConsoleProgram kTessellationProgram{"brindel", exchange::TessellationMarker};
+inline constexpr ConsoleProgram kRelaxationProgram{"relaxation", exchange::RelaxationMarker};
+inline constexpr ConsoleProgram kEnvironmentProgram{"orvane", exchange::EnvironmentMarker};
+inline constexpr ConsoleProgram kAttributionProgram{"attribution", exchange::AttributionMarker};
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

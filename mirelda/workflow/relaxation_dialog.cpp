@@ -1,11 +1,13 @@
-#include "relaxation_dialog.h"
+#include "mirelda/workflow/relaxation_dialog.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "decimal_text.h"
+#include "mirelda/model/decimal_text.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
@@ -71,4 +73,4 @@ std::optional<RelaxationRequest> RelaxationDialogState::Validate() {
   return request;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

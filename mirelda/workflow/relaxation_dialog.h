@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "field_rules.h"
+#include "mirelda/workflow/field_rules.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 inline constexpr int kMaxRelaxations = 15;  // the up-down's range is 0 to 15
 inline constexpr int kDefaultRelaxations = 9;
@@ -69,4 +69,4 @@ class RelaxationDialogState {
   bool busy_ = false;  // set while a text change moves the up-down
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

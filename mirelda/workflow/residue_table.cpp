@@ -1,8 +1,10 @@
-#include "residue_table.h"
+#include "mirelda/workflow/residue_table.h"
 
-#include "scene_numbers.h"
+#include "mirelda/model/scene_numbers.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 
 void FillResidueTable(GridModel& tab1, GridModel& tab2, const Residues& residues) {
   constexpr int kColumnWidths[] = {300, 600, 300};
@@ -33,4 +35,4 @@ void FillResidueTable(GridModel& tab1, GridModel& tab2, const Residues& residues
   }
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -3,16 +3,16 @@
 // table.
 #pragma once
 
-#include "grid_model.h"
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/workflow/grid_model.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // Layout of the residue table as the reader leaves it, in twips.
 inline constexpr int kResidueTableWidth = 1540;
 inline constexpr int kResidueRowHeight = 245;
 inline constexpr const char* kResidueTableFormat = "<AA|<NUM|>CH";
 
-void FillResidueTable(GridModel& tab1, GridModel& tab2, const Residues& residues);
+void FillResidueTable(GridModel& tab1, GridModel& tab2, const model::Residues& residues);
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

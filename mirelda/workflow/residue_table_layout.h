@@ -3,9 +3,9 @@
 // composer and the colour dialog read back.
 #pragma once
 
-#include "grid_model.h"
+#include "mirelda/workflow/grid_model.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // Columns of the results table (row 0 is the header, row r is residue r); 8 to 13 are the toggle
 // columns "cell", "trac", "all", "labl", "col", "tra", and 12 ("col") carries a colour in its background.
@@ -34,4 +34,4 @@ inline constexpr GridColour kLockedText = kColourGreen;
 inline constexpr GridColour kMarkedBack = kColourLightYellow;
 inline constexpr GridColour kUnmarkedBack = kColourLightGrey;
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -1,14 +1,17 @@
-#include "run_steps.h"
+#include "mirelda/workflow/run_steps.h"
 
-#include "decimal_text.h"
-#include "environment_step.h"
-#include "field_rules.h"
-#include "folder_operations.h"
-#include "option_writers.h"
-#include "pipeline_files.h"
-#include "toggle_cells.h"
+#include "mirelda/model/decimal_text.h"
+#include "mirelda/workflow/environment_step.h"
+#include "mirelda/workflow/field_rules.h"
+#include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/option_writers.h"
+#include "mirelda/workflow/pipeline_files.h"
+#include "mirelda/workflow/toggle_cells.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 namespace {
 
 // The lines of a text as a line-by-line reader sees them (no line ends, no empty line after the last).
@@ -155,4 +158,4 @@ std::string ShowAssignment(GridModel& tab1, const std::filesystem::path& results
   return AppendClassColumn(tab1, *text);
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

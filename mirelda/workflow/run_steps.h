@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "grid_model.h"
-#include "relaxation_dialog.h"
+#include "mirelda/workflow/grid_model.h"
+#include "mirelda/workflow/relaxation_dialog.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // After a tessellation: the count of residues that are not in the bulk (the lines of name + "_error2").
 struct TessellationErrors {
@@ -70,4 +70,4 @@ std::string AppendClassColumn(GridModel& tab1, std::string_view classText);
 std::string ShowAssignment(GridModel& tab1, const std::filesystem::path& resultsFolder,
                            const std::string& proteinName);
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -1,8 +1,8 @@
-#include "toggle_cells.h"
+#include "mirelda/workflow/toggle_cells.h"
 
 #include <array>
 
-namespace mirelda {
+namespace mirelda::workflow {
 namespace {
 
 bool IsDragColumn(int col) {
@@ -115,4 +115,4 @@ void PrepareTessellationTable(GridModel& tab1) {
   }
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -6,10 +6,10 @@
 #include <functional>
 #include <optional>
 
-#include "grid_model.h"
-#include "residue_table_layout.h"
+#include "mirelda/workflow/grid_model.h"
+#include "mirelda/workflow/residue_table_layout.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 enum class ToggleState { Marked, Unmarked, Locked };
 
@@ -60,4 +60,4 @@ void ReleaseOverResidueTable(GridModel& tab1, int button, int x, int y, const Re
 // the header turns light grey.
 void PrepareTessellationTable(GridModel& tab1);
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -1,8 +1,10 @@
-#include "weights_dialog.h"
+#include "mirelda/workflow/weights_dialog.h"
 
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+
+namespace mirelda::workflow {
 
 const std::array<WeightRowDefinition, kWeightRows>& WeightRows() {
   static const std::array<WeightRowDefinition, kWeightRows> rows{{
@@ -50,4 +52,4 @@ std::vector<WeightMessage> WeightsDialogState::Validate() {
   return messages;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

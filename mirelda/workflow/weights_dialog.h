@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "field_rules.h"
+#include "mirelda/workflow/field_rules.h"
 
-namespace mirelda {
+namespace mirelda::workflow {
 
 // The tessellation dialog: "no" is selected whenever it opens; "change the weights" needs "yes".
 class TessellationOptionsState {
@@ -60,4 +60,4 @@ class WeightsDialogState {
   std::vector<DecimalSpinField> boxes_;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::workflow

@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <sstream>
 
-#include "contact_file.h"
-#include "contact_pattern.h"
-#include "pattern_table_file.h"
-#include "scratch_folder.h"
+#include "attribution/contact_file.h"
+#include "attribution/contact_pattern.h"
+#include "attribution/pattern_table_file.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::attribution;
 
 namespace mirelda {
 namespace {

@@ -3,9 +3,11 @@
 
 #include <sstream>
 
-#include "contact_file.h"
-#include "contact_matrix.h"
-#include "contact_pattern.h"
+#include "attribution/contact_file.h"
+#include "attribution/contact_matrix.h"
+#include "attribution/contact_pattern.h"
+
+using namespace mirelda::attribution;
 
 namespace mirelda {
 namespace {

@@ -1,11 +1,13 @@
 // The pattern tables and their text form: key values, line reading, the writer's line read back.
-#include "pattern_table.h"
+#include "attribution/pattern_table.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "pattern_table_file.h"
+#include "attribution/pattern_table_file.h"
+
+using namespace mirelda::attribution;
 
 namespace mirelda {
 namespace {

@@ -1,13 +1,15 @@
 // The rule stage on injected states and scores: ladders, smoothings, unpaired 'b' residues.
-#include "rule_stage.h"
+#include "attribution/rule_stage.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "ladders.h"
-#include "smoothing.h"
-#include "unpaired_strands.h"
+#include "attribution/ladders.h"
+#include "attribution/smoothing.h"
+#include "attribution/unpaired_strands.h"
+
+using namespace mirelda::attribution;
 
 namespace mirelda {
 namespace {

@@ -1,10 +1,12 @@
 // The statistical stage: lookups, the spreading of counts over the window, the scores and s0.
-#include "statistical_stage.h"
+#include "attribution/statistical_stage.h"
 
 #include <gtest/gtest.h>
 
-#include "contact_pattern.h"
-#include "state_scores.h"
+#include "attribution/contact_pattern.h"
+#include "attribution/state_scores.h"
+
+using namespace mirelda::attribution;
 
 namespace mirelda {
 namespace {

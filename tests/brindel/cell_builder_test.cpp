@@ -1,14 +1,17 @@
 // The cell of one centre: candidates and cut-offs, vertices, faces, closure, and the limits of storage.
-#include "cell_builder.h"
+#include "brindel/cell_builder.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
-#include "point_sets.h"
-#include "power_weight.h"
-#include "tessellation_limits.h"
+#include "brindel/power_weight.h"
+#include "brindel/tessellation_limits.h"
+#include "tests/support/point_sets.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
 
 namespace mirelda {
 namespace {

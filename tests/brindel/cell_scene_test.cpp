@@ -1,9 +1,11 @@
 // The cell scene's blocks and index lists, and the selection of premier.wrl.
-#include "cell_scene.h"
+#include "brindel/cell_scene.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+using namespace mirelda::tessellation;
 
 namespace mirelda {
 namespace {

@@ -1,12 +1,15 @@
 // The contact characters, the reference areas behind them, and the contact matrix file.
-#include "contacts.h"
+#include "brindel/contacts.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "contact_area_table.h"
-#include "point_sets.h"
+#include "brindel/contact_area_table.h"
+#include "tests/support/point_sets.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
 
 namespace mirelda {
 namespace {

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <map>
 
-#include "cell_builder.h"
-#include "point_sets.h"
+#include "brindel/cell_builder.h"
+#include "tests/support/point_sets.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
 
 namespace mirelda {
 namespace {

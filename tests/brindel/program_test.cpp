@@ -5,9 +5,12 @@
 #include <filesystem>
 #include <sstream>
 
-#include "cell_scene.h"
-#include "point_sets.h"
-#include "scratch_folder.h"
+#include "brindel/cell_scene.h"
+#include "tests/support/point_sets.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
 
 namespace mirelda {
 namespace {

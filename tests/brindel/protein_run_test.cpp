@@ -6,13 +6,15 @@
 #include <filesystem>
 #include <sstream>
 
-#include "ca_points.h"
-#include "default_weights.h"
-#include "point_file.h"
-#include "point_sets.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
-#include "text_lines.h"
+#include "brindel/exchange/point_file.h"
+#include "tests/support/ca_points.h"
+#include "tests/support/default_weights.h"
+#include "tests/support/point_sets.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+#include "tests/support/text_lines.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda {
 namespace {

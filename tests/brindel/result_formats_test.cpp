@@ -1,7 +1,9 @@
 // The C, F and error lines, byte for byte: the front-end and attribution read them by column.
 #include <gtest/gtest.h>
 
-#include "result_lines.h"
+#include "brindel/exchange/cell_lines.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda {
 namespace {

@@ -4,10 +4,13 @@
 
 #include <random>
 
-#include "cell_builder.h"
-#include "point_sets.h"
-#include "power_weight.h"
-#include "voro_reference.h"
+#include "brindel/cell_builder.h"
+#include "brindel/power_weight.h"
+#include "tests/crosscheck/voro_reference.h"
+#include "tests/support/point_sets.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
 
 namespace mirelda {
 namespace {
@@ -18,7 +21,8 @@ void ExpectSameClosedCells(const std::vector<PointRecord>& points, const std::ve
   const std::vector<Vec3> positions = PositionsOf(points);
   std::vector<std::array<double, 3>> coordinates;
   for (const Vec3& p : positions) coordinates.push_back({p.x, p.y, p.z});
-  const std::vector<testing::ReferenceCell> reference = testing::ComputeReferenceCells(coordinates, powers, 20);
+  const std::vector<testing::ReferenceCell> reference =
+      testing::ComputeReferenceCells(coordinates, powers, 20);
   CellBuilder builder(positions, powers, 64, 81);
   int closed = 0;
   for (int i = 0; i < static_cast<int>(positions.size()); ++i) {

@@ -7,12 +7,15 @@
 #include <cmath>
 #include <cstdio>
 
-#include "ca_points.h"
-#include "cell_builder.h"
-#include "default_weights.h"
-#include "power_weight.h"
-#include "test_paths.h"
-#include "voro_reference.h"
+#include "brindel/cell_builder.h"
+#include "brindel/power_weight.h"
+#include "tests/crosscheck/voro_reference.h"
+#include "tests/support/ca_points.h"
+#include "tests/support/default_weights.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
 
 namespace mirelda {
 namespace {
@@ -30,7 +33,8 @@ struct Comparison {
   int matched = 0;
 };
 
-Comparison Compare(const std::vector<PointRecord>& points, const WeightTable& weights, const std::string& what) {
+Comparison Compare(const std::vector<PointRecord>& points, const WeightTable& weights,
+                   const std::string& what) {
   const std::vector<Vec3> positions = PositionsOf(points);
   const std::vector<double> powerWeights = PowerWeights(points, weights);
   std::vector<std::array<double, 3>> coordinates;
@@ -76,7 +80,8 @@ TEST_P(VoroCrossCheck, InnerClosedCellsMatchVoroPlusPlus) {
   ASSERT_FALSE(points.empty());
 
   const Comparison equal = Compare(points, WeightTable{}, std::string(GetParam()) + " equal weights");
-  const Comparison weighted = Compare(points, testing::DefaultWeights(), std::string(GetParam()) + " default weights");
+  const Comparison weighted =
+      Compare(points, testing::DefaultWeights(), std::string(GetParam()) + " default weights");
   std::printf("%s: %zu points; equal weights %d of %d cells matched; default weights %d of %d matched\n",
               GetParam(), points.size(), equal.matched, equal.compared, weighted.matched, weighted.compared);
   EXPECT_GT(equal.compared, 0);
@@ -85,7 +90,9 @@ TEST_P(VoroCrossCheck, InnerClosedCellsMatchVoroPlusPlus) {
 
 INSTANTIATE_TEST_SUITE_P(RealProteins, VoroCrossCheck,
                          ::testing::Values("1A8O.pdb", "2XHE.pdb", "7DDO.pdb", "4JSV.pdb"),
-                         [](const ::testing::TestParamInfo<const char*>& param) { return std::string(param.param).substr(0, 4); });
+                         [](const ::testing::TestParamInfo<const char*>& param) {
+                           return std::string(param.param).substr(0, 4);
+                         });
 
 }  // namespace
 }  // namespace mirelda

@@ -1,9 +1,8 @@
-#include "voro_reference.h"
-
-#include <voro++/voro++.hh>
+#include "tests/crosscheck/voro_reference.h"
 
 #include <algorithm>
 #include <cmath>
+#include <voro++/voro++.hh>
 
 namespace mirelda::testing {
 
@@ -50,7 +49,8 @@ std::vector<ReferenceCell> ComputeReferenceCells(const std::vector<std::array<do
       reference.faceCount = cell.number_of_faces();
       cell.neighbors(neighbours);
       cell.face_areas(faceAreas);
-      for (std::size_t f = 0; f < neighbours.size(); ++f) reference.areaByNeighbour[neighbours[f]] = faceAreas[f];
+      for (std::size_t f = 0; f < neighbours.size(); ++f)
+        reference.areaByNeighbour[neighbours[f]] = faceAreas[f];
       reference.touchesWall = std::any_of(neighbours.begin(), neighbours.end(), [](int n) { return n < 0; });
       cell.vertices(x, y, z, vertices);
       for (std::size_t v = 0; v + 2 < vertices.size(); v += 3) {

@@ -1,12 +1,14 @@
 // Number reading of the exchange files: C-library semantics, independent of the locale.
-#include "decimal_reading.h"
+#include "brindel/exchange/decimal_reading.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 
-#include "fixed_format.h"
+#include "brindel/exchange/fixed_format.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda {
 namespace {

@@ -1,9 +1,11 @@
 // The option files: key prefixes, the value after the first ':', last occurrence wins, defaults.
-#include "option_files.h"
+#include "brindel/exchange/option_files.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+using namespace mirelda::exchange;
 
 namespace mirelda {
 namespace {
@@ -29,8 +31,8 @@ TEST(TessellationOptionsReading, OnlyTheNameLeavesEveryDefault) {
 }
 
 TEST(TessellationOptionsReading, TheFrontEndFileWithCrLf) {
-  const TessellationOptions options = Tessellation(
-      "NOM_PROT:1abc\r\nDCUT:16\r\nRCUT:10\r\n>A:88.6\r\n>U:120\r\n>Y:193.6\r\n>W:0\r\n");
+  const TessellationOptions options =
+      Tessellation("NOM_PROT:1abc\r\nDCUT:16\r\nRCUT:10\r\n>A:88.6\r\n>U:120\r\n>Y:193.6\r\n>W:0\r\n");
   EXPECT_DOUBLE_EQ(options.weights['A' - 'A'], 88.6);
   EXPECT_DOUBLE_EQ(options.weights['U' - 'A'], 120);
   EXPECT_DOUBLE_EQ(options.weights['Y' - 'A'], 193.6);
@@ -47,8 +49,8 @@ TEST(TessellationOptionsReading, KeysAreCaseSensitivePrefixesAndValuesFollowTheF
   const TessellationOptions options = Tessellation("rcut:3\n>A weight:12:5\n>a:4\nDCUTOFF:9\n>B:3\n");
   EXPECT_DOUBLE_EQ(options.rcut, 10);
   EXPECT_DOUBLE_EQ(options.weights[0], 12);
-  EXPECT_DOUBLE_EQ(options.dcut, 9);   // "DCUT" is a prefix of "DCUTOFF"
-  EXPECT_EQ(options.weights[1], 0);    // no weight line exists for B
+  EXPECT_DOUBLE_EQ(options.dcut, 9);  // "DCUT" is a prefix of "DCUTOFF"
+  EXPECT_EQ(options.weights[1], 0);   // no weight line exists for B
 }
 
 TEST(TessellationOptionsReading, AKeyWithoutColonOrNumberSetsNothingOrZero) {

@@ -1,11 +1,13 @@
 // The point-line reading rule shared by every console program, and the point-line writer.
-#include "point_file.h"
+#include "brindel/exchange/point_file.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "residue_codes.h"
+#include "brindel/exchange/residue_codes.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda {
 namespace {
@@ -40,19 +42,21 @@ TEST(PointFileReading, EqualAdjacentResidueNumbersKeepOnlyTheFirstEvenAcrossChai
 }
 
 TEST(PointFileReading, IgnoresParameterLinesAndAtomLinesWithoutCarbonAtIndex13) {
-  const PointFile file = Read("DEF RSPHERE 6.5\r\n"
-                              "ATOM      1  N   ALA A   1       0.000   0.000   0.000\r\n"
-                              "HETATM    2  C   ALA A   2       0.000   0.000   0.000\r\n" +
-                              FormatPointLine(3, "ALA", 'A', 3, 1, 2, 3));
+  const PointFile file = Read(
+      "DEF RSPHERE 6.5\r\n"
+      "ATOM      1  N   ALA A   1       0.000   0.000   0.000\r\n"
+      "HETATM    2  C   ALA A   2       0.000   0.000   0.000\r\n" +
+      FormatPointLine(3, "ALA", 'A', 3, 1, 2, 3));
   ASSERT_EQ(file.points.size(), 1u);
   EXPECT_EQ(file.points[0].residueNumber, 3);
 }
 
 TEST(PointFileReading, ReadsFrontEndZeroPaddedColumnsWithCrLf) {
   // The front-end pads serials to five digits and coordinates with zeros.
-  const PointFile file = Read("ATOM  00001  C   LYS A0012     012.500 -01.250 000.000\r\n"
-                              "ATOM  00002  C   LYS A-999     999.999 -99.999 100.000\r\n"
-                              "ATOM  00003  C   LYS A9999     000.000 000.000 000.000\r\n");
+  const PointFile file = Read(
+      "ATOM  00001  C   LYS A0012     012.500 -01.250 000.000\r\n"
+      "ATOM  00002  C   LYS A-999     999.999 -99.999 100.000\r\n"
+      "ATOM  00003  C   LYS A9999     000.000 000.000 000.000\r\n");
   ASSERT_EQ(file.points.size(), 3u);
   EXPECT_EQ(file.points[0].residueNumber, 12);
   EXPECT_DOUBLE_EQ(file.points[0].x, 12.5);
@@ -74,9 +78,9 @@ TEST(PointFileReading, CoordinatesWiderThanTheirColumnAreReadWhereThePreviousSto
 }
 
 TEST(PointFileReading, CountsAminoAcidsApartFromEnvironmentPoints) {
-  const PointFile file = Read(FormatPointLine(1, "ALA", 'A', 5, 0, 0, 0) +
-                              FormatPointLine(2, "XXX", '&', 1, 0, 0, 0) +
-                              FormatPointLine(3, "XXX", '&', 2, 0, 0, 0));
+  const PointFile file =
+      Read(FormatPointLine(1, "ALA", 'A', 5, 0, 0, 0) + FormatPointLine(2, "XXX", '&', 1, 0, 0, 0) +
+           FormatPointLine(3, "XXX", '&', 2, 0, 0, 0));
   ASSERT_EQ(file.points.size(), 3u);
   EXPECT_EQ(file.aminoAcidCount, 1);
   EXPECT_EQ(file.points[1].letter, 'U');

@@ -16,10 +16,10 @@
 #include <thread>
 #include <vector>
 
-#include "scratch_folder.h"
-#include "test_paths.h"
-#include "text_lines.h"
-#include "vrml_check.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+#include "tests/support/text_lines.h"
+#include "tests/support/vrml_check.h"
 
 namespace mirelda {
 namespace {

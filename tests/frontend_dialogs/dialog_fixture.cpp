@@ -1,4 +1,4 @@
-#include "dialog_fixture.h"
+#include "tests/frontend_dialogs/dialog_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,14 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include "console_run.h"
-#include "test_paths.h"
+#include "mirelda/protocol/console_run.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::protocol;
+using namespace mirelda::ui;
 
 namespace mirelda::testing {
 namespace {
@@ -39,7 +45,7 @@ ConsoleRunResult FakePlatform::RunConsoleProgram(const ConsoleProgram& program, 
   runs.emplace_back(program.program);
   mainWindowHidden.push_back(hideMainWindow);
   if (standIn) return standIn(program);
-  return ::mirelda::RunConsoleProgram(session_.appFolder, program);
+  return ::mirelda::protocol::RunConsoleProgram(session_.appFolder, program);
 }
 
 CapturedPrompts::CapturedPrompts() {

@@ -11,25 +11,26 @@
 #include <string>
 #include <vector>
 
-#include "dialog_prompts.h"
-#include "front_end_session.h"
-#include "scratch_folder.h"
+#include "mirelda/protocol/front_end_session.h"
+#include "mirelda/ui/dialog_prompts.h"
+#include "tests/support/scratch_folder.h"
 
 class QWidget;
 
 namespace mirelda::testing {
 
-class FakePlatform : public FrontEndPlatform {
+class FakePlatform : public protocol::FrontEndPlatform {
  public:
-  explicit FakePlatform(FrontEndSession& session) : session_(session) {}
+  explicit FakePlatform(protocol::FrontEndSession& session) : session_(session) {}
 
-  ConsoleRunResult RunConsoleProgram(const ConsoleProgram& program, bool hideMainWindow) override;
+  protocol::ConsoleRunResult RunConsoleProgram(const workflow::ConsoleProgram& program,
+                                               bool hideMainWindow) override;
   void ShowTextFile(const std::filesystem::path& path) override { textFiles.push_back(path); }
   void LoadSecondView(const std::filesystem::path& scene) override { secondViews.push_back(scene); }
   void Refresh() override { ++refreshes; }
 
   // Stands in for the program when set; otherwise the program of the session's folder runs for real.
-  std::function<ConsoleRunResult(const ConsoleProgram&)> standIn;
+  std::function<protocol::ConsoleRunResult(const workflow::ConsoleProgram&)> standIn;
   std::vector<std::string> runs;
   std::vector<bool> mainWindowHidden;
   std::vector<std::filesystem::path> textFiles;
@@ -37,7 +38,7 @@ class FakePlatform : public FrontEndPlatform {
   int refreshes = 0;
 
  private:
-  FrontEndSession& session_;
+  protocol::FrontEndSession& session_;
 };
 
 // Answers every prompt while it lives: warnings and questions are recorded, questions answered from
@@ -52,10 +53,10 @@ class CapturedPrompts {
   std::vector<std::string> warnings;
   std::vector<std::string> questions;
   std::deque<bool> answers;
-  std::deque<GridColour> colours;
+  std::deque<workflow::GridColour> colours;
 
  private:
-  DialogPrompts previous_;
+  ui::DialogPrompts previous_;
 };
 
 // A scratch application folder holding copies of the console programs and data files of AppDir().

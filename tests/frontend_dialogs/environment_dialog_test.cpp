@@ -9,10 +9,16 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "dialog_fixture.h"
-#include "frm_option_envir.h"
-#include "frm_option_tessel.h"
-#include "test_paths.h"
+#include "mirelda/ui/frm_option_envir.h"
+#include "mirelda/ui/frm_option_tessel.h"
+#include "tests/frontend_dialogs/dialog_fixture.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::protocol;
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

@@ -10,9 +10,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "dialog_fixture.h"
-#include "frm_option_relaxation.h"
-#include "pipeline_files.h"
+#include "mirelda/ui/frm_option_relaxation.h"
+#include "mirelda/workflow/pipeline_files.h"
+#include "tests/frontend_dialogs/dialog_fixture.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::protocol;
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

@@ -4,12 +4,19 @@
 #include <QImage>
 #include <QLineEdit>
 
-#include "dialog_fixture.h"
-#include "field_widgets.h"
-#include "frm_color.h"
-#include "frm_contact.h"
-#include "residue_table_layout.h"
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/ui/field_widgets.h"
+#include "mirelda/ui/frm_color.h"
+#include "mirelda/ui/frm_contact.h"
+#include "mirelda/workflow/residue_table_layout.h"
+#include "tests/frontend_dialogs/dialog_fixture.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
+using namespace mirelda::protocol;
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

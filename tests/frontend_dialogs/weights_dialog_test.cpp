@@ -8,12 +8,18 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "../frontend_workflow/saved_weights.h"
-#include "dialog_fixture.h"
-#include "field_widgets.h"
-#include "frm_option_tessel.h"
-#include "frm_poids.h"
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/ui/field_widgets.h"
+#include "mirelda/ui/frm_option_tessel.h"
+#include "mirelda/ui/frm_poids.h"
+#include "tests/frontend_dialogs/dialog_fixture.h"
+#include "tests/frontend_workflow/saved_weights.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::protocol;
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

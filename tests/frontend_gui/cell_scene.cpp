@@ -1,8 +1,8 @@
-#include "cell_scene.h"
+#include "tests/frontend_gui/cell_scene.h"
 
 #include <string>
 
-#include "test_paths.h"
+#include "tests/support/test_paths.h"
 
 namespace mirelda::testing {
 namespace {

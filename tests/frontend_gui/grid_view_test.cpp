@@ -1,6 +1,6 @@
 // The grid widget over the grid model: what it shows of each cell, and the residue table's mouse rules
 // driven through the view as a user drives them (press, drag, release on the cells or the header).
-#include "grid_view.h"
+#include "mirelda/ui/grid_view.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,12 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
-#include "grid_table_model.h"
-#include "residue_table_layout.h"
-#include "toggle_cells.h"
+#include "mirelda/ui/grid_table_model.h"
+#include "mirelda/workflow/residue_table_layout.h"
+#include "mirelda/workflow/toggle_cells.h"
+
+using namespace mirelda::workflow;
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

@@ -9,11 +9,18 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "file_list.h"
-#include "frm_lecture.h"
-#include "residue_table.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
+#include "mirelda/ui/file_list.h"
+#include "mirelda/ui/frm_lecture.h"
+#include "mirelda/workflow/residue_table.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
+using namespace mirelda::protocol;
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

@@ -8,14 +8,17 @@
 
 #include <filesystem>
 
-#include "cell_scene.h"
-#include "console_screen.h"
-#include "file_filter.h"
-#include "main_window_state.h"
-#include "scene_camera.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
-#include "vrml_scene.h"
+#include "mirelda/ui/console_screen.h"
+#include "mirelda/ui/file_filter.h"
+#include "mirelda/ui/scene_camera.h"
+#include "mirelda/ui/vrml_scene.h"
+#include "mirelda/workflow/main_window_state.h"
+#include "tests/frontend_gui/cell_scene.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::workflow;
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

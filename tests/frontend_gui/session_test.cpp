@@ -22,14 +22,21 @@
 #include <map>
 #include <set>
 
-#include "dialog_prompts.h"
-#include "file_list.h"
-#include "frm_lecture.h"
-#include "grid_view.h"
-#include "residue_table_layout.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
-#include "vrml_view.h"
+#include "mirelda/ui/dialog_prompts.h"
+#include "mirelda/ui/file_list.h"
+#include "mirelda/ui/frm_lecture.h"
+#include "mirelda/ui/grid_view.h"
+#include "mirelda/ui/vrml_view.h"
+#include "mirelda/workflow/residue_table_layout.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
+using namespace mirelda::protocol;
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

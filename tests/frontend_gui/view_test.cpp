@@ -8,10 +8,12 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "cell_scene.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
-#include "vrml_view.h"
+#include "mirelda/ui/vrml_view.h"
+#include "tests/frontend_gui/cell_scene.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::ui;
 
 namespace mirelda {
 namespace {

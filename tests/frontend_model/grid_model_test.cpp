@@ -1,13 +1,16 @@
 // The grid model behind the residue and face tables, and the residue table after a reading.
-#include "grid_model.h"
+#include "mirelda/workflow/grid_model.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "protein_reader.h"
-#include "protein_text.h"
-#include "residue_table.h"
+#include "mirelda/model/protein_reader.h"
+#include "mirelda/workflow/residue_table.h"
+#include "tests/frontend_model/protein_text.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

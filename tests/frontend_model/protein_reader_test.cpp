@@ -1,5 +1,5 @@
 // Reading protein text: residues and their points, the problem report and the scene texts.
-#include "protein_reader.h"
+#include "mirelda/model/protein_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +12,14 @@
 #include <optional>
 #include <sstream>
 
-#include "comma_locale.h"
-#include "decimal_text.h"
-#include "protein_text.h"
-#include "scene_numbers.h"
-#include "scratch_folder.h"
-#include "text_lines.h"
+#include "mirelda/model/decimal_text.h"
+#include "mirelda/model/scene_numbers.h"
+#include "tests/frontend_model/protein_text.h"
+#include "tests/support/comma_locale.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/text_lines.h"
+
+using namespace mirelda::model;
 
 namespace mirelda {
 namespace {

@@ -4,9 +4,11 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "decimal_text.h"
-#include "residue_records.h"
-#include "residue_types.h"
+#include "mirelda/model/decimal_text.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/model/residue_types.h"
+
+using namespace mirelda::model;
 
 namespace mirelda {
 namespace {

@@ -2,11 +2,14 @@
 // must parse without a read error, for synthetic edge cases and for a real protein.
 #include <gtest/gtest.h>
 
-#include "protein_files.h"
-#include "protein_text.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
-#include "vrml_check.h"
+#include "mirelda/workflow/protein_files.h"
+#include "tests/frontend_model/protein_text.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+#include "tests/support/vrml_check.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

@@ -3,9 +3,11 @@
 
 #include <cmath>
 
-#include "protein_scenes.h"
-#include "scene_numbers.h"
-#include "text_lines.h"
+#include "mirelda/model/protein_scenes.h"
+#include "mirelda/model/scene_numbers.h"
+#include "tests/support/text_lines.h"
+
+using namespace mirelda::model;
 
 namespace mirelda {
 namespace {

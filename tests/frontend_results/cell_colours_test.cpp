@@ -1,11 +1,15 @@
 // The cell colour choice: swatches from the current colours, and what validation stores and paints.
-#include "cell_colours.h"
+#include "mirelda/results/cell_colours.h"
 
 #include <gtest/gtest.h>
 
-#include "cell_reader.h"
-#include "results_fixture.h"
-#include "results_table.h"
+#include "mirelda/results/cell_reader.h"
+#include "mirelda/results/results_table.h"
+#include "tests/frontend_results/results_fixture.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
 
 namespace mirelda {
 namespace {

@@ -1,14 +1,18 @@
 // The cell reader: values into the residues, column texts, colours, locks and marks of the results
 // table, and the reports on lines it cannot place.
-#include "cell_reader.h"
+#include "mirelda/results/cell_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "residue_types.h"
-#include "result_files.h"
-#include "results_fixture.h"
-#include "results_table.h"
-#include "scratch_folder.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/results/result_files.h"
+#include "mirelda/results/results_table.h"
+#include "tests/frontend_results/results_fixture.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
 
 namespace mirelda {
 namespace {

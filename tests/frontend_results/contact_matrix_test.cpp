@@ -1,12 +1,16 @@
 // The contact matrix picture: cell colours and sizes, the two green diagonals, ragged and empty files,
 // and the window geometry around it.
-#include "contact_matrix.h"
+#include "mirelda/results/contact_matrix.h"
 
 #include <gtest/gtest.h>
 
-#include "result_files.h"
-#include "results_fixture.h"
-#include "scratch_folder.h"
+#include "mirelda/results/result_files.h"
+#include "tests/frontend_results/results_fixture.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
 
 namespace mirelda {
 namespace {

@@ -1,13 +1,17 @@
 // The face reader's neighbour lists and the face display in the face table.
-#include "face_reader.h"
+#include "mirelda/results/face_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "cell_reader.h"
-#include "result_files.h"
-#include "results_fixture.h"
-#include "results_table.h"
-#include "scratch_folder.h"
+#include "mirelda/results/cell_reader.h"
+#include "mirelda/results/result_files.h"
+#include "mirelda/results/results_table.h"
+#include "tests/frontend_results/results_fixture.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
 
 namespace mirelda {
 namespace {

@@ -1,7 +1,10 @@
-#include "results_fixture.h"
+#include "tests/frontend_results/results_fixture.h"
 
-#include "residue_table.h"
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/workflow/residue_table.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
 
 namespace mirelda::testing {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "grid_model.h"
-#include "residue_records.h"
+#include "mirelda/model/residue_records.h"
+#include "mirelda/workflow/grid_model.h"
 
 namespace mirelda::testing {
 
@@ -17,9 +17,9 @@ struct ResidueEntry {
 };
 
 struct TableFixture {
-  Residues residues;
-  GridModel tab1;
-  GridModel tab2;
+  model::Residues residues;
+  workflow::GridModel tab1;
+  workflow::GridModel tab2;
 };
 
 // Residues and a residue table of three columns, every cell on a light grey background.

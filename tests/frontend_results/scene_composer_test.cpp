@@ -1,6 +1,6 @@
 // The composed scene: which blocks of which source reach resultat.wrl, the rewritten colour and
 // transparency lines, markers of equal numbers, and that every composed text loads in Coin.
-#include "scene_composer.h"
+#include "mirelda/results/scene_composer.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +9,20 @@
 #include <optional>
 #include <string>
 
-#include "cell_reader.h"
-#include "comma_locale.h"
-#include "protein_scenes.h"
-#include "residue_types.h"
-#include "result_files.h"
-#include "results_fixture.h"
-#include "results_table.h"
-#include "scratch_folder.h"
-#include "text_lines.h"
-#include "vrml_check.h"
+#include "mirelda/model/protein_scenes.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/results/cell_reader.h"
+#include "mirelda/results/result_files.h"
+#include "mirelda/results/results_table.h"
+#include "tests/frontend_results/results_fixture.h"
+#include "tests/support/comma_locale.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/text_lines.h"
+#include "tests/support/vrml_check.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
 
 namespace mirelda {
 namespace {

@@ -1,6 +1,6 @@
 // The run protocol with small stand-in programs: completion needs the marker, a program that stops
 // early or cannot start ends the wait with what it printed, the wait sleeps, and runs never overlap.
-#include "console_run.h"
+#include "mirelda/protocol/console_run.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -9,7 +9,11 @@
 #include <filesystem>
 #include <string>
 
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::workflow;
+using namespace mirelda::protocol;
 
 namespace mirelda {
 namespace {

@@ -4,11 +4,14 @@
 
 #include <array>
 
-#include "environment_dialog.h"
-#include "relaxation_dialog.h"
-#include "residue_types.h"
-#include "saved_weights.h"
-#include "weights_dialog.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/workflow/environment_dialog.h"
+#include "mirelda/workflow/relaxation_dialog.h"
+#include "mirelda/workflow/weights_dialog.h"
+#include "tests/frontend_workflow/saved_weights.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

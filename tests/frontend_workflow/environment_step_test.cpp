@@ -1,15 +1,19 @@
 // The environment validation's files: a fresh results folder with the scenes, file_00, file_02 from the
 // right point file, the kept copies, and what the main window is told.
-#include "environment_step.h"
+#include "mirelda/workflow/environment_step.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "point_file.h"
-#include "protein_files.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
+#include "brindel/exchange/point_file.h"
+#include "mirelda/workflow/protein_files.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

@@ -1,13 +1,16 @@
 // The number boxes of the dialogs: what can be typed, the caps, the colours against the default and the
 // up-down kept in step with the text without feeding back.
-#include "field_rules.h"
+#include "mirelda/workflow/field_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
-#include "environment_dialog.h"
-#include "weights_dialog.h"
+#include "mirelda/workflow/environment_dialog.h"
+#include "mirelda/workflow/weights_dialog.h"
+
+using namespace mirelda::model;
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

@@ -1,6 +1,6 @@
 // The point file of the environment step: zero-padded columns that the point-file readers read back,
 // whatever the locale of the process.
-#include "file_00.h"
+#include "mirelda/workflow/file_00.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,14 @@
 #include <sstream>
 #include <string>
 
-#include "comma_locale.h"
-#include "option_writers.h"
-#include "point_file.h"
-#include "scratch_folder.h"
+#include "brindel/exchange/point_file.h"
+#include "mirelda/workflow/option_writers.h"
+#include "tests/support/comma_locale.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

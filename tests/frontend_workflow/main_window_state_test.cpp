@@ -1,7 +1,9 @@
 // The main window's commands open in the order of the pipeline and a new protein closes them again.
-#include "main_window_state.h"
+#include "mirelda/workflow/main_window_state.h"
 
 #include <gtest/gtest.h>
+
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

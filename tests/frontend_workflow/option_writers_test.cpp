@@ -1,15 +1,19 @@
 // The option files as the console programs' readers see them.
-#include "option_writers.h"
+#include "mirelda/workflow/option_writers.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <sstream>
 
-#include "option_files.h"
-#include "residue_types.h"
-#include "saved_weights.h"
-#include "scratch_folder.h"
+#include "brindel/exchange/option_files.h"
+#include "mirelda/model/residue_types.h"
+#include "tests/frontend_workflow/saved_weights.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

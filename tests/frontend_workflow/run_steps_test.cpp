@@ -1,12 +1,14 @@
 // After the tessellation, relaxation and assignment runs: the error reports counted and dropped when
 // empty, the questions in their exact words, the class letters on the rows of residues with a cell.
-#include "run_steps.h"
+#include "mirelda/workflow/run_steps.h"
 
 #include <gtest/gtest.h>
 
-#include "folder_operations.h"
-#include "scratch_folder.h"
-#include "toggle_cells.h"
+#include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/toggle_cells.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

@@ -5,24 +5,26 @@
 #include <array>
 #include <cstddef>
 
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
 
 namespace mirelda::testing {
 
 class SavedWeights {
  public:
   SavedWeights() {
-    for (int i = 1; i <= kResidueTypeCount; ++i) saved_[Slot(i)] = ResidueTypesByLetter().At(i)->POIDS;
+    for (int i = 1; i <= model::kResidueTypeCount; ++i)
+      saved_[Slot(i)] = model::ResidueTypesByLetter().At(i)->POIDS;
   }
   ~SavedWeights() {
-    for (int i = 1; i <= kResidueTypeCount; ++i) ResidueTypesByLetter().At(i)->POIDS = saved_[Slot(i)];
+    for (int i = 1; i <= model::kResidueTypeCount; ++i)
+      model::ResidueTypesByLetter().At(i)->POIDS = saved_[Slot(i)];
   }
   SavedWeights(const SavedWeights&) = delete;
   SavedWeights& operator=(const SavedWeights&) = delete;
 
  private:
   static std::size_t Slot(int position) { return static_cast<std::size_t>(position - 1); }
-  std::array<double, kResidueTypeCount> saved_{};
+  std::array<double, model::kResidueTypeCount> saved_{};
 };
 
 }  // namespace mirelda::testing

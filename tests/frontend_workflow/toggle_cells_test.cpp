@@ -1,10 +1,12 @@
 // The residue table's toggle columns: clicks, drags and header releases change cells only as the cell
 // states allow, and never touch a locked cell.
-#include "toggle_cells.h"
+#include "mirelda/workflow/toggle_cells.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
+
+using namespace mirelda::workflow;
 
 namespace mirelda {
 namespace {

@@ -1,10 +1,12 @@
 // The CA-point helper that turns real proteins into point files for the program tests.
-#include "ca_points.h"
+#include "tests/support/ca_points.h"
 
 #include <gtest/gtest.h>
 
-#include "scratch_folder.h"
-#include "test_paths.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda::testing {
 namespace {

@@ -1,11 +1,14 @@
 // Reading the inputs of the environment run: the parameter lines of file_00 among its point lines, and
 // the fixed columns of the template file.
-#include "environment_input.h"
+#include "orvane/environment_input.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+
+using namespace mirelda::exchange;
+using namespace mirelda::environment;
 
 namespace mirelda {
 namespace {

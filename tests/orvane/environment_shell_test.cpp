@@ -1,10 +1,13 @@
 // The environment shell: template replication, the exact near and far comparisons, the counts and the
 // numbering of the environment points.
-#include "environment_shell.h"
+#include "orvane/environment_shell.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
+
+using namespace mirelda::exchange;
+using namespace mirelda::environment;
 
 namespace mirelda {
 namespace {

@@ -8,10 +8,12 @@
 #include <sstream>
 #include <string>
 
-#include "ca_points.h"
-#include "point_file.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
+#include "brindel/exchange/point_file.h"
+#include "tests/support/ca_points.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda {
 namespace {

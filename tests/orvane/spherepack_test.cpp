@@ -11,10 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "environment_input.h"
-#include "environment_shell.h"
-#include "test_paths.h"
-#include "text_lines.h"
+#include "orvane/environment_input.h"
+#include "orvane/environment_shell.h"
+#include "tests/support/test_paths.h"
+#include "tests/support/text_lines.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::environment;
 
 namespace mirelda {
 namespace {

@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <sstream>
 
-#include "ca_points.h"
-#include "decimal_reading.h"
-#include "default_weights.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
+#include "brindel/exchange/decimal_reading.h"
+#include "tests/support/ca_points.h"
+#include "tests/support/default_weights.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda {
 namespace {
@@ -48,8 +50,8 @@ class ConsolePipeline : public ::testing::Test {
     points = testing::ReadCaPoints(*protein);
     std::filesystem::copy_file(testing::AppDir() / "spherepack_1.txt", folder / "spherepack_1.txt");
     std::filesystem::create_directory(folder / "1a8o");
-    folder.Write("file_00", testing::PointFileText(points, {"DEF RSPHERE 6.5\r", "DEF C_SUPER 0.8\r",
-                                                            "DEF C_SUPPR 3.5\r"}));
+    folder.Write("file_00", testing::PointFileText(
+                                points, {"DEF RSPHERE 6.5\r", "DEF C_SUPER 0.8\r", "DEF C_SUPPR 3.5\r"}));
     folder.Write("option_bis.txt", testing::DefaultTessellationOptions("1a8o"));
     ASSERT_EQ(RunProgram("orvane", folder.Path()).exitStatus, 0);
   }
@@ -69,7 +71,8 @@ class ConsolePipeline : public ::testing::Test {
     int count = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (!select(cells[i].share)) continue;
-      sum += std::sqrt(std::pow(points[i].x - cx, 2) + std::pow(points[i].y - cy, 2) + std::pow(points[i].z - cz, 2));
+      sum += std::sqrt(std::pow(points[i].x - cx, 2) + std::pow(points[i].y - cy, 2) +
+                       std::pow(points[i].z - cz, 2));
       ++count;
     }
     return count > 0 ? sum / count : 0;
@@ -81,7 +84,8 @@ class ConsolePipeline : public ::testing::Test {
     EXPECT_EQ(folder.Read("1a8o/1a8o_error2"), "");
     const auto buried = [](double share) { return share == 0.0; };
     const auto exposed = [](double share) { return share >= 40.0; };
-    const double buriedDistance = MeanCentroidDistance(buried), exposedDistance = MeanCentroidDistance(exposed);
+    const double buriedDistance = MeanCentroidDistance(buried),
+                 exposedDistance = MeanCentroidDistance(exposed);
     std::printf("1A8O: buried residues %.1f from the centroid, exposed ones %.1f\n", buriedDistance,
                 exposedDistance);
     EXPECT_GT(buriedDistance, 0);
@@ -103,7 +107,8 @@ TEST_F(ConsolePipeline, RelaxationKeepsEveryResidueInTheBulk) {
   folder.Write("option.txt", "NOM_PROT:1a8o\r\nRLX:8\r\nDCUT:16\r\nRCUT:10\r\nERROR\r\n");
   const auto relaxation = RunProgram("relaxation", folder.Path());
   ASSERT_EQ(relaxation.exitStatus, 0);
-  EXPECT_NE(relaxation.standardError.find(" 9/ 9 please wait ..."), std::string::npos);  // ERROR never stopped it
+  EXPECT_NE(relaxation.standardError.find(" 9/ 9 please wait ..."),
+            std::string::npos);  // ERROR never stopped it
   EXPECT_EQ(folder.Read("1a8o/1a8o_error"), "RELAXATION:8\n");
   Tessellate();
   ExpectEveryResidueInTheBulkWithPlausibleExposures();

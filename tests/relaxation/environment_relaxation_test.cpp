@@ -1,9 +1,13 @@
 // The relaxation core: which points move, where to, and when the moves take effect.
-#include "environment_relaxation.h"
+#include "relaxation/environment_relaxation.h"
 
 #include <gtest/gtest.h>
 
-#include "point_sets.h"
+#include "tests/support/point_sets.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
+using namespace mirelda::relaxation;
 
 namespace mirelda {
 namespace {
@@ -68,7 +72,8 @@ TEST(EnvironmentRelaxation, AminoAcidsNeverMoveAndOpenOnesAreReported) {
 
 TEST(EnvironmentRelaxation, AnOpenEnvironmentCellStaysWhereItIs) {
   // A lone environment point next to one amino acid: no closed cell anywhere.
-  const std::vector<PointRecord> points = {MakePoint(0, 0, 0, "ALA", 'A', 1), MakePoint(3, 1, 2, "XXX", '&', 1)};
+  const std::vector<PointRecord> points = {MakePoint(0, 0, 0, "ALA", 'A', 1),
+                                           MakePoint(3, 1, 2, "XXX", '&', 1)};
   EnvironmentRelaxation relaxation(points, 100.0, 256.0);
   relaxation.RunPass(0);
   relaxation.RunPass(1);
@@ -79,7 +84,8 @@ TEST(EnvironmentRelaxation, AnOpenEnvironmentCellStaysWhereItIs) {
 
 TEST(EnvironmentRelaxation, AnIsolatedEnvironmentPointHasNoVertexMeanAndStays) {
   // Closed (no face at all) but without vertices: its mean is undefined, so it keeps its place.
-  const std::vector<PointRecord> points = {MakePoint(0, 0, 0, "XXX", '&', 1), MakePoint(50, 0, 0, "XXX", '&', 2)};
+  const std::vector<PointRecord> points = {MakePoint(0, 0, 0, "XXX", '&', 1),
+                                           MakePoint(50, 0, 0, "XXX", '&', 2)};
   EnvironmentRelaxation relaxation(points, 100.0, 256.0);
   relaxation.RunPass(0);
   EXPECT_EQ(relaxation.WrittenPosition(0).x, 0);

@@ -4,9 +4,11 @@
 
 #include <sstream>
 
-#include "point_file.h"
-#include "point_sets.h"
-#include "scratch_folder.h"
+#include "brindel/exchange/point_file.h"
+#include "tests/support/point_sets.h"
+#include "tests/support/scratch_folder.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda {
 namespace {
@@ -23,8 +25,8 @@ std::string GridPointFile(bool withEnvironment) {
               k = static_cast<int>(point.z / 4 + 0.5);
     const bool inner = i > 0 && i < 4 && j > 0 && j < 4 && k > 0 && k < 4 && (i + j + k) % 2 == 0;
     if (withEnvironment && inner) {
-      environment.push_back(
-          testing::MakePoint(point.x, point.y, point.z, "XXX", '&', static_cast<int>(environment.size()) + 1));
+      environment.push_back(testing::MakePoint(point.x, point.y, point.z, "XXX", '&',
+                                               static_cast<int>(environment.size()) + 1));
     } else {
       protein.push_back(
           testing::MakePoint(point.x, point.y, point.z, "ALA", 'A', static_cast<int>(protein.size()) + 1));

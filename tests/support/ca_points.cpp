@@ -1,10 +1,12 @@
-#include "ca_points.h"
+#include "tests/support/ca_points.h"
 
 #include <fstream>
 #include <string_view>
 
-#include "decimal_reading.h"
-#include "residue_codes.h"
+#include "brindel/exchange/decimal_reading.h"
+#include "brindel/exchange/residue_codes.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda::testing {
 namespace {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "point_file.h"
-#include "point_sets.h"
+#include "brindel/exchange/point_file.h"
+#include "tests/support/point_sets.h"
 
 namespace mirelda::testing {
 
 // The CA points in file order; empty when the file cannot be read.
-std::vector<PointRecord> ReadCaPoints(const std::filesystem::path& proteinFile);
+std::vector<exchange::PointRecord> ReadCaPoints(const std::filesystem::path& proteinFile);
 
 }  // namespace mirelda::testing

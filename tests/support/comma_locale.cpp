@@ -1,4 +1,4 @@
-#include "comma_locale.h"
+#include "tests/support/comma_locale.h"
 
 #include <clocale>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 #include <locale>
 #include <string>
 
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace mirelda::testing {
 

@@ -1,8 +1,10 @@
-#include "default_weights.h"
+#include "tests/support/default_weights.h"
 
 #include <utility>
 
-#include "fixed_format.h"
+#include "brindel/exchange/fixed_format.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda::testing {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "option_files.h"
+#include "brindel/exchange/option_files.h"
 
 namespace mirelda::testing {
 
-WeightTable DefaultWeights();
+exchange::WeightTable DefaultWeights();
 
 // option_bis.txt for a protein name with the default weights, CR LF lines in the front-end's order.
 std::string DefaultTessellationOptions(const std::string& proteinName);

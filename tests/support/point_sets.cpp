@@ -1,8 +1,10 @@
-#include "point_sets.h"
+#include "tests/support/point_sets.h"
 
 #include <random>
 
-#include "residue_codes.h"
+#include "brindel/exchange/residue_codes.h"
+
+using namespace mirelda::exchange;
 
 namespace mirelda::testing {
 

@@ -1,4 +1,4 @@
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "test_paths.h"
+#include "tests/support/test_paths.h"
 
 namespace mirelda::testing {
 

@@ -1,4 +1,4 @@
-#include "test_paths.h"
+#include "tests/support/test_paths.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "text_lines.h"
+#include "tests/support/text_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "vrml_check.h"
+#include "tests/support/vrml_check.h"
 
 #include <Inventor/SoDB.h>
 #include <Inventor/SoInput.h>
@@ -7,8 +7,8 @@
 
 #include <filesystem>
 
-#include "scratch_folder.h"
-#include "test_paths.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
 
 namespace mirelda::testing {
 namespace {

@@ -5,12 +5,17 @@
 #include <filesystem>
 #include <sstream>
 
-#include "face_areas.h"
-#include "pipeline_inputs.h"
-#include "protein_files.h"
-#include "residue_types.h"
-#include "scratch_folder.h"
-#include "test_paths.h"
+#include "mirelda/model/residue_types.h"
+#include "mirelda/workflow/protein_files.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
+#include "tools/trainer/face_areas.h"
+#include "tools/trainer/pipeline_inputs.h"
+
+using namespace mirelda::tessellation;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::trainer;
 
 namespace mirelda {
 namespace {

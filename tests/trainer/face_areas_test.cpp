@@ -1,12 +1,15 @@
 // Reference areas from face files: which faces count, the statistics, the fit to the known values and
 // the generated source.
-#include "face_areas.h"
+#include "tools/trainer/face_areas.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
-#include "area_fit.h"
+#include "tools/trainer/area_fit.h"
+
+using namespace mirelda::tessellation;
+using namespace mirelda::trainer;
 
 namespace mirelda {
 namespace {

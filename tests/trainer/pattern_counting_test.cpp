@@ -4,10 +4,13 @@
 
 #include <sstream>
 
-#include "dssp_states.h"
-#include "pattern_counts.h"
-#include "pattern_table_file.h"
-#include "pattern_table_text.h"
+#include "attribution/pattern_table_file.h"
+#include "tools/trainer/dssp_states.h"
+#include "tools/trainer/pattern_counts.h"
+#include "tools/trainer/pattern_table_text.h"
+
+using namespace mirelda::attribution;
+using namespace mirelda::trainer;
 
 namespace mirelda {
 namespace {

@@ -1,10 +1,13 @@
 // The input files of the training runs are written as the front-end writes them: file_00 with its
 // parameter lines and fixed-width point lines, option_bis.txt with weights off or default.
-#include "pipeline_inputs.h"
+#include "tools/trainer/pipeline_inputs.h"
 
 #include <gtest/gtest.h>
 
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
+
+using namespace mirelda::model;
+using namespace mirelda::trainer;
 
 namespace mirelda {
 namespace {

@@ -1,12 +1,14 @@
 // The split by sequence cluster: whole clusters go to one side, at least a fifth to validation, and the
 // same input always gives the same sets.
-#include "training_split.h"
+#include "tools/trainer/training_split.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <sstream>
+
+using namespace mirelda::trainer;
 
 namespace mirelda {
 namespace {

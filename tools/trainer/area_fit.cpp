@@ -1,11 +1,13 @@
-#include "area_fit.h"
+#include "tools/trainer/area_fit.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
 
-namespace mirelda {
+using namespace mirelda::tessellation;
+
+namespace mirelda::trainer {
 namespace {
 
 constexpr std::size_t kAlanine = 0;  // position of 'A' in ContactLetters
@@ -83,4 +85,4 @@ std::string AreaTableSource(const AreaTable& table, std::string_view generator,
   return out.str();
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -1,8 +1,10 @@
-#include "confusion.h"
+#include "tools/trainer/confusion.h"
 
 #include <algorithm>
 
-namespace mirelda {
+using namespace mirelda::attribution;
+
+namespace mirelda::trainer {
 namespace {
 
 double Share(long long part, long long whole) {
@@ -45,4 +47,4 @@ double Confusion::Recall(int state) const {
   return Share(counts_[state][state], actual);
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -5,9 +5,9 @@
 #include <array>
 #include <string_view>
 
-#include "pattern_table.h"
+#include "attribution/pattern_table.h"
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 class Confusion {
  public:
@@ -21,7 +21,7 @@ class Confusion {
   double Recall(int state) const;
 
  private:
-  std::array<std::array<long long, StateCount>, StateCount> counts_{};
+  std::array<std::array<long long, attribution::StateCount>, attribution::StateCount> counts_{};
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -1,9 +1,11 @@
-#include "dssp_states.h"
+#include "tools/trainer/dssp_states.h"
 
-#include "decimal_reading.h"
-#include "tsv_rows.h"
+#include "brindel/exchange/decimal_reading.h"
+#include "tools/trainer/tsv_rows.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+
+namespace mirelda::trainer {
 
 std::vector<DsspChain> ParseDsspTable(std::istream& in) {
   std::vector<DsspChain> chains;
@@ -59,4 +61,4 @@ AlignedStates AlignStates(const std::vector<int>& residueNumbers, const std::map
   return aligned;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 // The state given to a residue that has no DSSP entry (no regular structure can be claimed for it) and
 // to the window positions that fall outside the chain (they never score: attribution ignores them).
@@ -38,4 +38,4 @@ struct AlignedStates {
 };
 AlignedStates AlignStates(const std::vector<int>& residueNumbers, const std::map<int, char>& byNumber);
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -1,4 +1,4 @@
-#include "face_areas.h"
+#include "tools/trainer/face_areas.h"
 
 #include <algorithm>
 #include <map>
@@ -6,9 +6,12 @@
 #include <set>
 #include <utility>
 
-#include "decimal_reading.h"
+#include "brindel/exchange/decimal_reading.h"
 
-namespace mirelda {
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
+
+namespace mirelda::trainer {
 namespace {
 
 constexpr char kEnvironmentChain = '&';
@@ -134,4 +137,4 @@ AreaTable AreaSamples::Table(const AreaOptions& options) const {
   return table;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

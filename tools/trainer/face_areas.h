@@ -7,12 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "contact_area_table.h"
+#include "brindel/contact_area_table.h"
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 inline constexpr int FirstAreaSeparation = 2;
-inline constexpr int LastAreaSeparation = FirstAreaSeparation + ContactSeparationCount - 1;  // 6
+inline constexpr int LastAreaSeparation =
+    FirstAreaSeparation + tessellation::ContactSeparationCount - 1;  // 6
 
 struct CellLine {
   char letter = ' ';
@@ -41,8 +42,9 @@ struct AreaOptions {
 };
 
 // Reference areas by [separation - 2][letter][letter], letters in ContactLetters order.
-using AreaTable = std::array<std::array<std::array<double, ContactLetterCount>, ContactLetterCount>,
-                             ContactSeparationCount>;
+using AreaTable = std::array<
+    std::array<std::array<double, tessellation::ContactLetterCount>, tessellation::ContactLetterCount>,
+    tessellation::ContactSeparationCount>;
 
 class AreaSamples {
  public:
@@ -61,11 +63,11 @@ class AreaSamples {
     long long withoutFace = 0;  // pairs at the separation that share no face
   };
   static int PairIndex(int a, int b);  // unordered pair of letter positions
-  static constexpr int kPairCount = ContactLetterCount * ContactLetterCount;
-  std::array<std::array<Samples, kPairCount>, ContactSeparationCount> samples_{};
+  static constexpr int kPairCount = tessellation::ContactLetterCount * tessellation::ContactLetterCount;
+  std::array<std::array<Samples, kPairCount>, tessellation::ContactSeparationCount> samples_{};
 };
 
 // The median of a set (the mean of the two middle values for an even count); 0 for an empty set.
 double Median(std::vector<double> values);
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

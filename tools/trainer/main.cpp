@@ -18,22 +18,26 @@
 #include <string>
 #include <vector>
 
-#include "area_fit.h"
-#include "attribution.h"
-#include "confusion.h"
-#include "contact_file.h"
-#include "dssp_states.h"
-#include "face_areas.h"
-#include "pattern_counts.h"
-#include "pattern_table_file.h"
-#include "pattern_table_text.h"
-#include "pipeline_inputs.h"
-#include "residue_types.h"
-#include "training_split.h"
+#include "attribution/attribution.h"
+#include "attribution/contact_file.h"
+#include "attribution/pattern_table_file.h"
+#include "mirelda/model/residue_types.h"
+#include "tools/trainer/area_fit.h"
+#include "tools/trainer/confusion.h"
+#include "tools/trainer/dssp_states.h"
+#include "tools/trainer/face_areas.h"
+#include "tools/trainer/pattern_counts.h"
+#include "tools/trainer/pattern_table_text.h"
+#include "tools/trainer/pipeline_inputs.h"
+#include "tools/trainer/training_split.h"
+
+using namespace mirelda::tessellation;
+using namespace mirelda::attribution;
+using namespace mirelda::model;
+using namespace mirelda::trainer;
 
 namespace {
 
-using namespace mirelda;
 namespace fs = std::filesystem;
 
 constexpr const char* kProteinName = "prot";

@@ -1,12 +1,14 @@
-#include "pattern_counts.h"
+#include "tools/trainer/pattern_counts.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "contact_pattern.h"
-#include "pattern_table_file.h"
+#include "attribution/contact_pattern.h"
+#include "attribution/pattern_table_file.h"
 
-namespace mirelda {
+using namespace mirelda::attribution;
+
+namespace mirelda::trainer {
 
 int WindowCountIndex(std::string_view states, int residue) {
   std::array<int, WindowLength> window{};
@@ -59,4 +61,4 @@ PatternTable PatternCounter::ToTable(const std::map<int, WideCounts>& counts) {
   return table;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -8,12 +8,12 @@
 #include <map>
 #include <string_view>
 
-#include "contact_matrix.h"
-#include "pattern_table.h"
+#include "attribution/contact_matrix.h"
+#include "attribution/pattern_table.h"
 
-namespace mirelda {
+namespace mirelda::trainer {
 
-using WideCounts = std::array<std::int64_t, CountsPerEntry>;
+using WideCounts = std::array<std::int64_t, attribution::CountsPerEntry>;
 
 // The count index of the window around residue i of a chain whose states are given as text (character
 // r - 1 for residue r, 'a' 'b' 'c'); positions outside the chain, or with another letter, read as 'c'.
@@ -21,24 +21,24 @@ int WindowCountIndex(std::string_view states, int residue);
 
 // Counts scaled so that the largest fits a table field (MaxFieldCount), rounded to the nearest; counts
 // that fit already are kept. Scaling keeps the shares of the entry, which is all the scores use.
-std::array<std::int32_t, CountsPerEntry> FitCounts(const WideCounts& counts);
+std::array<std::int32_t, attribution::CountsPerEntry> FitCounts(const WideCounts& counts);
 
 class PatternCounter {
  public:
   // One protein: its contact matrix and its states, one per matrix row. Residues whose pattern is not
   // ten digits '0'-'2' (a short row) are not counted, as they would find no entry.
-  void AddProtein(const ContactMatrix& matrix, std::string_view states);
+  void AddProtein(const attribution::ContactMatrix& matrix, std::string_view states);
 
-  PatternTable CentralTable() const { return ToTable(central_); }
-  PatternTable TerminalTable() const { return ToTable(terminal_); }
+  attribution::PatternTable CentralTable() const { return ToTable(central_); }
+  attribution::PatternTable TerminalTable() const { return ToTable(terminal_); }
   long long CountedResidues() const { return counted_; }
   long long SkippedResidues() const { return skipped_; }
 
  private:
-  static PatternTable ToTable(const std::map<int, WideCounts>& counts);
+  static attribution::PatternTable ToTable(const std::map<int, WideCounts>& counts);
 
   std::map<int, WideCounts> central_, terminal_;
   long long counted_ = 0, skipped_ = 0;
 };
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -1,8 +1,10 @@
-#include "pattern_table_text.h"
+#include "tools/trainer/pattern_table_text.h"
 
-#include "pattern_table_file.h"
+#include "attribution/pattern_table_file.h"
 
-namespace mirelda {
+using namespace mirelda::attribution;
+
+namespace mirelda::trainer {
 
 std::optional<std::string> PatternTableText(const PatternTable& table) {
   std::string text;
@@ -14,4 +16,4 @@ std::optional<std::string> PatternTableText(const PatternTable& table) {
   return text;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

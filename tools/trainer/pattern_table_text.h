@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "pattern_table.h"
+#include "attribution/pattern_table.h"
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 // "\n" line ends; nullopt when an entry cannot be written (a bad key or a count that does not fit).
-std::optional<std::string> PatternTableText(const PatternTable& table);
+std::optional<std::string> PatternTableText(const attribution::PatternTable& table);
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -1,10 +1,12 @@
-#include "pipeline_inputs.h"
+#include "tools/trainer/pipeline_inputs.h"
 
 #include <cstdio>
 
-#include "residue_types.h"
+#include "mirelda/model/residue_types.h"
 
-namespace mirelda {
+using namespace mirelda::model;
+
+namespace mirelda::trainer {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
@@ -85,4 +87,4 @@ std::string TessellationOptionsFile(std::string_view proteinName, bool weighted)
   return text;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

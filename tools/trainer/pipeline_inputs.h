@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "protein_reader.h"
+#include "mirelda/model/protein_reader.h"
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 // The front-end's default environment: sphere radius, the fixed C_SUPER line and the shell thickness.
 inline constexpr std::string_view DefaultRadiusText = "6.5";
@@ -20,11 +20,12 @@ std::string ChainAtomLines(std::string_view proteinText, char chain);
 
 // file_00 for the CA points of a reading: "DEF RSPHERE", "DEF C_SUPER 0.8", "DEF C_SUPPR" and one point
 // line per residue whose CA was set, numbered by the residue's position, CR LF line ends.
-std::string FrontEndPointFile(const ProteinReading& reading, std::string_view radiusText = DefaultRadiusText,
+std::string FrontEndPointFile(const model::ProteinReading& reading,
+                              std::string_view radiusText = DefaultRadiusText,
                               std::string_view thicknessText = DefaultThicknessText);
 
 // option_bis.txt for a protein name: weights off (">A:0" ...) or the current weights of the amino-acid
 // table, in the table's order, CR LF line ends.
 std::string TessellationOptionsFile(std::string_view proteinName, bool weighted);
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

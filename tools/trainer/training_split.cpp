@@ -1,12 +1,12 @@
-#include "training_split.h"
+#include "tools/trainer/training_split.h"
 
 #include <algorithm>
 #include <map>
 #include <set>
 
-#include "tsv_rows.h"
+#include "tools/trainer/tsv_rows.h"
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 std::string ChainEntry::Id() const {
   std::string stem = file.substr(0, file.find('.'));
@@ -69,4 +69,4 @@ ChainSplit SplitByCluster(const std::vector<ChainEntry>& chains) {
   return split;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

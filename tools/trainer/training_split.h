@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 // At least this share of the clusters, and of the chains, goes to validation.
 inline constexpr int ValidationShareDenominator = 5;  // one fifth
@@ -40,4 +40,4 @@ struct ChainSplit {
 // by cluster.
 ChainSplit SplitByCluster(const std::vector<ChainEntry>& chains);
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

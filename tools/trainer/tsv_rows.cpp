@@ -1,8 +1,8 @@
-#include "tsv_rows.h"
+#include "tools/trainer/tsv_rows.h"
 
 #include <sstream>
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 std::vector<std::string> SplitFields(const std::string& text, char separator) {
   std::vector<std::string> fields;
@@ -11,4 +11,4 @@ std::vector<std::string> SplitFields(const std::string& text, char separator) {
   return fields;
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace mirelda {
+namespace mirelda::trainer {
 
 // Splits a text at every separator; an empty text gives no field.
 std::vector<std::string> SplitFields(const std::string& text, char separator);
@@ -26,4 +26,4 @@ void ForEachTsvRow(std::istream& in, OnRow&& onRow) {
   }
 }
 
-}  // namespace mirelda
+}  // namespace mirelda::trainer

@@ -1,0 +1,12 @@
+// Printf-style "%W.Pf" formatting that always writes '.', whatever locale the process runs in (the
+// front-end adopts the user's locale, and a comma locale would corrupt every file for the console programs).
+#pragma once
+
+#include <string>
+
+namespace mirelda::exchange {
+
+// Like printf("%*.*f", width, precision, value) in the "C" locale.
+std::string Fixed(double value, int width, int precision);
+
+}  // namespace mirelda::exchange

@@ -1,0 +1,84 @@
+#include "brindel/exchange/option_files.h"
+
+#include <limits>
+
+#include "brindel/exchange/buffered_lines.h"
+#include "brindel/exchange/decimal_reading.h"
+
+namespace mirelda::exchange {
+
+OptionValue ValueAfterColon(std::string_view line) {
+  const std::size_t colon = line.find(':');
+  if (colon == std::string_view::npos) return {};
+  return {line.substr(colon + 1), true};
+}
+
+ProteinNameValue ProteinNameOf(std::string_view value) {
+  std::string name;
+  for (char c : value.substr(0, 4)) {
+    if (c == '\r' || c == '\n' || c == '\0') break;
+    name.push_back(c);
+  }
+  const bool unsafe =
+      name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos;
+  if (unsafe) return {};
+  return {name, true};
+}
+
+namespace {
+
+int ClampToInt(std::int64_t value) {
+  constexpr std::int64_t kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  return static_cast<int>(value < kMin ? kMin : value > kMax ? kMax : value);
+}
+
+bool StartsWith(std::string_view line, std::string_view key) { return line.substr(0, key.size()) == key; }
+
+// Applies a "NOM_PROT" line to a name; returns false when the line's name was refused.
+bool ApplyName(std::string_view line, std::string& name) {
+  const OptionValue value = ValueAfterColon(line);
+  if (!value.found) return true;
+  const ProteinNameValue parsed = ProteinNameOf(value.text);
+  if (!parsed.found) return false;
+  name = parsed.name;
+  return true;
+}
+
+void ApplyDouble(std::string_view line, double& target) {
+  const OptionValue value = ValueAfterColon(line);
+  if (value.found) target = ReadLeadingDouble(value.text).value;
+}
+
+}  // namespace
+
+TessellationOptions ReadTessellationOptions(std::istream& in) {
+  TessellationOptions options;
+  ForEachBufferedLine(in, OptionLineBuffer, [&](std::string_view line) {
+    if (StartsWith(line, "NOM_PROT") && !ApplyName(line, options.proteinName)) options.nameRefused = true;
+    if (StartsWith(line, "RCUT")) ApplyDouble(line, options.rcut);
+    if (StartsWith(line, "DCUT")) ApplyDouble(line, options.dcut);
+    for (char letter : WeightLetters) {
+      const char key[] = {'>', letter, '\0'};
+      if (StartsWith(line, key)) ApplyDouble(line, options.weights[letter - 'A']);
+    }
+  });
+  return options;
+}
+
+RelaxationOptions ReadRelaxationOptions(std::istream& in) {
+  RelaxationOptions options;
+  ForEachBufferedLine(in, OptionLineBuffer, [&](std::string_view line) {
+    if (StartsWith(line, "NOM_PROT") && !ApplyName(line, options.proteinName)) options.nameRefused = true;
+    if (StartsWith(line, "RLX")) {
+      const OptionValue value = ValueAfterColon(line);
+      if (value.found) options.relaxationCount = ClampToInt(ReadLeadingInteger(value.text).value);
+    }
+    if (StartsWith(line, "RCUT")) ApplyDouble(line, options.rcut);
+    if (StartsWith(line, "DCUT")) ApplyDouble(line, options.dcut);
+    if (StartsWith(line, "EACH")) options.eachPass = true;
+    if (StartsWith(line, "ERROR")) options.stopOnError = true;
+  });
+  return options;
+}
+
+}  // namespace mirelda::exchange

@@ -1,0 +1,121 @@
+#include "mirelda/ui/frm_contact.h"
+
+#include <QEvent>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolTip>
+#include <algorithm>
+#include <utility>
+
+#include "mirelda/results/result_files.h"
+#include "mirelda/ui/field_widgets.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::model;
+using namespace mirelda::workflow;
+using namespace mirelda::results;
+using namespace mirelda::protocol;
+
+namespace mirelda::ui {
+namespace {
+
+QRect ToQRect(const PixelRect& rect) { return QRect(rect.x, rect.y, rect.width, rect.height); }
+
+// The drawing area: paints the cells of the drawing that lie in the exposed part, and names the pair
+// under the pointer in a tooltip.
+class ContactPicture : public QWidget {
+ public:
+  ContactPicture(ContactDrawing drawing, const Residues& residues, int areaPixels, QWidget* parent)
+      : QWidget(parent), drawing_(std::move(drawing)), residues_(residues) {
+    setObjectName("Picture1");
+    setAutoFillBackground(true);  // cells of digits 5 to 9 keep the picture's background
+    const int size = drawing_.CellSize();
+    setFixedSize(std::max(areaPixels, drawing_.Cols() * size), std::max(areaPixels, drawing_.Rows() * size));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    const int size = drawing_.CellSize();
+    if (size <= 0) return;
+    QPainter painter(this);
+    // The cells ForEachCell gives, limited to the rows and columns of the exposed rectangle.
+    const QRect exposed = event->rect();
+    const int side = size - drawing_.Gap();
+    const int lastRow = std::min(drawing_.Rows() - 1, exposed.bottom() / size);
+    const int lastCol = std::min(drawing_.Cols() - 1, exposed.right() / size);
+    for (int i = std::max(0, exposed.top() / size); i <= lastRow; ++i)
+      for (int j = std::max(0, exposed.left() / size); j <= lastCol; ++j) {
+        const std::uint8_t digit = drawing_.DigitAt(i, j);
+        if (digit == kNotDrawn) continue;
+        painter.fillRect(j * size, i * size, side, side, ToQColor(kContactColours[digit]));
+      }
+  }
+
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    int row = 0, col = 0;
+    const std::string label = drawing_.PairAt(help->pos().x(), help->pos().y(), row, col)
+                                  ? ContactPairLabel(residues_, row, col)
+                                  : "";
+    if (label.empty())
+      QToolTip::hideText();
+    else
+      QToolTip::showText(help->globalPos(), QString::fromStdString(label), this);
+    return true;
+  }
+
+ private:
+  ContactDrawing drawing_;
+  const Residues& residues_;
+};
+
+}  // namespace
+
+frmContact::frmContact(FrontEndSession& session, FrontEndPlatform&, QWidget* parent)
+    : QDialog(parent), layout_(LayOutContactWindow()) {
+  setWindowTitle(QString::fromStdString(layout_.caption));
+  setModal(true);
+  setFixedSize(layout_.width, layout_.height);
+
+  // A missing or unreadable contact file just leaves the picture empty.
+  ContactDrawing drawing = Dessine(ContactFilePath(session.resultsFolder, session.proteinName));
+  auto* scroll = new QScrollArea(this);
+  scroll->setGeometry(ToQRect(layout_.picture));
+  scroll->setFrameShape(QFrame::NoFrame);
+  picture_ = new ContactPicture(std::move(drawing), session.residues, kContactAreaPixels, scroll);
+  scroll->setWidget(picture_);
+
+  for (const ContactText* text : {&layout_.nter, &layout_.cter}) {
+    auto* label = new QLabel(QString::fromStdString(text->text), this);
+    label->setGeometry(ToQRect(text->rect));
+  }
+  for (const ContactLegendEntry& entry : layout_.legend) {
+    auto* sample = new QWidget(this);
+    sample->setGeometry(ToQRect(entry.sample));
+    sample->setAutoFillBackground(true);
+    QPalette palette = sample->palette();
+    palette.setColor(QPalette::Window, ToQColor(entry.colour));
+    sample->setPalette(palette);
+    auto* label = new QLabel(QString::fromStdString(entry.label.text), this);
+    label->setGeometry(ToQRect(entry.label.rect));
+  }
+  auto* close = new QPushButton(QString::fromStdString(layout_.closeText), this);
+  close->setObjectName("cmdQuit");
+  close->setGeometry(ToQRect(layout_.closeButton));
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmContact::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  for (const ContactLine* line : {&layout_.topLine, &layout_.leftLine})
+    painter.drawLine(line->x1, line->y1, line->x2, line->y2);
+}
+
+}  // namespace mirelda::ui

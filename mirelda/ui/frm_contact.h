@@ -1,0 +1,31 @@
+// The contact matrix window: the matrix of the last tessellation's contact file painted cell by cell with
+// its one-pixel grid, the Nter and Cter labels, the edge lines and the legend; the picture scrolls when
+// the matrix outgrows it.
+#pragma once
+
+#include <QDialog>
+
+#include "mirelda/protocol/front_end_session.h"
+#include "mirelda/results/contact_matrix.h"
+
+class QWidget;
+
+namespace mirelda::ui {
+
+class frmContact : public QDialog {
+ public:
+  frmContact(protocol::FrontEndSession& session, protocol::FrontEndPlatform& platform,
+             QWidget* parent = nullptr);
+
+  // The widget the matrix is painted on (for a look at its pixels).
+  QWidget* Picture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  results::ContactWindowLayout layout_;
+  QWidget* picture_;
+};
+
+}  // namespace mirelda::ui
