@@ -10,16 +10,14 @@ using namespace mirelda::exchange;
 namespace mirelda::environment {
 
 bool ApplyParameterLine(std::string_view line, EnvironmentParameters& parameters) {
-  const std::string_view key = line.substr(0, ParameterKeyLength);
-  double* target = nullptr;
-  if (key == RsphereKey)
-    target = &parameters.rsphere;
-  else if (key == CSuperKey)
-    target = &parameters.cSuper;
-  else if (key == CSupprKey)
-    target = &parameters.cSuppr;
-  if (target == nullptr) return false;
-  *target = DoubleAt(line, ParameterValueIndex);
+  const ParameterLine parameter = ParseParameterLine(line);
+  if (!parameter.found) return false;
+  if (parameter.key == RsphereKey)
+    parameters.rsphere = parameter.value;
+  else if (parameter.key == CSuperKey)
+    parameters.cSuper = parameter.value;
+  else
+    parameters.cSuppr = parameter.value;
   return true;
 }
 

@@ -12,12 +12,6 @@
 
 namespace mirelda::environment {
 
-// A parameter line is recognised by its first 11 characters; its value is read from index 12.
-inline constexpr std::size_t ParameterKeyLength = 11;
-inline constexpr std::size_t ParameterValueIndex = 12;
-inline constexpr std::string_view RsphereKey = "DEF RSPHERE";
-inline constexpr std::string_view CSuperKey = "DEF C_SUPER";
-inline constexpr std::string_view CSupprKey = "DEF C_SUPPR";
 // Line buffer of the template reader: 59 characters a line at most, numbers in 9-character columns.
 inline constexpr std::size_t TemplateLineBuffer = 60;
 inline constexpr std::size_t TemplateColumnWidth = 9;
@@ -28,7 +22,8 @@ struct EnvironmentInput {
   bool outOfMemory = false;  // the point table could not grow: reading stopped, what was read is kept
 };
 
-// Sets the parameter a "DEF" line names; false for any other line. A later line overrides an earlier one.
+// Sets the parameter a "DEF" line names (exchange::ParseParameterLine); false for any other line. A later
+// line overrides an earlier one.
 bool ApplyParameterLine(std::string_view line, EnvironmentParameters& parameters);
 
 // Reads file_00: point lines with the point-line reading rule, parameter lines wherever they stand.

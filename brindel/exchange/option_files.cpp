@@ -1,5 +1,8 @@
 #include "brindel/exchange/option_files.h"
 
+#include <charconv>
+#include <cmath>
+
 #include <limits>
 
 #include "brindel/exchange/buffered_lines.h"
@@ -79,6 +82,58 @@ RelaxationOptions ReadRelaxationOptions(std::istream& in) {
     if (StartsWith(line, "ERROR")) options.stopOnError = true;
   });
   return options;
+}
+
+double DefaultWeightOf(char letter) {
+  for (const LetterWeight& entry : DefaultWeights)
+    if (entry.letter == letter) return entry.weight;
+  return 0;
+}
+
+WeightTable DefaultWeightTable() {
+  WeightTable weights{};
+  for (const LetterWeight& entry : DefaultWeights) weights[static_cast<std::size_t>(entry.letter - 'A')] = entry.weight;
+  return weights;
+}
+
+std::string OptionNumberText(double value) {
+  // 15 significant digits: what a double shows, as the weights were always written.
+  constexpr int kSignificantDigits = 15;
+  if (!std::isfinite(value)) return "0";
+  char digits[64];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value + 0.0, std::chars_format::general,
+                                    kSignificantDigits);
+  return std::string(digits, result.ptr);
+}
+
+namespace {
+
+std::string CutOffLines() {
+  std::string lines = "DCUT:";
+  lines.append(OptionNumberText(DefaultDcut)).append("\r\nRCUT:").append(OptionNumberText(DefaultRcut));
+  return lines.append("\r\n");
+}
+
+}  // namespace
+
+std::string FormatTessellationOptions(std::string_view proteinName, std::span<const LetterWeight> weights) {
+  std::string text = "NOM_PROT:" + std::string(proteinName) + "\r\n" + CutOffLines();
+  for (const LetterWeight& entry : weights) {
+    text += '>';
+    text += entry.letter;
+    text.append(":").append(OptionNumberText(entry.weight)).append("\r\n");
+  }
+  return text;
+}
+
+std::string FormatRelaxationOptions(std::string_view proteinName, int relaxationCount, bool eachPass,
+                                    bool stopOnError) {
+  std::string text = "NOM_PROT:" + std::string(proteinName) + "\r\n";
+  text += "RLX:" + std::to_string(relaxationCount) + "\r\n";
+  text += CutOffLines();
+  if (eachPass) text += "EACH\r\n";
+  if (stopOnError) text += "ERROR\r\n";
+  return text;
 }
 
 }  // namespace mirelda::exchange

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <istream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -66,5 +67,33 @@ inline constexpr std::string_view WeightLetters = "ACDEFGHIKLMNPQRSTUVWY";
 
 TessellationOptions ReadTessellationOptions(std::istream& in);
 RelaxationOptions ReadRelaxationOptions(std::istream& in);
+
+// The default weight of each residue type (its volume), in the order of WeightLetters: the weights the
+// front-end's amino-acid table starts with and proposes again on "Initialisation".
+struct LetterWeight {
+  char letter;
+  double weight;
+};
+inline constexpr std::array<LetterWeight, WeightLetters.size()> DefaultWeights{{
+    {'A', 91.5},  {'C', 114.4}, {'D', 135.2}, {'E', 154.6}, {'F', 198.8}, {'G', 67.5},  {'H', 162.3},
+    {'I', 162.6}, {'K', 162.5}, {'L', 163.4}, {'M', 165.9}, {'N', 138.3}, {'P', 123.4}, {'Q', 156.4},
+    {'R', 196.1}, {'S', 102.0}, {'T', 126.0}, {'U', 143.8}, {'V', 138.4}, {'W', 237.2}, {'Y', 209.8}}};
+// The default weight of a letter; 0 for a letter of no residue type.
+double DefaultWeightOf(char letter);
+// DefaultWeights as a table by letter.
+WeightTable DefaultWeightTable();
+
+// A number as the option files carry it: up to 15 significant digits, no trailing zeros, '.' as separator
+// whatever the locale ("91.5", "102", "0.25"); a value that is not finite is written "0".
+std::string OptionNumberText(double value);
+
+// option_bis.txt, CR LF lines: "NOM_PROT:" + name, "DCUT:16", "RCUT:10", then ">" + letter + ":" + weight
+// for each entry, in the order given.
+std::string FormatTessellationOptions(std::string_view proteinName, std::span<const LetterWeight> weights);
+
+// option.txt, CR LF lines: "NOM_PROT:" + name, "RLX:" + count, "DCUT:16", "RCUT:10", then "EACH" for a
+// coordinate file after each pass and "ERROR" to stop on residues that are not in the bulk.
+std::string FormatRelaxationOptions(std::string_view proteinName, int relaxationCount, bool eachPass,
+                                    bool stopOnError);
 
 }  // namespace mirelda::exchange

@@ -1,5 +1,6 @@
 #include "brindel/exchange/point_file.h"
 
+#include <cmath>
 #include <cstdio>
 #include <new>
 
@@ -66,6 +67,76 @@ std::string FormatPointLine(int serial, std::string_view name, char chain, int r
 
 std::string FormatPointLine(int serial, const PointRecord& point) {
   return FormatPointLine(serial, point.name, point.chain, point.residueNumber, point.x, point.y, point.z);
+}
+
+namespace {
+
+// Residue numbers from here on are written less this, to fit the four-character field.
+constexpr int kResidueNumberWrap = 10000;
+constexpr int kCoordinateDecimals = 3;
+
+std::string ZeroPadded(std::string digits, std::size_t width) {
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return digits;
+}
+
+// Pads the integer part of a fixed-point text with zeros to at least `width` digits.
+std::string PadIntegerPart(std::string text, std::size_t width) {
+  const std::size_t point = text.find('.');
+  const std::size_t integerDigits = point == std::string::npos ? text.size() : point;
+  if (integerDigits < width) text.insert(0, width - integerDigits, '0');
+  return text;
+}
+
+// A minus sign before digits (appended rather than prepended, which GCC 12 misreads as overlapping copies).
+std::string Negative(const std::string& digits) {
+  std::string text = "-";
+  text += digits;
+  return text;
+}
+
+}  // namespace
+
+std::string CoordinateText(double value) {
+  if (!std::isfinite(value)) return Fixed(value, 7, kCoordinateDecimals);
+  if (value < 0) return Negative(PadIntegerPart(Fixed(-value, 0, kCoordinateDecimals), 2));
+  return PadIntegerPart(Fixed(value + 0.0, 0, kCoordinateDecimals), 3);  // + 0.0 turns -0 into 0
+}
+
+std::string ResidueNumberText(int number) {
+  if (number < 0) return Negative(ZeroPadded(std::to_string(-static_cast<long long>(number)), 3));
+  return ZeroPadded(std::to_string(number), 4);
+}
+
+std::string SerialText(int serial) { return ZeroPadded(std::to_string(serial), 5); }
+
+std::string FormatFrontEndPointLine(int serial, std::string_view name, char chain, int residueNumber, double x,
+                                    double y, double z) {
+  const int number = residueNumber < kResidueNumberWrap ? residueNumber : residueNumber - kResidueNumberWrap;
+  std::string line = "ATOM  " + SerialText(serial) + "  C   ";
+  line.append(name).append(" ");
+  line += chain;
+  line += ResidueNumberText(number) + "     " + CoordinateText(x) + " " + CoordinateText(y) + " " +
+          CoordinateText(z) + "\r\n";
+  return line;
+}
+
+std::string FormatParameterLine(std::string_view key, std::string_view valueText) {
+  std::string line(key);
+  line.append(" ").append(valueText).append("\r\n");
+  return line;
+}
+
+ParameterLine ParseParameterLine(std::string_view line) {
+  ParameterLine parameter;
+  const std::string_view key = line.substr(0, ParameterKeyLength);
+  for (std::string_view known : {RsphereKey, CSuperKey, CSupprKey}) {
+    if (key != known) continue;
+    parameter.key = known;
+    parameter.value = DoubleAt(line, ParameterValueIndex);
+    parameter.found = true;
+  }
+  return parameter;
 }
 
 }  // namespace mirelda::exchange

@@ -1,5 +1,6 @@
 // The point files file_00, file_01 and file_02: one point per "ATOM ... C" line in the columns of a
-// protein coordinate file, read with one rule by every console program and written in one format.
+// protein coordinate file, read with one rule by every console program, written by the console programs in
+// one format and by the front-end (file_00) in a zero-padded one; and the parameter lines of file_00.
 #pragma once
 
 #include <cstdint>
@@ -48,5 +49,36 @@ PointFile ReadPointFile(std::istream& in);
 std::string FormatPointLine(int serial, std::string_view name, char chain, int residueNumber, double x,
                             double y, double z);
 std::string FormatPointLine(int serial, const PointRecord& point);
+
+// The front-end's form of a point line (file_00), with CR LF: "ATOM  " serial "  C   " name " " chain
+// number "     " x " " y " " z, each number zero-padded: a coordinate "000.000" when at least 0 and
+// "-00.000" when negative, a residue number "0000" or "-000", a serial "00000". A value with more digits
+// than its pattern keeps them all and widens the line (the readers read each number where the previous one
+// stopped). Residue numbers from 10000 on are written less 10000, as four digits hold.
+std::string FormatFrontEndPointLine(int serial, std::string_view name, char chain, int residueNumber, double x,
+                                    double y, double z);
+std::string CoordinateText(double value);
+std::string ResidueNumberText(int number);
+std::string SerialText(int serial);
+
+// The parameter lines of file_00, before its points: a key of ParameterKeyLength characters, a blank and
+// the value, read from ParameterValueIndex (so a key longer than its column is never read as a value).
+inline constexpr std::size_t ParameterKeyLength = 11;
+inline constexpr std::size_t ParameterValueIndex = 12;
+inline constexpr std::string_view RsphereKey = "DEF RSPHERE";  // radius of the environment spheres
+inline constexpr std::string_view CSuperKey = "DEF C_SUPER";   // suppression distance, in radii
+inline constexpr std::string_view CSupprKey = "DEF C_SUPPR";   // shell thickness, in radii
+inline constexpr std::string_view DefaultCSuperText = "0.8";
+
+// key + " " + valueText + "\r\n"; the value text is written as given ('.' decimals are the caller's).
+std::string FormatParameterLine(std::string_view key, std::string_view valueText);
+
+// The key of a parameter line (one of the three above) and its value; found = false for any other line.
+struct ParameterLine {
+  std::string_view key;
+  double value = 0;
+  bool found = false;
+};
+ParameterLine ParseParameterLine(std::string_view line);
 
 }  // namespace mirelda::exchange

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "brindel/exchange/option_files.h"
 #include "mirelda/model/decimal_text.h"
 #include "mirelda/workflow/environment_dialog.h"
 #include "mirelda/workflow/option_writers.h"
 #include "mirelda/workflow/relaxation_dialog.h"
 
+using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 

@@ -3,24 +3,20 @@
 #include <cstdio>
 #include <map>
 
+#include "brindel/exchange/text_lines.h"
 #include "mirelda/workflow/residue_table_layout.h"
 
+using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 
 namespace mirelda::batch {
 namespace {
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The text of a cell, "-" when it is empty or the column is absent.
 std::string Shown(const GridModel& tab1, int row, int col) {
   if (col < 0 || col >= tab1.Cols()) return "-";
-  const std::string text = Trimmed(tab1.TextAt(row, col));
+  const std::string text(TrimBlanks(tab1.TextAt(row, col)));
   return text.empty() ? "-" : text;
 }
 

@@ -3,27 +3,18 @@
 #include <cmath>
 #include <limits>
 
+#include "brindel/exchange/text_lines.h"
 #include "mirelda/model/decimal_text.h"
 #include "mirelda/model/protein_scenes.h"
 #include "mirelda/model/residue_types.h"
 #include "mirelda/model/scene_numbers.h"
 
+using namespace mirelda::exchange;
+
 namespace mirelda::model {
 namespace {
 
 constexpr std::string_view kReportLineEnd = "\r\n";
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-// Characters first..first+count-1 (1-based) of a line; shorter or empty when the line ends before.
-std::string_view Field(std::string_view line, std::size_t first, std::size_t count) {
-  if (first > line.size()) return {};
-  return line.substr(first - 1, count);
-}
 
 // Strikes the first "-" + atom + "-" of an atom list out (it becomes "-"); nothing when absent.
 void StrikeOut(std::string& atomList, std::string_view atom) {
@@ -118,11 +109,11 @@ void ProteinReader::ReadLine(std::string_view line) {
   line = TrimBlanks(line);
   if (line.substr(0, 4) != "ATOM") return;
 
-  const std::string atom(TrimBlanks(Field(line, 14, 3)));
-  const std::string_view residueName = Field(line, 18, 3);
-  const std::string_view chainField = Field(line, 22, 1);
+  const std::string atom(TrimBlanks(FieldAt(line, 14, 3)));
+  const std::string_view residueName = FieldAt(line, 18, 3);
+  const std::string_view chainField = FieldAt(line, 22, 1);
   const char chain = chainField.empty() ? ' ' : chainField.front();
-  const std::string_view numberField = TrimBlanks(Field(line, 23, 5));
+  const std::string_view numberField = TrimBlanks(FieldAt(line, 23, 5));
   const double numberValue = std::nearbyint(DecimalPrefixValue(numberField));  // ties to even
   if (!(numberValue >= std::numeric_limits<std::int16_t>::min() &&
         numberValue <= std::numeric_limits<std::int16_t>::max())) {
@@ -131,9 +122,9 @@ void ProteinReader::ReadLine(std::string_view line) {
     return;
   }
   const auto number = static_cast<std::int16_t>(numberValue);
-  const PointTriple position{DecimalPrefixValue(TrimBlanks(Field(line, 31, 8))),
-                             DecimalPrefixValue(TrimBlanks(Field(line, 39, 8))),
-                             DecimalPrefixValue(TrimBlanks(Field(line, 47, 8)))};
+  const PointTriple position{DecimalPrefixValue(TrimBlanks(FieldAt(line, 31, 8))),
+                             DecimalPrefixValue(TrimBlanks(FieldAt(line, 39, 8))),
+                             DecimalPrefixValue(TrimBlanks(FieldAt(line, 47, 8)))};
 
   if (!(std::isfinite(position[0]) && std::isfinite(position[1]) && std::isfinite(position[2]))) {
     reading_.failure = "coordinate out of range in line " + Integer(lineNumber_);

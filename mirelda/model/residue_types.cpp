@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "brindel/exchange/option_files.h"
+
 namespace mirelda::model {
 namespace {
 
@@ -17,44 +19,41 @@ struct TypeDefaults {
   const char* code;
   const char* atoms;
   const char* draw;
-  double weight;
   int red, green, blue;
 };
 
 // In the order of the one-letter codes, with "U" (environment) between "T" and "V": the dialogs pair the
 // two tables by position, so this order is part of the tables' contract.
 constexpr std::array<TypeDefaults, kResidueTypeCount> kTypeDefaults{{
-    {"ALA", "A", "-N-C-O-CA-CB-", ">CA:N>C:CA>O:C>CB:CA", 91.5, 235, 255, 0},
-    {"CYS", "C", "-N-C-O-CA-CB-SG-", ">CA:N>C:CA>O:C>CB:CA>SG:CB", 114.4, 158, 255, 64},
-    {"ASP", "D", "-N-C-O-CA-CB-CG-OD1-OD2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>OD1:CG>OD2:CG", 135.2, 0, 102, 255},
-    {"GLU", "E", "-N-C-O-CA-CB-CG-CD-OE1-OE2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG>OE1:CD>OE2:CD", 154.6, 41,
-     255, 166},
+    {"ALA", "A", "-N-C-O-CA-CB-", ">CA:N>C:CA>O:C>CB:CA", 235, 255, 0},
+    {"CYS", "C", "-N-C-O-CA-CB-SG-", ">CA:N>C:CA>O:C>CB:CA>SG:CB", 158, 255, 64},
+    {"ASP", "D", "-N-C-O-CA-CB-CG-OD1-OD2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>OD1:CG>OD2:CG", 0, 102, 255},
+    {"GLU", "E", "-N-C-O-CA-CB-CG-CD-OE1-OE2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG>OE1:CD>OE2:CD", 41, 255,
+     166},
     {"PHE", "F", "-N-C-O-CA-CB-CG-CD1-CD2-CE1-CE2-CZ-",
-     ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD1:CG>CD2:CG>CE1:CD1>CE2:CD2>CZ:CE1-CE2", 198.8, 255, 122, 0},
-    {"GLY", "G", "-N-C-O-CA-", ">CA:N>C:CA>O:C", 67.5, 0, 0, 255},
+     ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD1:CG>CD2:CG>CE1:CD1>CE2:CD2>CZ:CE1-CE2", 255, 122, 0},
+    {"GLY", "G", "-N-C-O-CA-", ">CA:N>C:CA>O:C", 0, 0, 255},
     {"HIS", "H", "-N-C-O-CA-CB-CG-ND1-CD2-CE1-NE2-",
-     ">CA:N>C:CA>O:C>CB:CA>CG:CB>ND1:CG>CD2:CG>CE1:ND1>NE2:CD2-CE1", 162.3, 0, 255, 255},
-    {"ILE", "I", "-N-C-O-CA-CB-CG1-CG2-CD1-", ">CA:N>C:CA>O:C>CB:CA>CG1:CB>CG2:CB>CD1:CG1", 162.6, 255, 41,
-     0},
-    {"LYS", "K", "-N-C-O-CA-CB-CG-CD-CE-NZ-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG>CE:CD>NZ:CE", 162.5, 0, 255,
-     199},
-    {"LEU", "L", "-N-C-O-CA-CB-CG-CD1-CD2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD1:CG>CD2:CG", 163.4, 255, 82, 0},
-    {"MET", "M", "-N-C-O-CA-CB-CG-SD-CE-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>SD:CG>CE:SD", 165.9, 255, 163, 0},
-    {"ASN", "N", "-N-C-O-CA-CB-CG-OD1-ND2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>OD1:CG>ND2:CG", 138.3, 0, 153, 255},
-    {"PRO", "P", "-N-C-O-CA-CB-CG-CD-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG-N", 123.4, 0, 5, 255},
-    {"GLN", "Q", "-N-C-O-CA-CB-CG-CD-OE1-NE2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG>OE1:CD>NE2:CD", 156.4, 117,
-     255, 97},
+     ">CA:N>C:CA>O:C>CB:CA>CG:CB>ND1:CG>CD2:CG>CE1:ND1>NE2:CD2-CE1", 0, 255, 255},
+    {"ILE", "I", "-N-C-O-CA-CB-CG1-CG2-CD1-", ">CA:N>C:CA>O:C>CB:CA>CG1:CB>CG2:CB>CD1:CG1", 255, 41, 0},
+    {"LYS", "K", "-N-C-O-CA-CB-CG-CD-CE-NZ-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG>CE:CD>NZ:CE", 0, 255, 199},
+    {"LEU", "L", "-N-C-O-CA-CB-CG-CD1-CD2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD1:CG>CD2:CG", 255, 82, 0},
+    {"MET", "M", "-N-C-O-CA-CB-CG-SD-CE-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>SD:CG>CE:SD", 255, 163, 0},
+    {"ASN", "N", "-N-C-O-CA-CB-CG-OD1-ND2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>OD1:CG>ND2:CG", 0, 153, 255},
+    {"PRO", "P", "-N-C-O-CA-CB-CG-CD-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG-N", 0, 5, 255},
+    {"GLN", "Q", "-N-C-O-CA-CB-CG-CD-OE1-NE2-", ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG>OE1:CD>NE2:CD", 117, 255,
+     97},
     {"ARG", "R", "-N-C-O-CA-CB-CG-CD-NE-CZ-NH1-NH2-",
-     ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG>NE:CD>CZ:NE>NH1:CZ>NH2:CZ", 196.1, 196, 255, 31},
-    {"SER", "S", "-N-C-O-CA-CB-OG-", ">CA:N>C:CA>O:C>CB:CA>OG:CB", 102.0, 0, 204, 255},
-    {"THR", "T", "-N-C-O-CA-CB-OG1-CG2-", ">CA:N>C:CA>O:C>CB:CA>OG1:CB>CG2:CB", 126.0, 79, 255, 133},
-    {"XXX", "U", "-CA-", "", 143.8, 191, 184, 184},
-    {"VAL", "V", "-N-C-O-CA-CB-CG1-CG2-", ">CA:N>C:CA>O:C>CB:CA>CG1:CB>CG2:CB", 138.4, 255, 0, 0},
+     ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD:CG>NE:CD>CZ:NE>NH1:CZ>NH2:CZ", 196, 255, 31},
+    {"SER", "S", "-N-C-O-CA-CB-OG-", ">CA:N>C:CA>O:C>CB:CA>OG:CB", 0, 204, 255},
+    {"THR", "T", "-N-C-O-CA-CB-OG1-CG2-", ">CA:N>C:CA>O:C>CB:CA>OG1:CB>CG2:CB", 79, 255, 133},
+    {"XXX", "U", "-CA-", "", 191, 184, 184},
+    {"VAL", "V", "-N-C-O-CA-CB-CG1-CG2-", ">CA:N>C:CA>O:C>CB:CA>CG1:CB>CG2:CB", 255, 0, 0},
     {"TRP", "W", "-N-C-O-CA-CB-CG-CD1-CD2-NE1-CE2-CE3-CZ2-CZ3-CH2-",
-     ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD1:CG>CD2:CG>NE1:CD1>CE2:CD2-NE1>CE3:CD2>CZ2:CE2>CZ3:CE3>CH2:CZ2-CZ3",
-     237.2, 255, 122, 0},
+     ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD1:CG>CD2:CG>NE1:CD1>CE2:CD2-NE1>CE3:CD2>CZ2:CE2>CZ3:CE3>CH2:CZ2-CZ3", 255,
+     122, 0},
     {"TYR", "Y", "-N-C-O-CA-CB-CG-CD1-CD2-CE1-CE2-CZ-OH-",
-     ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD1:CG>CD2:CG>CE1:CD1>CE2:CD2>CZ:CE1-CE2>OH:CZ", 209.8, 255, 204, 0},
+     ">CA:N>C:CA>O:C>CB:CA>CG:CB>CD1:CG>CD2:CG>CE1:CD1>CE2:CD2>CZ:CE1-CE2>OH:CZ", 255, 204, 0},
 }};
 
 struct ResidueTypeTables {
@@ -69,7 +68,7 @@ struct ResidueTypeTables {
       named->DRAW = type.draw;
       DEF_RESIDU* lettered = byLetter.Add(type.code);
       lettered->R1 = type.name;
-      lettered->POIDS = type.weight;
+      lettered->POIDS = exchange::DefaultWeightOf(type.code[0]);
       lettered->col = PackColour(type.red, type.green, type.blue);
       lettered->tei = lettered->col;
     }

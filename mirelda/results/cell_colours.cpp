@@ -1,8 +1,10 @@
 #include "mirelda/results/cell_colours.h"
 
-#include "mirelda/results/result_lines.h"
+#include "brindel/exchange/text_lines.h"
+#include "mirelda/results/result_numbers.h"
 #include "mirelda/results/results_table.h"
 
+using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 

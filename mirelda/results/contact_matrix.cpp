@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "brindel/exchange/text_lines.h"
 #include "mirelda/model/scene_numbers.h"
-#include "mirelda/results/result_lines.h"
+#include "mirelda/results/result_numbers.h"
 
+using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 

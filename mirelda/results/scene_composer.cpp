@@ -2,10 +2,12 @@
 
 #include <charconv>
 
+#include "brindel/exchange/text_lines.h"
 #include "mirelda/model/scene_numbers.h"
-#include "mirelda/results/result_lines.h"
+#include "mirelda/results/result_numbers.h"
 #include "mirelda/results/results_table.h"
 
+using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 

@@ -10,14 +10,6 @@
 
 namespace mirelda::workflow {
 
-// Zero-padded fields, whatever the locale ('.' always): a coordinate takes "000.000" when it is at least
-// 0 and "-00.000" when negative; a residue number "0000" or "-000"; a serial "00000". A value with more
-// digits than its pattern keeps them all and widens the line (the point-file readers read each number
-// where the previous one stopped).
-std::string CoordinateText(double value);
-std::string ResidueNumberText(int number);
-std::string SerialText(int serial);
-
 // The point line of residue i (its position in the residue array, so serials of skipped residues leave
 // gaps), with its "\r\n". Residue numbers from 10000 on are written less 10000. Every ',' becomes '.'.
 std::string File00PointLine(int serial, const model::DEF_AA& residue, const model::PointTriple& point);

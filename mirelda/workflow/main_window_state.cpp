@@ -1,19 +1,11 @@
 #include "mirelda/workflow/main_window_state.h"
+#include "brindel/exchange/text_lines.h"
 
 #include <string>
 
+using namespace mirelda::exchange;
+
 namespace mirelda::workflow {
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
-
-}  // namespace
-
 void MainWindowState::OpenProtein(std::string_view path) {
   commands_ = CommandStates{};
   mainViewOn_ = false;
@@ -47,8 +39,8 @@ void MainWindowState::TessellationDone(bool weighted, int notInBulk) {
 }
 
 bool MainWindowState::AssignmentAllowed() const {
-  return Trimmed(labels_.points) == "CA" && Trimmed(labels_.environment) == "YES" &&
-         Trimmed(labels_.notInBulk) == "0";
+  return TrimBlanks(labels_.points) == "CA" && TrimBlanks(labels_.environment) == "YES" &&
+         TrimBlanks(labels_.notInBulk) == "0";
 }
 
 }  // namespace mirelda::workflow

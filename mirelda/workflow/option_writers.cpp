@@ -1,9 +1,8 @@
 #include "mirelda/workflow/option_writers.h"
 
-#include <charconv>
-#include <cmath>
+#include <vector>
 
-#include "mirelda/model/decimal_text.h"
+#include "brindel/exchange/option_files.h"
 #include "mirelda/model/residue_types.h"
 #include "mirelda/workflow/folder_operations.h"
 #include "mirelda/workflow/pipeline_files.h"
@@ -12,33 +11,15 @@ using namespace mirelda::exchange;
 using namespace mirelda::model;
 
 namespace mirelda::workflow {
-namespace {
-
-// A double shows at most 15 significant digits, as the weights were always written.
-constexpr int kSignificantDigits = 15;
-constexpr const char* kCutOffLines = "DCUT:16\r\nRCUT:10\r\n";
-
-}  // namespace
-
-std::string OptionNumberText(double value) {
-  if (!std::isfinite(value)) return "0";
-  char digits[64];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value + 0.0, std::chars_format::general,
-                                    kSignificantDigits);
-  return CommaToPoint(std::string(digits, result.ptr));
-}
-
 std::string TessellationOptionsText(std::string_view proteinName, bool weighted) {
-  std::string text = "NOM_PROT:" + std::string(proteinName) + "\r\n" + kCutOffLines;
   const ResidueTypeTable& byName = ResidueTypesByName();
   const ResidueTypeTable& byLetter = ResidueTypesByLetter();
+  std::vector<LetterWeight> weights;
   for (int i = 1; i <= byName.Count(); ++i) {
     const DEF_RESIDU* weightEntry = byLetter.At(i);
-    const std::string weight =
-        weighted && weightEntry != nullptr ? OptionNumberText(weightEntry->POIDS) : "0";
-    text += ">" + byName.At(i)->R1 + ":" + weight + "\r\n";
+    weights.push_back({byName.At(i)->R1.front(), weighted && weightEntry != nullptr ? weightEntry->POIDS : 0.0});
   }
-  return text;
+  return FormatTessellationOptions(proteinName, weights);
 }
 
 std::string WriteTessellationOptions(const std::filesystem::path& appFolder, std::string_view proteinName,
@@ -48,12 +29,7 @@ std::string WriteTessellationOptions(const std::filesystem::path& appFolder, std
 
 std::string RelaxationOptionsText(std::string_view proteinName, int relaxations, bool eachFile,
                                   bool stopOnError) {
-  std::string text = "NOM_PROT:" + std::string(proteinName) + "\r\n";
-  text += "RLX:" + std::to_string(relaxations - 1) + "\r\n";
-  text += kCutOffLines;
-  if (eachFile) text += "EACH\r\n";
-  if (stopOnError) text += "ERROR\r\n";
-  return text;
+  return FormatRelaxationOptions(proteinName, relaxations - 1, eachFile, stopOnError);
 }
 
 std::string WriteRelaxationOptions(const std::filesystem::path& appFolder, std::string_view proteinName,

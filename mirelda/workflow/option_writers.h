@@ -1,5 +1,6 @@
-// The option files the front-end writes for the console programs: the tessellation options (protein
-// name, cut-offs, one weight per residue type) and the relaxation options. CR LF lines, '.' decimals.
+// The option files the front-end writes for the console programs, from the amino-acid table and the
+// dialogs' choices: the tessellation options (protein name, cut-offs, one weight per residue type) and the
+// relaxation options. The formats are brindel/exchange/option_files.h's.
 #pragma once
 
 #include <filesystem>
@@ -7,10 +8,6 @@
 #include <string_view>
 
 namespace mirelda::workflow {
-
-// A number as the options carry it: up to 15 significant digits, no trailing zeros, '.' as separator
-// whatever the locale ("91.5", "102", "0.25").
-std::string OptionNumberText(double value);
 
 // option_bis.txt: "NOM_PROT:" + name, "DCUT:16", "RCUT:10", then ">" + letter + ":" + weight for the 21
 // residue types in table order (the letter from the types by name, the weight from the types by letter,

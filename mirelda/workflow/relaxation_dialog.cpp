@@ -3,21 +3,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "brindel/exchange/text_lines.h"
 #include "mirelda/model/decimal_text.h"
 
+using namespace mirelda::exchange;
 using namespace mirelda::model;
 
 namespace mirelda::workflow {
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
-
 RelaxationDialogState::RelaxationDialogState(std::string proteinName) : proteinName_(std::move(proteinName)) {
   BuildLabels();
 }
@@ -31,7 +23,7 @@ void RelaxationDialogState::BuildLabels() {
 void RelaxationDialogState::SetCountText(std::string_view text) {
   countText_ = text;
   if (DecimalPrefixValue(countText_) > kMaxRelaxations) countText_ = std::to_string(kMaxRelaxations);
-  if (DecimalPrefixValue(Trimmed(countText_)) == 0) {
+  if (DecimalPrefixValue(TrimBlanks(countText_)) == 0) {
     colours_ = kZeroField;
     questionsEnabled_ = false;
     lastFileLabel_ = "coordinate file only for the last relaxation ?";

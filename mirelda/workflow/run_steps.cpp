@@ -1,5 +1,6 @@
 #include "mirelda/workflow/run_steps.h"
 
+#include "brindel/exchange/text_lines.h"
 #include "mirelda/model/decimal_text.h"
 #include "mirelda/workflow/environment_step.h"
 #include "mirelda/workflow/field_rules.h"
@@ -13,26 +14,6 @@ using namespace mirelda::model;
 
 namespace mirelda::workflow {
 namespace {
-
-// The lines of a text as a line-by-line reader sees them (no line ends, no empty line after the last).
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\n' && text[i] != '\r') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string BulkQuestion(int count, const std::string& reportName) {
   return std::to_string(count) + " amino acids are NOT in the bulk ! Do you want to see " + reportName +

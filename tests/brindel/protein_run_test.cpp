@@ -8,7 +8,7 @@
 
 #include "brindel/exchange/point_file.h"
 #include "tests/support/ca_points.h"
-#include "tests/support/default_weights.h"
+#include "brindel/exchange/option_files.h"
 #include "tests/support/point_sets.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
@@ -26,7 +26,7 @@ class ProteinRun : public ::testing::Test {
   void SetUp() override {
     const auto pdb = testing::SampleProtein("1A8O.pdb");
     if (!pdb) GTEST_SKIP() << "sample protein 1A8O.pdb is absent (tools/fetch-samples.sh fetches it)";
-    folder_.Write("option_bis.txt", testing::DefaultTessellationOptions("1a8o"));
+    folder_.Write("option_bis.txt", exchange::FormatTessellationOptions("1a8o", exchange::DefaultWeights));
     folder_.Write("file_02", testing::PointFileText(testing::ReadCaPoints(*pdb)));
     std::filesystem::create_directory(folder_ / "1a8o");
     run_ = testing::RunProgram("brindel", folder_.Path());

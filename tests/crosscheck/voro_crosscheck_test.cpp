@@ -11,7 +11,7 @@
 #include "brindel/power_weight.h"
 #include "tests/crosscheck/voro_reference.h"
 #include "tests/support/ca_points.h"
-#include "tests/support/default_weights.h"
+#include "brindel/exchange/option_files.h"
 #include "tests/support/test_paths.h"
 
 using namespace mirelda::exchange;
@@ -81,7 +81,7 @@ TEST_P(VoroCrossCheck, InnerClosedCellsMatchVoroPlusPlus) {
 
   const Comparison equal = Compare(points, WeightTable{}, std::string(GetParam()) + " equal weights");
   const Comparison weighted =
-      Compare(points, testing::DefaultWeights(), std::string(GetParam()) + " default weights");
+      Compare(points, exchange::DefaultWeightTable(), std::string(GetParam()) + " default weights");
   std::printf("%s: %zu points; equal weights %d of %d cells matched; default weights %d of %d matched\n",
               GetParam(), points.size(), equal.matched, equal.compared, weighted.matched, weighted.compared);
   EXPECT_GT(equal.compared, 0);

@@ -9,7 +9,7 @@
 
 #include "brindel/exchange/decimal_reading.h"
 #include "tests/support/ca_points.h"
-#include "tests/support/default_weights.h"
+#include "brindel/exchange/option_files.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 
@@ -52,7 +52,7 @@ class ConsolePipeline : public ::testing::Test {
     std::filesystem::create_directory(folder / "1a8o");
     folder.Write("file_00", testing::PointFileText(
                                 points, {"DEF RSPHERE 6.5\r", "DEF C_SUPER 0.8\r", "DEF C_SUPPR 3.5\r"}));
-    folder.Write("option_bis.txt", testing::DefaultTessellationOptions("1a8o"));
+    folder.Write("option_bis.txt", exchange::FormatTessellationOptions("1a8o", exchange::DefaultWeights));
     ASSERT_EQ(RunProgram("orvane", folder.Path()).exitStatus, 0);
   }
 

@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include "brindel/exchange/text_lines.h"
 
 namespace mirelda::testing {
 
 std::vector<std::string> TextLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
+  for (std::string_view line : exchange::SplitLines(text)) lines.emplace_back(line);
   return lines;
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "brindel/exchange/text_lines.h"
 #include "attribution/attribution.h"
 #include "attribution/contact_file.h"
 #include "attribution/pattern_table_file.h"
@@ -31,6 +32,7 @@
 #include "tools/trainer/pipeline_inputs.h"
 #include "tools/trainer/training_split.h"
 
+using namespace mirelda::exchange;
 using namespace mirelda::tessellation;
 using namespace mirelda::attribution;
 using namespace mirelda::model;
@@ -60,11 +62,7 @@ bool WriteText(const fs::path& path, const std::string& text) {
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
+  for (std::string_view line : SplitLines(text)) lines.emplace_back(line);
   return lines;
 }
 
