@@ -1,19 +1,11 @@
 #include "attribution/contact_file.h"
 
-#include <string>
-#include <utility>
-#include <vector>
+#include "brindel/exchange/contact_file.h"
 
 namespace mirelda::attribution {
 
 ContactMatrix ReadContactMatrix(std::istream& in) {
-  std::vector<std::string> rows;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    rows.push_back(std::move(line));
-  }
-  return ContactMatrix(std::move(rows));
+  return ContactMatrix(exchange::ReadContactRows(in));
 }
 
 }  // namespace mirelda::attribution

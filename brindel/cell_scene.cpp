@@ -6,6 +6,7 @@
 #include "brindel/exchange/buffered_lines.h"
 #include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/residue_codes.h"
+#include "brindel/exchange/scene_blocks.h"
 #include "brindel/tessellation_limits.h"
 
 using namespace mirelda::exchange;
@@ -23,10 +24,7 @@ constexpr double CellColourTable[LetterTableSize][3] = {
     {0, 0, 0}};
 
 std::string Marker(std::string_view kind, char letter, char chain, int residueNumber) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*s-%c=%c!%d\n", static_cast<int>(kind.size()), kind.data(), letter,
-                chain, residueNumber);
-  return text;
+  return FormatBlockMarker(kind, std::string_view(&letter, 1), std::string_view(&chain, 1), residueNumber) + '\n';
 }
 
 using Float3 = std::array<float, 3>;
@@ -54,7 +52,7 @@ std::array<double, 3> CellColour(char letter) {
 
 std::string SceneOpening(char letter, char chain, int residueNumber) {
   const std::array<double, 3> colour = CellColour(letter);
-  std::string text = Marker(BlockMarker, letter, chain, residueNumber);
+  std::string text = Marker(BlockStartMarker, letter, chain, residueNumber);
   text += "Shape { appearance Appearance {\n";
   text += "material Material{\ndiffuseColor " + Fixed(colour[0], 4, 2) + ' ' + Fixed(colour[1], 4, 2) + ' ' +
           Fixed(colour[2], 4, 2) + "\nambientIntensity 1 shininess 0.8\ntransparency 0.7\n}}";
@@ -120,7 +118,7 @@ std::string SceneClosing(std::span<const std::string> indexLists, char letter, c
   std::string text = "]}\nccw FALSE\nsolid FALSE\ncreaseAngle 0.5\n\ncoordIndex\n[\n";
   for (const std::string& list : indexLists) text += list;
   text += "]}}\n";
-  text += Marker("#AAFIN", letter, chain, residueNumber);
+  text += Marker(BlockEndMarker, letter, chain, residueNumber);
   return text;
 }
 
@@ -130,7 +128,7 @@ void WriteFirstLayerScene(std::istream& cellScene, std::span<const float> blockS
   bool copying = false;
   bool lineStart = true;  // a piece that starts a line; only such a piece can be a marker
   ForEachBufferedLine(cellScene, SceneLineBuffer, [&](std::string_view piece) {
-    if (lineStart && piece.substr(0, BlockMarker.size()) == BlockMarker) {
+    if (lineStart && piece.substr(0, BlockStartMarker.size()) == BlockStartMarker) {
       copying = blocks < blockShares.size() && blockShares[blocks] != 0.0f;
       ++blocks;
     }

@@ -16,7 +16,6 @@ inline constexpr std::string_view CellSceneHeader =
     "#VRML V2.0 utf8\nInline { url \"../prot.wrl\"}\nInline { url \"../view.wrl\"}\n\n\n";
 inline constexpr std::string_view FirstLayerSceneHeader =
     "#VRML V2.0 utf8\nInline { url \"../trace.wrl\"}\nInline { url \"../view.wrl\"}\n\n\n";
-inline constexpr std::string_view BlockMarker = "#AADEB";
 
 // Diffuse colour of the cells of a letter (red, green, blue in 0..1), from the row of the letter's position
 // in OneLetterCodes; black for a letter of no residue type.

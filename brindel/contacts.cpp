@@ -4,6 +4,7 @@
 #include <string>
 
 #include "brindel/contact_area_table.h"
+#include "brindel/exchange/contact_file.h"
 #include "brindel/tessellation_limits.h"
 
 using namespace mirelda::exchange;
@@ -43,13 +44,7 @@ void ContactMatrix::Set(int row, int column, char contact) {
 }
 
 void ContactMatrix::Write(std::ostream& out) const {
-  std::string line;
-  for (const auto& row : rows_) {
-    line.assign(static_cast<std::size_t>(size_), '0');
-    for (const auto& [column, contact] : row) line[column] = contact;
-    line += '\n';
-    out << line;
-  }
+  for (const auto& row : rows_) out << FormatContactRow(size_, row);
 }
 
 std::vector<int> AminoAcidRanks(const std::vector<PointRecord>& points) {

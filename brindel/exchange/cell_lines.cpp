@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "brindel/exchange/decimal_reading.h"
 #include "brindel/exchange/fixed_format.h"
+#include "brindel/exchange/text_lines.h"
 
 namespace mirelda::exchange {
 namespace {
@@ -14,6 +16,17 @@ std::string Integer(int value, int width) {
 }
 
 char StateLetter(bool closed) { return closed ? 'V' : 'S'; }
+
+char CharacterOf(std::string_view line, Column column) {
+  const std::string_view field = FieldOf(line, column);
+  return field.empty() ? ' ' : field.front();
+}
+
+// A number from the start of its column to wherever it stops, so a value wider than its column is whole.
+int IntegerFrom(std::string_view line, Column column) {
+  return static_cast<int>(IntegerAt(line, column.from - 1));
+}
+double DoubleFrom(std::string_view line, Column column) { return DoubleAt(line, column.from - 1); }
 
 }  // namespace
 
@@ -46,6 +59,52 @@ std::string FormatBulkWarning(char letter, int residueNumber, char chain) {
   line += letter;
   line += ' ' + Integer(residueNumber, 3) + ' ' + chain + '\n';
   return line;
+}
+
+std::string FormatCellLine(const CellLine& cell) {
+  return FormatCellLine(cell.letter, cell.residueNumber, cell.chain, cell.volume, cell.area, cell.faceCount,
+                        cell.closed, cell.environmentShare);
+}
+
+std::string FormatFaceLine(const FaceLine& face) {
+  return FormatFaceLine(face.letter, face.residueNumber, face.chain, face.closed, face.neighbourLetter,
+                        face.neighbourChain, face.neighbourResidueNumber, face.vertexCount, face.area,
+                        face.perimeter, face.distance);
+}
+
+std::string_view FieldOf(std::string_view line, Column column) {
+  return FieldAt(line, column.from, column.length);
+}
+
+std::optional<CellLine> ParseCellLine(std::string_view line) {
+  if (line.size() < CellColumns::State.from || line[1] != ' ') return std::nullopt;
+  CellLine cell;
+  cell.letter = CharacterOf(line, CellColumns::Letter);
+  cell.residueNumber = IntegerFrom(line, CellColumns::Number);
+  cell.chain = CharacterOf(line, CellColumns::Chain);
+  cell.volume = DoubleFrom(line, CellColumns::Volume);
+  cell.area = DoubleFrom(line, CellColumns::Area);
+  cell.faceCount = IntegerFrom(line, CellColumns::Faces);
+  cell.closed = CharacterOf(line, CellColumns::State) == 'V';
+  cell.environmentShare = DoubleFrom(line, CellColumns::Share);
+  return cell;
+}
+
+std::optional<FaceLine> ParseFaceLine(std::string_view line) {
+  if (line.size() < FaceColumns::Area.from || line[11] != ':') return std::nullopt;
+  FaceLine face;
+  face.letter = CharacterOf(line, FaceColumns::Letter);
+  face.residueNumber = IntegerFrom(line, FaceColumns::Number);
+  face.chain = CharacterOf(line, FaceColumns::Chain);
+  face.closed = CharacterOf(line, FaceColumns::State) == 'V';
+  face.neighbourLetter = CharacterOf(line, FaceColumns::NeighbourLetter);
+  face.neighbourChain = CharacterOf(line, FaceColumns::NeighbourChain);
+  face.neighbourResidueNumber = IntegerFrom(line, FaceColumns::NeighbourNumber);
+  face.vertexCount = IntegerFrom(line, FaceColumns::Vertices);
+  face.area = DoubleFrom(line, FaceColumns::Area);
+  face.perimeter = DoubleFrom(line, FaceColumns::Perimeter);
+  face.distance = DoubleFrom(line, FaceColumns::Distance);
+  return face;
 }
 
 }  // namespace mirelda::exchange

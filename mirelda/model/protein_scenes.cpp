@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "brindel/exchange/scene_blocks.h"
 #include "mirelda/model/scene_numbers.h"
 
 namespace mirelda::model {
@@ -64,13 +65,7 @@ std::string TranslationOpening(const PointTriple& p) {
 
 void AppendMarker(std::string& scene, std::string_view kind, std::string_view code, std::string_view chain,
                   long long number) {
-  std::string line(kind);
-  line += code;
-  line += '=';
-  line += chain;
-  line += '!';
-  line += PlainInteger(number);
-  AppendLine(scene, line);
+  AppendLine(scene, exchange::FormatBlockMarker(kind, code, chain, number));
 }
 
 }  // namespace
@@ -86,11 +81,11 @@ AtomElement ElementOfAtom(std::string_view atomName) {
 void AppendSceneHeader(std::string& scene) { AppendLine(scene, "#VRML V2.0 utf8"); }
 
 void AppendStartMarker(std::string& scene, std::string_view code, std::string_view chain, long long number) {
-  AppendMarker(scene, "#AADEB-", code, chain, number);
+  AppendMarker(scene, exchange::BlockStartMarker, code, chain, number);
 }
 
 void AppendEndMarker(std::string& scene, std::string_view code, std::string_view chain, long long number) {
-  AppendMarker(scene, "#AAFIN-", code, chain, number);
+  AppendMarker(scene, exchange::BlockEndMarker, code, chain, number);
 }
 
 bool AppendAtomBall(std::string& prot, std::string_view atomName, const PointTriple& position) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "brindel/exchange/cell_lines.h"
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/model/residue_types.h"
 #include "mirelda/model/scene_numbers.h"
@@ -16,7 +17,7 @@ using namespace mirelda::workflow;
 namespace mirelda::results {
 namespace {
 
-// One line of the cell file, cut at the positions brindel writes ("%c %4d %c %8.3f %8.3f %2d %c %5.1f").
+// One line of the cell file, cut at the columns of the C file.
 struct CellLine {
   std::string code;
   double number = 0.0;
@@ -29,13 +30,13 @@ struct CellLine {
 
 CellLine CutCellLine(std::string_view line) {
   CellLine cell;
-  cell.code = TrimBlanks(FieldAt(line, 1, 1));
-  cell.number = LeadingNumber(FieldAt(line, 3, 4));
-  cell.volume = LeadingNumber(FieldAt(line, 10, 8));
-  cell.area = LeadingNumber(FieldAt(line, 19, 8));
-  cell.faces = LeadingNumber(FieldAt(line, 28, 2));
-  cell.indicator = TrimBlanks(FieldAt(line, 31, 1));
-  cell.exposure = LeadingNumber(FieldAt(line, 33, 5));
+  cell.code = TrimBlanks(FieldOf(line, CellColumns::Letter));
+  cell.number = LeadingNumber(FieldOf(line, CellColumns::Number));
+  cell.volume = LeadingNumber(FieldOf(line, CellColumns::Volume));
+  cell.area = LeadingNumber(FieldOf(line, CellColumns::Area));
+  cell.faces = LeadingNumber(FieldOf(line, CellColumns::Faces));
+  cell.indicator = TrimBlanks(FieldOf(line, CellColumns::State));
+  cell.exposure = LeadingNumber(FieldOf(line, CellColumns::Share));
   return cell;
 }
 

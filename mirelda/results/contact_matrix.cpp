@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "brindel/exchange/text_lines.h"
+#include "brindel/exchange/contact_file.h"
 #include "mirelda/model/scene_numbers.h"
 #include "mirelda/results/result_numbers.h"
 
@@ -65,7 +65,7 @@ bool ContactDrawing::PairAt(int x, int y, int& row, int& col) const {
 
 ContactDrawing DrawContactMatrix(std::string_view text, int areaPixels) {
   ContactDrawing drawing;
-  const std::vector<std::string_view> lines = SplitLines(text);
+  const std::vector<std::string_view> lines = ContactRows(text);
   if (lines.empty() || lines.front().empty()) return drawing;  // nothing to divide the area by
   drawing.rows_ = static_cast<int>(lines.size());
   drawing.cols_ = static_cast<int>(lines.front().size());

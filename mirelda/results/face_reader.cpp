@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "brindel/exchange/cell_lines.h"
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/model/scene_numbers.h"
 #include "mirelda/results/result_numbers.h"
@@ -23,17 +24,16 @@ struct FaceOwner {
   bool operator==(const FaceOwner&) const = default;
 };
 
-// One line of the face file, cut at the positions brindel writes
-// ("%c %4d %c %c : %c %c %4d %2d %8.3f %8.3f %8.3f").
+// One line of the face file, cut at the columns of the F file.
 Voisin CutNeighbour(std::string_view line) {
   Voisin voisin;
-  voisin.NOM = TrimBlanks(FieldAt(line, 14, 1));
-  voisin.CHA = TrimBlanks(FieldAt(line, 16, 1));
-  voisin.NUM = RoundToInt16(LeadingNumber(FieldAt(line, 18, 4))).value_or(0);
-  voisin.NBC = RoundToInt16(LeadingNumber(FieldAt(line, 23, 2))).value_or(0);
-  voisin.SUR = LeadingNumber(FieldAt(line, 26, 8));
-  voisin.PER = LeadingNumber(FieldAt(line, 35, 8));
-  voisin.DIS = LeadingNumber(FieldAt(line, 44, 8));
+  voisin.NOM = TrimBlanks(FieldOf(line, FaceColumns::NeighbourLetter));
+  voisin.CHA = TrimBlanks(FieldOf(line, FaceColumns::NeighbourChain));
+  voisin.NUM = RoundToInt16(LeadingNumber(FieldOf(line, FaceColumns::NeighbourNumber))).value_or(0);
+  voisin.NBC = RoundToInt16(LeadingNumber(FieldOf(line, FaceColumns::Vertices))).value_or(0);
+  voisin.SUR = LeadingNumber(FieldOf(line, FaceColumns::Area));
+  voisin.PER = LeadingNumber(FieldOf(line, FaceColumns::Perimeter));
+  voisin.DIS = LeadingNumber(FieldOf(line, FaceColumns::Distance));
   return voisin;
 }
 
@@ -90,15 +90,15 @@ ReadReport ReadFaceText(std::string_view text, std::string_view sourceName, Resi
     if (pumpEvents) pumpEvents();
     const std::string_view line = TrimBlanks(rawLine);
     if (line.empty()) continue;
-    const auto number = RoundToInt16(LeadingNumber(FieldAt(line, 3, 4)));
+    const auto number = RoundToInt16(LeadingNumber(FieldOf(line, FaceColumns::Number)));
     if (!number) {
       report.problems.push_back(std::string(sourceName) + " line " + std::to_string(lineNumber) +
                                 ": the residue number is out of range; line left out");
       continue;
     }
     // A residue's lines end where the code, number or chain changes: two chains may meet at one number.
-    const FaceOwner lineOwner{std::string(TrimBlanks(FieldAt(line, 1, 1))), *number,
-                              std::string(FieldAt(line, 8, 1))};
+    const FaceOwner lineOwner{std::string(TrimBlanks(FieldOf(line, FaceColumns::Letter))), *number,
+                              std::string(FieldOf(line, FaceColumns::Chain))};
     if (firstLine == 0) {
       owner = lineOwner;
       firstLine = lineNumber;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "brindel/exchange/scene_blocks.h"
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/model/scene_numbers.h"
 #include "mirelda/results/result_numbers.h"
@@ -17,30 +18,11 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kKeywordWindow = 12;  // the length of "diffuseColor" and of "transparency"
 
-// The residue a start marker names. The code and chain are known only in the full form "#AADEB-L=K!N".
-struct MarkerKey {
-  std::string number;
-  std::optional<char> code;
-  std::optional<char> chain;
-};
-
-MarkerKey ReadMarker(std::string_view line, std::size_t at) {
-  MarkerKey key;
-  const std::size_t bang = line.find('!');
-  key.number = TrimBlanks(bang == std::string_view::npos ? std::string_view{} : line.substr(bang + 1));
-  const std::size_t form = at + kBlockStartMarker.size();  // "-L=K!"
-  if (line.size() > form + 4 && line[form] == '-' && line[form + 2] == '=' && line[form + 4] == '!') {
-    key.code = line[form + 1];
-    key.chain = line[form + 3];
-  }
-  return key;
-}
-
 bool RowHasNumber(const GridModel& tab1, int row, std::string_view number) {
   return TrimBlanks(tab1.TextAt(row, kColumnNumber)) == number;
 }
 
-bool RowHasResidue(const GridModel& tab1, int row, const MarkerKey& key) {
+bool RowHasResidue(const GridModel& tab1, int row, const BlockKey& key) {
   if (!RowHasNumber(tab1, row, key.number)) return false;
   if (!key.code) return true;
   const std::string& code = tab1.TextAt(row, kColumnCode);
@@ -50,7 +32,7 @@ bool RowHasResidue(const GridModel& tab1, int row, const MarkerKey& key) {
 
 // The row of a marker at or after `from`: the first with the marker's number, code and chain, else the
 // first with its number alone (a chain written otherwise in one file); -1 when no row has the number.
-int FindRow(const GridModel& tab1, int from, const MarkerKey& key) {
+int FindRow(const GridModel& tab1, int from, const BlockKey& key) {
   if (key.number.empty() || tab1.Cols() <= kColumnChain) return -1;  // no residue table yet
   for (int r = from; r < tab1.Rows(); ++r)
     if (RowHasResidue(tab1, r, key)) return r;
@@ -88,8 +70,8 @@ void CopySelectedBlocks(std::string_view source, const GridModel& tab1, int colu
   GridColour colour = 0;
   for (std::string_view rawLine : SplitLines(source)) {
     const std::string_view line = TrimBlanks(rawLine);
-    if (const std::size_t at = line.find(kBlockStartMarker); at != std::string_view::npos) {
-      const int found = FindRow(tab1, row, ReadMarker(line, at));
+    if (const std::size_t at = line.find(BlockStartMarker); at != std::string_view::npos) {
+      const int found = FindRow(tab1, row, ParseBlockMarker(line, at));
       // A block starts afresh at its marker, even when the previous one lacked its end marker.
       copying = false;
       transparent = false;
@@ -104,7 +86,7 @@ void CopySelectedBlocks(std::string_view source, const GridModel& tab1, int colu
         if (cellScene && kColumnColour < tab1.Cols()) colour = tab1.CellAt(row, kColumnColour).backColour;
       }
     }
-    if (line.find(kBlockEndMarker) != std::string_view::npos) copying = transparent = false;
+    if (line.find(BlockEndMarker) != std::string_view::npos) copying = transparent = false;
     if (copying) {
       const std::string_view head = line.substr(0, kKeywordWindow);
       if (cellScene && head.find("diffuseColor") != std::string_view::npos)

@@ -13,8 +13,6 @@
 
 namespace mirelda::results {
 
-inline constexpr std::string_view kBlockStartMarker = "#AADEB";
-inline constexpr std::string_view kBlockEndMarker = "#AAFIN";
 inline constexpr std::string_view kComposedSceneFile = "resultat.wrl";
 
 // One source scene: its name (for problems), its text (nullopt when the file is missing) and the toggle

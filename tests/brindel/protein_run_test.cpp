@@ -8,6 +8,7 @@
 
 #include "brindel/exchange/point_file.h"
 #include "tests/support/ca_points.h"
+#include "brindel/exchange/cell_lines.h"
 #include "brindel/exchange/option_files.h"
 #include "tests/support/point_sets.h"
 #include "tests/support/scratch_folder.h"
@@ -63,17 +64,13 @@ TEST_F(ProteinRun, FilesAgreeWithEachOther) {
   ASSERT_EQ(contacts.size(), cells.size());
   std::size_t faceLine = 0, open = 0;
   for (std::size_t r = 0; r < cells.size(); ++r) {
-    char letter, chain, state;
-    int number, count;
-    double volume, area, share;
-    ASSERT_EQ(std::sscanf(cells[r].c_str(), "%c %d %c %lf %lf %d %c %lf", &letter, &number, &chain, &volume,
-                          &area, &count, &state, &share),
-              8)
-        << cells[r];
-    EXPECT_TRUE(state == 'V' || state == 'S');
-    open += state == 'S';
-    EXPECT_GE(volume, 0);
-    EXPECT_EQ(share, 0);  // no environment points
+    const std::optional<exchange::CellLine> cell = exchange::ParseCellLine(cells[r]);
+    ASSERT_TRUE(cell) << cells[r];
+    const int count = cell->faceCount;
+    EXPECT_EQ(exchange::FormatCellLine(*cell), cells[r] + "\n");  // the line reads back whole
+    open += !cell->closed;
+    EXPECT_GE(cell->volume, 0);
+    EXPECT_EQ(cell->environmentShare, 0);  // no environment points
     ASSERT_EQ(contacts[r].size(), cells.size());
     EXPECT_EQ(contacts[r].find_first_not_of("012"), std::string::npos);
     EXPECT_EQ(static_cast<int>(cells.size() - std::count(contacts[r].begin(), contacts[r].end(), '0')),

@@ -9,7 +9,9 @@
 
 #include "brindel/exchange/decimal_reading.h"
 #include "tests/support/ca_points.h"
+#include "brindel/exchange/cell_lines.h"
 #include "brindel/exchange/option_files.h"
+#include "brindel/exchange/text_lines.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 
@@ -21,24 +23,11 @@ namespace {
 using testing::RunProgram;
 using testing::ScratchFolder;
 
-struct CellLine {
-  int residueNumber = 0;
-  bool closed = false;
-  double share = 0;  // percentage of the cell's area facing environment points
-};
-
-// Lines "%c %4d %c %8.3f %8.3f %2d %c %5.1f" of the C file.
+// The cells of a C file.
 std::vector<CellLine> ReadCellFile(const std::string& text) {
   std::vector<CellLine> cells;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    CellLine cell;
-    cell.residueNumber = static_cast<int>(IntegerAt(line, 2));
-    cell.closed = line.size() > 31 && line[30] == 'V';
-    cell.share = DoubleAt(line, 31);
-    cells.push_back(cell);
-  }
+  for (std::string_view line : SplitLines(text))
+    if (const auto cell = ParseCellLine(line)) cells.push_back(*cell);
   return cells;
 }
 
@@ -70,7 +59,7 @@ class ConsolePipeline : public ::testing::Test {
     double sum = 0;
     int count = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (!select(cells[i].share)) continue;
+      if (!select(cells[i].environmentShare)) continue;
       sum += std::sqrt(std::pow(points[i].x - cx, 2) + std::pow(points[i].y - cy, 2) +
                        std::pow(points[i].z - cz, 2));
       ++count;
@@ -104,7 +93,7 @@ TEST_F(ConsolePipeline, EnvironmentThenTessellationPutsEveryResidueInTheBulk) {
 }
 
 TEST_F(ConsolePipeline, RelaxationKeepsEveryResidueInTheBulk) {
-  folder.Write("option.txt", "NOM_PROT:1a8o\r\nRLX:8\r\nDCUT:16\r\nRCUT:10\r\nERROR\r\n");
+  folder.Write("option.txt", FormatRelaxationOptions("1a8o", 8, false, true));
   const auto relaxation = RunProgram("relaxation", folder.Path());
   ASSERT_EQ(relaxation.exitStatus, 0);
   EXPECT_NE(relaxation.standardError.find(" 9/ 9 please wait ..."),

@@ -54,7 +54,7 @@ TEST(AttributionOn1a8o, HelicesComeOutAsA) {
   std::vector<int> numbers;
   std::istringstream cells(folder.Read("1a8o/C1a8o"));
   for (std::string line; std::getline(cells, line);) {
-    if (const auto cell = ParseCellLine(line)) numbers.push_back(cell->number);
+    if (const auto cell = exchange::ParseCellLine(line)) numbers.push_back(cell->residueNumber);
   }
   std::string classes;
   std::istringstream resu(folder.Read("1a8o/1a8o_resu"));

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "tools/trainer/area_fit.h"
 
 using namespace mirelda::tessellation;
@@ -18,10 +16,9 @@ constexpr std::size_t kA = 0, kG = 5;  // positions in ContactLetters
 
 FaceLine Face(char letter, int number, char chain, char neighbourLetter, char neighbourChain,
               int neighbourNumber, double area) {
-  char line[128];
-  std::snprintf(line, sizeof line, "%c %4d %c %c : %c %c %4d %2d %8.3f %8.3f %8.3f", letter, number, chain,
-                'V', neighbourLetter, neighbourChain, neighbourNumber, 5, area, 10.0, 6.0);
-  const std::optional<FaceLine> face = ParseFaceLine(line);
+  const std::string line = exchange::FormatFaceLine(letter, number, chain, true, neighbourLetter, neighbourChain,
+                                                    neighbourNumber, 5, area, 10.0, 6.0);
+  const std::optional<FaceLine> face = exchange::ParseFaceLine(line);
   EXPECT_TRUE(face);
   return face.value_or(FaceLine{});
 }
@@ -30,7 +27,7 @@ FaceLine Face(char letter, int number, char chain, char neighbourLetter, char ne
 std::vector<CellLine> Cells() {
   std::vector<CellLine> cells;
   const char letters[] = "AGAAA";
-  for (int r = 1; r <= 5; ++r) cells.push_back({letters[r - 1], r, 'A'});
+  for (int r = 1; r <= 5; ++r) cells.push_back({.letter = letters[r - 1], .residueNumber = r, .chain = 'A'});
   return cells;
 }
 

@@ -42,7 +42,7 @@ EOF
 
 run="$work/run"
 mkdir -p "$run/bnch"
-printf 'NOM_PROT:bnch\r\nDCUT:16\r\nRCUT:10\r\n' > "$run/option_bis.txt"
+"$root/build/tools/inputs/mirelda-inputs" tessellation-options bnch > "$run/option_bis.txt"
 
 # The contact file, then the two tables: each distinct pattern gets random counts that favour one state.
 awk -v n="$n" -v seed="$seed" -v dir="$run" '

@@ -6,7 +6,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 app="$root/build/app"
 samples="${MIRELDA_SAMPLES_DIR:-$root/.cache/samples}"
-[ -x "$app/brindel" ] || { echo "build brindel first (tools/build.sh)"; exit 1; }
+inputs="$root/build/tools/inputs/mirelda-inputs"
+[ -x "$app/brindel" ] && [ -x "$inputs" ] || { echo "build first (tools/build.sh)"; exit 1; }
 if [ "$#" -eq 0 ]; then
   set -- "$samples/1A8O.pdb" "$samples/2XHE.pdb" "$samples/7DDO.pdb" "$samples/4JSV.pdb"
 fi
@@ -17,8 +18,8 @@ for pdb in "$@"; do
   if [ ! -f "$pdb" ]; then printf '%-8s absent (%s)\n' "$name" "$pdb"; continue; fi
   run="$root/build/bench/$name"
   rm -rf "$run" && mkdir -p "$run/$name"
-  "$root/tools/ca-points.sh" "$pdb" > "$run/file_02"
-  "$root/tools/default-weights.sh" "$name" > "$run/option_bis.txt"
+  "$inputs" points "$pdb" > "$run/file_02"
+  "$inputs" tessellation-options "$name" default > "$run/option_bis.txt"
   points="$(grep -c '^ATOM' "$run/file_02")"
   start="$(date +%s.%N)"
   status=0

@@ -6,6 +6,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 app="$root/build/app"
+inputs="$root/build/tools/inputs/mirelda-inputs"
 samples="${MIRELDA_SAMPLES_DIR:-$root/.cache/samples}"
 for program in orvane relaxation brindel; do
   [ -x "$app/$program" ] || { echo "build the programs first (tools/build.sh)"; exit 1; }
@@ -32,9 +33,9 @@ for pdb in "$@"; do
   run="$root/build/bench/pipeline-$name"
   rm -rf "$run" && mkdir -p "$run/$name"
   cp "$app/spherepack_1.txt" "$run/"
-  { printf 'DEF RSPHERE 6.5\r\nDEF C_SUPER 0.8\r\nDEF C_SUPPR 3.5\r\n'; "$root/tools/ca-points.sh" "$pdb"; } > "$run/file_00"
-  printf 'NOM_PROT:%s\r\nRLX:8\r\nDCUT:16\r\nRCUT:10\r\n' "$name" > "$run/option.txt"
-  "$root/tools/default-weights.sh" "$name" > "$run/option_bis.txt"
+  "$inputs" points "$pdb" > "$run/file_00"
+  "$inputs" relaxation-options "$name" 8 > "$run/option.txt"
+  "$inputs" tessellation-options "$name" default > "$run/option_bis.txt"
   points="$(grep -c '^ATOM' "$run/file_00")"
   orvane="$(timed orvane test_environnement)"
   environment="$(( $(grep -c '^ATOM' "$run/file_01") - points ))"

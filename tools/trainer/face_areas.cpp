@@ -29,30 +29,6 @@ double Statistic(std::vector<double> values, AreaStatistic statistic) {
 
 }  // namespace
 
-std::optional<CellLine> ParseCellLine(std::string_view line) {
-  if (line.size() < 8 || line[1] != ' ') return std::nullopt;
-  CellLine cell;
-  cell.letter = line[0];
-  cell.number = static_cast<int>(IntegerAt(line, 2));
-  cell.chain = line[7];
-  return cell;
-}
-
-std::optional<FaceLine> ParseFaceLine(std::string_view line) {
-  // Columns: 0 letter, 2-5 number, 7 chain, 9 V/S, 11 ':', 13 letter, 15 chain, 17-20 number, 22-23
-  // vertices, 25-32 area.
-  if (line.size() < 33 || line[11] != ':') return std::nullopt;
-  FaceLine face;
-  face.letter = line[0];
-  face.number = static_cast<int>(IntegerAt(line, 2));
-  face.chain = line[7];
-  face.neighbourLetter = line[13];
-  face.neighbourChain = line[15];
-  face.neighbourNumber = static_cast<int>(IntegerAt(line, 17));
-  face.area = DoubleAt(line, 25);
-  return face;
-}
-
 double Median(std::vector<double> values) {
   if (values.empty()) return 0;
   const std::size_t middle = values.size() / 2;
@@ -75,11 +51,11 @@ void AreaSamples::AddTessellation(const std::vector<CellLine>& cells, const std:
   std::set<PairKey> seen;
   for (const FaceLine& face : faces) {
     if (face.neighbourChain == kEnvironmentChain || face.chain != face.neighbourChain) continue;
-    const int separation = std::abs(face.number - face.neighbourNumber);
+    const int separation = std::abs(face.residueNumber - face.neighbourResidueNumber);
     if (separation < FirstAreaSeparation || separation > LastAreaSeparation) continue;
     const int a = LetterPosition(face.letter), b = LetterPosition(face.neighbourLetter);
     if (a < 0 || b < 0) continue;
-    const PairKey key{face.chain, std::minmax(face.number, face.neighbourNumber)};
+    const PairKey key{face.chain, std::minmax(face.residueNumber, face.neighbourResidueNumber)};
     if (!seen.insert(key).second) continue;
     samples_[static_cast<std::size_t>(separation - FirstAreaSeparation)]
             [static_cast<std::size_t>(PairIndex(a, b))]
@@ -89,7 +65,7 @@ void AreaSamples::AddTessellation(const std::vector<CellLine>& cells, const std:
   std::map<std::pair<char, int>, int> letterAt;
   for (const CellLine& cell : cells) {
     if (cell.chain == kEnvironmentChain) continue;
-    letterAt.emplace(std::make_pair(cell.chain, cell.number), LetterPosition(cell.letter));
+    letterAt.emplace(std::make_pair(cell.chain, cell.residueNumber), LetterPosition(cell.letter));
   }
   for (const auto& [where, a] : letterAt) {
     for (int separation = FirstAreaSeparation; separation <= LastAreaSeparation; ++separation) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "brindel/contact_area_table.h"
+#include "brindel/exchange/cell_lines.h"
 
 namespace mirelda::trainer {
 
@@ -15,24 +16,9 @@ inline constexpr int FirstAreaSeparation = 2;
 inline constexpr int LastAreaSeparation =
     FirstAreaSeparation + tessellation::ContactSeparationCount - 1;  // 6
 
-struct CellLine {
-  char letter = ' ';
-  int number = 0;
-  char chain = ' ';
-};
-struct FaceLine {
-  char letter = ' ';
-  int number = 0;
-  char chain = ' ';
-  char neighbourLetter = ' ';
-  char neighbourChain = ' ';
-  int neighbourNumber = 0;
-  double area = 0;
-};
-
-// "%c %4d %c %8.3f %8.3f %2d %c %5.1f" and "%c %4d %c %c : %c %c %4d %2d %8.3f %8.3f %8.3f".
-std::optional<CellLine> ParseCellLine(std::string_view line);
-std::optional<FaceLine> ParseFaceLine(std::string_view line);
+// The C and F lines as the exchange library reads them.
+using exchange::CellLine;
+using exchange::FaceLine;
 
 enum class AreaStatistic { Mean, Median };
 

@@ -109,7 +109,7 @@ std::map<std::pair<std::string, char>, DsspChain> ReadDssp(const fs::path& path)
 bool RunStates(const fs::path& results, const ChainEntry& chain,
                const std::map<std::pair<std::string, char>, DsspChain>& dssp, AlignedStates& states) {
   std::vector<int> numbers;
-  for (const CellLine& cell : ReadCells(results)) numbers.push_back(cell.number);
+  for (const CellLine& cell : ReadCells(results)) numbers.push_back(cell.residueNumber);
   if (numbers.empty()) {
     std::fprintf(stderr, "no run for %s, skipped\n", chain.Id().c_str());
     return false;

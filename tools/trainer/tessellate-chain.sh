@@ -23,7 +23,7 @@ cp "$app/spherepack_1.txt" "$folder/"
 run orvane test_environnement
 cp "$folder/file_01" "$folder/file_02"
 if [ -n "$rlx" ]; then
-  printf 'NOM_PROT:prot\r\nRLX:%s\r\nDCUT:16\r\nRCUT:10\r\n' "$rlx" > "$folder/option.txt"
+  "$root/build/tools/inputs/mirelda-inputs" relaxation-options prot "$rlx" > "$folder/option.txt"
   run relaxation test_relaxation
 fi
 "$trainer" options prot "$weights" "$folder"
