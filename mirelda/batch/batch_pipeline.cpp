@@ -10,11 +10,10 @@
 #include "mirelda/workflow/run_steps.h"
 #include "mirelda/workflow/toggle_cells.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
-using namespace mirelda::results;
 using namespace mirelda::protocol;
+using namespace mirelda::results;
 
 namespace mirelda::batch {
 namespace {

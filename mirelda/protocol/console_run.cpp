@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <atomic>
 
-using namespace mirelda::exchange;
 using namespace mirelda::workflow;
 
 namespace mirelda::protocol {

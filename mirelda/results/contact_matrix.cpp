@@ -9,7 +9,6 @@
 
 using namespace mirelda::exchange;
 using namespace mirelda::model;
-using namespace mirelda::workflow;
 
 namespace mirelda::results {
 namespace {

@@ -11,10 +11,7 @@
 #include "mirelda/ui/frm_option_tessel.h"
 #include "mirelda/workflow/main_window_state.h"
 
-using namespace mirelda::exchange;
-using namespace mirelda::model;
 using namespace mirelda::workflow;
-using namespace mirelda::results;
 using namespace mirelda::protocol;
 
 namespace mirelda::ui {

@@ -8,7 +8,6 @@
 
 #include "mirelda/model/residue_types.h"
 
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 
 namespace mirelda::ui {

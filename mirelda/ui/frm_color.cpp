@@ -12,8 +12,6 @@
 #include "mirelda/ui/field_widgets.h"
 #include "mirelda/workflow/weights_dialog.h"
 
-using namespace mirelda::exchange;
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::results;
 using namespace mirelda::protocol;

@@ -14,9 +14,7 @@
 #include "mirelda/results/result_files.h"
 #include "mirelda/ui/field_widgets.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::model;
-using namespace mirelda::workflow;
 using namespace mirelda::results;
 using namespace mirelda::protocol;
 

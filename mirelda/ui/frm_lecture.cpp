@@ -25,8 +25,6 @@
 #include "mirelda/ui/vrml_view.h"
 #include "mirelda/workflow/run_steps.h"
 
-using namespace mirelda::exchange;
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::results;
 using namespace mirelda::protocol;

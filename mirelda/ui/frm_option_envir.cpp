@@ -17,7 +17,6 @@
 #include "mirelda/workflow/protein_files.h"
 #include "mirelda/workflow/residue_table.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;

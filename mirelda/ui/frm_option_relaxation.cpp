@@ -13,8 +13,6 @@
 #include "mirelda/ui/field_widgets.h"
 #include "mirelda/workflow/run_steps.h"
 
-using namespace mirelda::exchange;
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;
 

@@ -10,8 +10,6 @@
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
 
-using namespace mirelda::exchange;
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;
 

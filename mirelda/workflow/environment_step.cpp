@@ -8,7 +8,6 @@
 #include "mirelda/workflow/pipeline_files.h"
 #include "mirelda/workflow/protein_files.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::model;
 
 namespace mirelda::workflow {

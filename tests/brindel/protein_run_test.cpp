@@ -15,8 +15,6 @@
 #include "tests/support/test_paths.h"
 #include "tests/support/text_lines.h"
 
-using namespace mirelda::exchange;
-
 namespace mirelda {
 namespace {
 

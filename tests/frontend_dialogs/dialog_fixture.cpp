@@ -9,8 +9,6 @@
 #include "mirelda/protocol/console_run.h"
 #include "tests/support/test_paths.h"
 
-using namespace mirelda::exchange;
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;
 using namespace mirelda::ui;

@@ -14,7 +14,6 @@
 #include "tests/frontend_dialogs/dialog_fixture.h"
 #include "tests/support/test_paths.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;

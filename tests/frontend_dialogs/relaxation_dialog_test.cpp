@@ -14,8 +14,6 @@
 #include "mirelda/workflow/pipeline_files.h"
 #include "tests/frontend_dialogs/dialog_fixture.h"
 
-using namespace mirelda::exchange;
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;
 using namespace mirelda::ui;

@@ -11,7 +11,6 @@
 #include "mirelda/workflow/residue_table_layout.h"
 #include "tests/frontend_dialogs/dialog_fixture.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::results;

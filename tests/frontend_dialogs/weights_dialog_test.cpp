@@ -15,9 +15,7 @@
 #include "tests/frontend_dialogs/dialog_fixture.h"
 #include "tests/frontend_workflow/saved_weights.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::model;
-using namespace mirelda::workflow;
 using namespace mirelda::protocol;
 using namespace mirelda::ui;
 

@@ -31,10 +31,7 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 
-using namespace mirelda::exchange;
-using namespace mirelda::model;
 using namespace mirelda::workflow;
-using namespace mirelda::results;
 using namespace mirelda::protocol;
 using namespace mirelda::ui;
 

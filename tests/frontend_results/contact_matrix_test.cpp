@@ -8,7 +8,6 @@
 #include "tests/frontend_results/results_fixture.h"
 #include "tests/support/scratch_folder.h"
 
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::results;
 

@@ -11,7 +11,6 @@
 
 #include "tests/support/scratch_folder.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;
 

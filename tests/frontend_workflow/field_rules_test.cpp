@@ -9,7 +9,6 @@
 #include "mirelda/workflow/environment_dialog.h"
 #include "mirelda/workflow/weights_dialog.h"
 
-using namespace mirelda::model;
 using namespace mirelda::workflow;
 
 namespace mirelda {

@@ -16,7 +16,6 @@
 #include "tests/support/test_paths.h"
 #include "tests/support/text_lines.h"
 
-using namespace mirelda::exchange;
 using namespace mirelda::environment;
 
 namespace mirelda {

@@ -12,7 +12,6 @@
 #include "tools/trainer/face_areas.h"
 #include "tools/trainer/pipeline_inputs.h"
 
-using namespace mirelda::tessellation;
 using namespace mirelda::model;
 using namespace mirelda::workflow;
 using namespace mirelda::trainer;
