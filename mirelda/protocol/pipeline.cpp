@@ -33,7 +33,12 @@ class ProgramCall {
 
   bool Run() {
     started_ = true;
-    run_ = runner_(program_);
+    if (runner_) {
+      run_ = runner_(program_);
+    } else {
+      run_ = ConsoleRunResult{};  // not started
+      run_.message = std::string("no runner for ") + program_.program;
+    }
     return run_.Completed();
   }
   // The runner of the workflow's steps: what went wrong with the run, empty when it completed.
