@@ -9,10 +9,8 @@
 #include <string_view>
 
 #include "mirelda/batch/batch_options.h"
-#include "mirelda/model/residue_records.h"
 #include "mirelda/protocol/console_run.h"
-#include "mirelda/workflow/grid_model.h"
-#include "mirelda/workflow/main_window_state.h"
+#include "mirelda/protocol/front_end_session.h"
 
 namespace mirelda::batch {
 
@@ -26,11 +24,9 @@ struct BatchReporter {
 
 struct BatchRun {
   std::string failure;  // the step that stopped the run and why; empty when every step went through
-  std::filesystem::path resultsFolder;
-  model::Residues residues;
-  workflow::GridModel tab1;  // the residue table as the main window would show it, class column included
-  workflow::GridModel tab2;
-  workflow::MainWindowState window;
+  // What the main window would hold: the residues, the residue table (class column included), the
+  // results folder.
+  protocol::FrontEndSession session;
   bool assigned = false;     // the class column was added
   std::string noAssignment;  // otherwise, why the main window would not offer it
   int notInBulk = 0;         // after the tessellation

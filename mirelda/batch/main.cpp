@@ -64,10 +64,10 @@ int main(int argc, char* argv[]) {
     return kExitStepFailed;
   }
 
-  std::cout << mirelda::batch::ResidueListing(run.tab1, run.residues, run.assigned);
-  std::cout << "Results of " << options.proteinName << ": " << run.resultsFolder.string() << '\n';
+  std::cout << mirelda::batch::ResidueListing(run.session.tab1, run.session.residues, run.assigned);
+  std::cout << "Results of " << options.proteinName << ": " << run.session.resultsFolder.string() << '\n';
   if (run.assigned)
-    std::cout << mirelda::batch::ClassSummary(run.tab1, true);
+    std::cout << mirelda::batch::ClassSummary(run.session.tab1, true);
   else
     std::cout << "classes: not assigned (" << run.noAssignment << ")\n";
   return 0;

@@ -1,13 +1,16 @@
 // The working state that the front-end's windows share, and what they ask of the platform around them.
 // The main window owns one FrontEndSession and implements FrontEndPlatform; every dialog receives both
-// by reference when it is created, changes the session and calls the platform, and holds nothing else.
+// by reference when it is created, changes the session through the pipeline's steps (pipeline.h) and
+// calls the platform, and holds nothing else. mirelda-batch runs the same steps on a session of its own.
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "mirelda/model/residue_records.h"
 #include "mirelda/protocol/console_run.h"
+#include "mirelda/protocol/step_result.h"
 #include "mirelda/workflow/grid_model.h"
 #include "mirelda/workflow/main_window_state.h"
 #include "mirelda/workflow/pipeline_files.h"
@@ -31,6 +34,10 @@ struct FrontEndSession {
   workflow::GridModel tab1;  // the residue table
   workflow::GridModel tab2;  // the face table
   workflow::MainWindowState window;
+
+  // What the tessellation step of the current Tessellation command did; none while it has not been
+  // asked (the dialog cancelled). The main view loads the first-layer scene of a tessellation that ran.
+  std::optional<StepResult> lastTessellation;
 };
 
 class FrontEndPlatform {

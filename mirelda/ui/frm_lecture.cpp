@@ -14,6 +14,7 @@
 #include <fstream>
 #include <optional>
 
+#include "mirelda/protocol/pipeline.h"
 #include "mirelda/results/result_files.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/file_list.h"
@@ -23,7 +24,6 @@
 #include "mirelda/ui/text_window.h"
 #include "mirelda/ui/user_locale.h"
 #include "mirelda/ui/vrml_view.h"
-#include "mirelda/workflow/run_steps.h"
 
 using namespace mirelda::workflow;
 using namespace mirelda::results;
@@ -32,20 +32,11 @@ using namespace mirelda::protocol;
 namespace mirelda::ui {
 namespace {
 
-constexpr const char* kFirstLayerScene = "premier.wrl";
 // The panel of the values, the commands and the file list, in pixels; the views take what is left.
 constexpr int kLeftPanelWidth = 260;
 constexpr const char* kDataCaptions[7] = {
     "NAME",        "POINTS OF REPRESENTATION", "NB AMINO ACIDS", "ENVIRONMENT", "NB OF RELAXATIONS",
     "PONDERATION", "NB AA NOT IN THE BULK"};
-
-// The first-layer scene's stamp before a tessellation dialog: a run rewrites it, a cancel does not.
-std::optional<std::filesystem::file_time_type> SceneStamp(const std::filesystem::path& scene) {
-  std::error_code error;
-  const auto stamp = std::filesystem::last_write_time(scene, error);
-  if (error) return std::nullopt;
-  return stamp;
-}
 
 // Lets pending events other than the user's run while a long composition goes on: the window stays
 // drawn, and no command starts in the middle of it.
@@ -248,24 +239,22 @@ void frmLecture::cmdRelaxation_Click() {
 }
 
 void frmLecture::cmdTessel_Click() {
-  PrepareTessellationTable(session_.tab1);
-  const std::filesystem::path scene = session_.resultsFolder / kFirstLayerScene;
-  const auto before = SceneStamp(scene);
+  PrepareTessellation(session_);
   dialogs_.tessellation(session_, *this, this);
-  // A tessellation that ran leaves a new first-layer scene for the main view.
-  const auto after = SceneStamp(scene);
-  if (session_.window.MainViewOn() && after && after != before) corV1->Load(scene);
+  // A tessellation that ran leaves its first-layer scene for the main view; a cancel or a failure none.
+  const std::optional<StepResult>& tessellation = session_.lastTessellation;
+  if (session_.window.MainViewOn() && tessellation && tessellation->Ran()) corV1->Load(tessellation->scene);
   Refresh();
 }
 
 void frmLecture::cmdContact_Click() { dialogs_.contactMatrix(session_, *this, this); }
 
 void frmLecture::cmdAttribu_Click() {
-  const ConsoleRunResult run = RunConsoleProgram(kAttributionProgram, false);
-  if (run.Completed()) {
-    const std::string problem = ShowAssignment(session_.tab1, session_.resultsFolder, session_.proteinName);
-    if (!problem.empty()) ShowWarning(this, problem);
-  }
+  const StepResult result = RunAssignment(
+      session_, [this](const ConsoleProgram& program) { return RunConsoleProgram(program, false); });
+  // A failed run has been told with what the program printed.
+  if (!result.ProgramFailed() && !result.message.empty()) ShowWarning(this, result.message);
+  for (const std::string& warning : result.warnings) ShowWarning(this, warning);
   filFich1->Refresh();
 }
 

@@ -11,11 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "mirelda/protocol/pipeline.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
-#include "mirelda/workflow/environment_step.h"
-#include "mirelda/workflow/protein_files.h"
-#include "mirelda/workflow/residue_table.h"
 
 using namespace mirelda::model;
 using namespace mirelda::workflow;
@@ -142,20 +140,10 @@ frmOption_envir::frmOption_envir(FrontEndSession& session, FrontEndPlatform& pla
 int frmOption_envir::exec() { return ProteinRead() ? QDialog::exec() : QDialog::Rejected; }
 
 void frmOption_envir::LoadProtein() {
-  ProteinReading reading =
-      ReadProteinFile(session_.proteinFile, [](long long) { QCoreApplication::processEvents(); });
-  loadFailure_ = reading.Succeeded() ? WriteProteinFiles(reading, session_.appFolder) : reading.failure;
-  if (loadFailure_.empty()) {
-    session_.residues = std::move(reading.residues);
-    session_.problemCount = reading.ProblemCount;
-    session_.caOnly = reading.CaOnly;
-  } else {
-    // Nothing of the previous protein may stay on show under the new one's title.
-    session_.residues.Clear();
-    session_.problemCount = 0;
-    session_.caOnly = false;
-  }
-  FillResidueTable(session_.tab1, session_.tab2, session_.residues);
+  OpenOptions options;
+  options.progress = [](long long) { QCoreApplication::processEvents(); };
+  const StepResult opened = OpenProtein(session_, options);
+  loadFailure_ = opened.Ran() ? std::string() : opened.message;
   platform_.Refresh();
   if (!loadFailure_.empty()) {
     ShowWarning(parentWidget(), loadFailure_);
@@ -207,45 +195,32 @@ void frmOption_envir::cmdValid_Click() {
 }
 
 void frmOption_envir::RunValidatedStep() {
-  EnvironmentRequest request;
-  request.appFolder = session_.appFolder;
-  request.proteinName = state_.Name();
-  request.pointChoice = state_.PointChoice();
-  request.radiusText = state_.Radius().Text();
-  request.thicknessText = state_.Thickness().Text();
-  request.withEnvironment = state_.WithEnvironment();
-  request.keepCopy = state_.KeepCopy();
-  request.problemCount = session_.problemCount;
-  if (const std::string failure = PrepareEnvironmentRun(request, session_.residues); !failure.empty()) {
-    ShowWarning(this, failure);  // nothing was run: the dialog stays open
+  EnvironmentChoices choices;
+  choices.proteinName = state_.Name();
+  choices.pointChoice = state_.PointChoice();
+  choices.radiusText = state_.Radius().Text();
+  choices.thicknessText = state_.Thickness().Text();
+  choices.withEnvironment = state_.WithEnvironment();
+  choices.keepCopy = state_.KeepCopy();
+  // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
+  const StepResult result = RunEnvironment(session_, choices, [this](const ConsoleProgram& program) {
+    hide();
+    return platform_.RunConsoleProgram(program, true);
+  });
+  if (result.StoppedBeforeProgram()) {
+    ShowWarning(this, result.message);  // nothing was run: the dialog stays open
     return;
   }
-  QWidget* owner = this;
-  if (request.withEnvironment) {
-    // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
-    hide();
-    owner = parentWidget();
-    if (!platform_.RunConsoleProgram(kEnvironmentProgram, true).Completed()) {
-      reject();  // the platform has told the user what the program printed
-      return;
-    }
-  }
-  const EnvironmentOutcome outcome = CompleteEnvironmentRun(request, session_.residues.ResidueCount());
-  if (!outcome.failure.empty()) {
-    ShowWarning(owner, outcome.failure);
+  QWidget* owner = result.programStarted ? parentWidget() : this;
+  if (!result.Ran()) {
+    if (!result.ProgramFailed()) ShowWarning(owner, result.message);  // the platform has told a failed run
     reject();
     return;
   }
-  for (const std::string& warning : outcome.warnings) ShowWarning(owner, warning);
-
-  session_.proteinName = request.proteinName;
-  session_.resultsFolder = ResultsFolderOf(session_.appFolder, request.proteinName);
-  session_.withEnvironment = request.withEnvironment;
-  session_.window.EnvironmentDone(outcome.summary);
+  for (const std::string& warning : result.warnings) ShowWarning(owner, warning);
   platform_.Refresh();
-  if (!outcome.problemQuestion.empty() && AskYesNo(owner, outcome.problemQuestion))
-    platform_.ShowTextFile(outcome.problemReport);
-  platform_.LoadSecondView(outcome.secondViewScene);
+  if (!result.question.empty() && AskYesNo(owner, result.question)) platform_.ShowTextFile(result.report);
+  platform_.LoadSecondView(result.scene);
   accept();
 }
 

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "mirelda/protocol/pipeline.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
-#include "mirelda/workflow/run_steps.h"
 
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;
@@ -117,37 +117,24 @@ void frmOption_Relaxation::cmdValid_Click() {
     PaintField(txtAsk1_, state_.Colours());
     return;
   }
-  QWidget* owner = parentWidget() ? parentWidget() : this;
-  if (request->passes == 0) {
-    // Nothing is run; the count of passes shown stays as it was.
-    session_.window.RelaxationDone(std::nullopt, 0);
-    platform_.Refresh();
-    accept();
-    return;
-  }
-  bool ran = false, runFailed = false;
   // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
-  const ProgramRunner run = [this, &ran, &runFailed] {
-    ran = true;
+  // No relaxation runs nothing and the count of passes shown stays as it was.
+  const StepResult result = RunRelaxation(session_, *request, [this](const ConsoleProgram& program) {
     hide();
-    const ConsoleRunResult result = platform_.RunConsoleProgram(kRelaxationProgram, true);
-    runFailed = !result.Completed();
-    return runFailed ? result.message : std::string();
-  };
-  const RelaxationOutcome outcome =
-      RunRelaxationStep(session_.appFolder, session_.proteinName, *request, run);
-  if (!ran) owner = this;
-  if (!outcome.failure.empty()) {
-    if (!runFailed) ShowWarning(owner, outcome.failure);  // a failed run the platform has reported
-    if (ran) reject();  // a failed run ends the step; a failure before it leaves the dialog open
+    return platform_.RunConsoleProgram(program, true);
+  });
+  QWidget* owner = result.programStarted && parentWidget() ? parentWidget() : this;
+  if (!result.Ran()) {
+    if (!result.ProgramFailed()) ShowWarning(owner, result.message);  // the platform has told a failed run
+    if (result.programStarted)
+      reject();  // a failed run ends the step; a failure before it leaves the dialog open
     return;
   }
-  for (const std::string& warning : outcome.warnings) ShowWarning(owner, warning);
-  const bool showReport = !outcome.question.empty() && AskYesNo(owner, outcome.question);
-  session_.window.RelaxationDone(outcome.relaxations, outcome.notInBulk);
+  for (const std::string& warning : result.warnings) ShowWarning(owner, warning);
+  const bool showReport = !result.question.empty() && AskYesNo(owner, result.question);
   platform_.Refresh();
   accept();
-  if (showReport) platform_.ShowTextFile(outcome.report);
+  if (showReport) platform_.ShowTextFile(result.report);
 }
 
 }  // namespace mirelda::ui

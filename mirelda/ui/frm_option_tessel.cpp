@@ -8,22 +8,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "mirelda/results/result_files.h"
+#include "mirelda/protocol/pipeline.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
 #include "mirelda/ui/frm_poids.h"
-#include "mirelda/workflow/run_steps.h"
 
 using namespace mirelda::workflow;
 using namespace mirelda::results;
 using namespace mirelda::protocol;
 
 namespace mirelda::ui {
-namespace {
-
-constexpr const char* kFirstLayerScene = "premier.wrl";  // written by the tessellation program
-
-}  // namespace
 
 frmOption_Tessel::frmOption_Tessel(FrontEndSession& session, FrontEndPlatform& platform, QWidget* parent)
     : QDialog(parent), session_(session), platform_(platform) {
@@ -71,43 +65,30 @@ frmOption_Tessel::frmOption_Tessel(FrontEndSession& session, FrontEndPlatform& p
 }
 
 void frmOption_Tessel::cmdValid_Click() {
-  const bool weighted = state_.Weighted();
-  bool ran = false, runFailed = false;
   // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
-  const ProgramRunner run = [this, &ran, &runFailed] {
-    ran = true;
-    hide();
-    const ConsoleRunResult result = platform_.RunConsoleProgram(kTessellationProgram, false);
-    runFailed = !result.Completed();
-    return runFailed ? result.message : std::string();
-  };
-  const TessellationErrors errors =
-      RunTessellationStep(session_.appFolder, session_.proteinName, weighted, run);
-  QWidget* owner = ran && parentWidget() ? parentWidget() : this;
-  if (!errors.failure.empty()) {
-    if (!runFailed) ShowWarning(owner, errors.failure);  // a failed run the platform has reported
-    if (ran) reject();  // a failed run ends the step; a failure before it leaves the dialog open
+  const StepResult result =
+      RunTessellation(session_, state_.Weighted(), [this](const ConsoleProgram& program) {
+        hide();
+        return platform_.RunConsoleProgram(program, false);
+      });
+  QWidget* owner = result.programStarted && parentWidget() ? parentWidget() : this;
+  if (!result.Ran()) {
+    if (!result.ProgramFailed()) ShowWarning(owner, result.message);  // the platform has told a failed run
+    if (result.programStarted)
+      reject();  // a failed run ends the step; a failure before it leaves the dialog open
     return;
   }
-  const bool showReport = !errors.question.empty() && AskYesNo(owner, errors.question);
+  const bool showReport = !result.question.empty() && AskYesNo(owner, result.question);
 
-  session_.weighted = weighted;
-  session_.window.TessellationDone(weighted, errors.notInBulk);
-  const auto pump = [] { QCoreApplication::processEvents(); };
-  CellReadOptions options;
-  options.environmentOn = session_.window.Labels().environment == "YES";
-  options.decimalSeparator = UserDecimalSeparator();
-  options.pumpEvents = pump;
-  const ReadReport cells =
-      lecture_C(session_.resultsFolder, session_.proteinName, session_.residues, session_.tab1, options);
-  const ReadReport faces = lecture_F(session_.resultsFolder, session_.proteinName, session_.residues, pump);
-  for (const ReadReport* report : {&cells, &faces})
+  const TessellationReading reading =
+      ReadTessellationResults(session_, UserDecimalSeparator(), [] { QCoreApplication::processEvents(); });
+  for (const ReadReport* report : {&reading.cells, &reading.faces})
     if (const std::string message = report->Message(); !message.empty()) ShowWarning(owner, message);
 
-  mainViewScene_ = session_.resultsFolder / kFirstLayerScene;
+  mainViewScene_ = result.scene;
   platform_.Refresh();
   accept();
-  if (showReport) platform_.ShowTextFile(errors.report);
+  if (showReport) platform_.ShowTextFile(result.report);
 }
 
 }  // namespace mirelda::ui
