@@ -20,64 +20,42 @@ constexpr const char* kOptionFile = "option_bis.txt";
 constexpr const char* kCentralTableFile = "Tab_cen_2";
 constexpr const char* kTerminalTableFile = "Tab_ext_2";
 
-// Closes an input and reports a failed close; the run goes on.
-void CloseInput(std::ifstream& in, const std::string& stillOpenMessage) {
-  in.clear();
-  in.close();
-  if (in.fail()) std::fputs(stillOpenMessage.c_str(), stderr);
-}
-
 // A table that cannot be opened stays empty: its patterns then find no entry.
 PatternTable ReadTable(const char* path, const char* shortName) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in.is_open()) {
-    std::fprintf(stderr, "cannot open %s\n", shortName);
-    return {};
-  }
+  RunInput in(path, shortName);
+  if (!in.IsOpen()) return {};
   std::fprintf(stderr, "reading %s ...\n", path);
-  PatternTable table = ReadPatternTable(in);
-  CloseInput(in, std::string(shortName) + " still open\n");
+  PatternTable table = ReadPatternTable(in.Stream());
+  in.Close(std::string(shortName) + " still open\n");
   return table;
 }
 
 ExitStatus WriteClassFile(const std::string& path, const StateLetters& classes) {
-  std::FILE* out = std::fopen(path.c_str(), "w");
-  if (out == nullptr) {
-    std::fprintf(stderr, "cannot open %s\n", path.c_str());
-    return OutputFailed;
-  }
-  bool written = true;
-  for (int r = 1; r <= classes.Size(); ++r) written = std::fprintf(out, "%c\n", classes.At(r)) > 0 && written;
-  if (std::fclose(out) != 0 || !written) {
-    std::fprintf(stderr, "%s still open\n ", path.c_str());
-    return OutputFailed;
-  }
-  return Success;
+  RunOutput out(path);
+  if (!out.IsOpen()) return OutputFailed;
+  for (int r = 1; r <= classes.Size(); ++r) out.Stream() << classes.At(r) << '\n';
+  return out.Close(path + " still open\n ") ? Success : OutputFailed;
 }
 
 ExitStatus Run() {
-  std::ifstream optionFile(kOptionFile, std::ios::binary);
-  if (!optionFile.is_open()) {
-    std::fprintf(stderr, "cannot open %s\n", kOptionFile);
-    return InputMissing;
-  }
-  const std::string name = ReadTessellationOptions(optionFile).proteinName;
-  CloseInput(optionFile, std::string(kOptionFile) + " still open\n ");
+  RunInput optionFile(kOptionFile);
+  if (!optionFile.IsOpen()) return InputMissing;
+  const TessellationOptions options = ReadTessellationOptions(optionFile.Stream());
+  optionFile.Close(std::string(kOptionFile) + " still open\n ");
+  if (options.nameRefused) ReportRefusedName(options.proteinName);
+  const std::string& name = options.proteinName;
 
   const PatternTable centralTable = ReadTable(kCentralTableFile, "Tab_cen");
   const PatternTable terminalTable = ReadTable(kTerminalTableFile, "Tab_ext");
   std::fprintf(stderr, "%s\n", name.c_str());
 
   const std::string contactPath = ResultPath(name, name + "_contact");
-  std::ifstream contactFile(contactPath, std::ios::binary);
-  if (!contactFile.is_open()) {
-    // Without contacts nothing can be computed: no class file and no marker.
-    std::fprintf(stderr, "cannot open %s\n", contactPath.c_str());
-    return InputMissing;
-  }
+  RunInput contactFile(contactPath);
+  // Without contacts nothing can be computed: no class file and no marker.
+  if (!contactFile.IsOpen()) return InputMissing;
   std::fprintf(stderr, "reading %s ...\n", contactPath.c_str());
-  const ContactMatrix matrix = ReadContactMatrix(contactFile);
-  CloseInput(contactFile, contactPath + " still open\n ");
+  const ContactMatrix matrix = ReadContactMatrix(contactFile.Stream());
+  contactFile.Close(contactPath + " still open\n ");
 
   const Attribution attribution = AssignClasses(matrix, centralTable, terminalTable);
   for (const MalformedPattern& pattern : attribution.malformed) {
@@ -87,11 +65,7 @@ ExitStatus Run() {
 
   const ExitStatus written = WriteClassFile(ResultPath(name, name + "_resu"), attribution.s2);
   if (written != Success) return written;
-  if (!CreateMarker(AttributionMarker)) {
-    std::fprintf(stderr, "cannot open %s\n", AttributionMarker);
-    return OutputFailed;
-  }
-  return Success;
+  return CreateRunMarker(AttributionMarker) ? Success : OutputFailed;
 }
 
 }  // namespace

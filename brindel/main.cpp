@@ -12,10 +12,7 @@
 // - "IVMAX too small" ends the run with CapacityExceeded and no marker.
 // - A negative (or not finite) weight is reported and counts as 0.
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <utility>
 
 #include "brindel/cell_scene.h"
 #include "brindel/exchange/option_files.h"
@@ -40,76 +37,41 @@ void EchoWeights(const TessellationOptions& options) {
   }
 }
 
-void CloseInput(std::ifstream& in, const char* closeMessage) {
-  in.clear();
-  in.close();
-  if (in.fail()) std::fputs(closeMessage, stderr);
-}
-
-// An output file of the results folder; reports when it cannot be opened.
-struct OutputFile {
-  std::string path;
-  std::ofstream stream;
-
-  explicit OutputFile(std::string filePath) : path(std::move(filePath)), stream(path, std::ios::binary) {
-    if (!stream.is_open()) std::fprintf(stderr, "cannot open %s\n", path.c_str());
-  }
-  // False when the file could not be opened, written or closed.
-  bool Close(const char* closeMessage) {
-    if (!stream.is_open()) return false;
-    stream.close();
-    if (stream.fail()) {
-      if (closeMessage != nullptr) std::fputs(closeMessage, stderr);
-      return false;
-    }
-    return true;
-  }
-};
-
 // premier.wrl from the cell scene just written; false when either file failed.
 bool WriteFirstLayer(const std::string& proteinName, const std::string& scenePath, bool sceneWritten,
                      const TessellationOutcome& outcome) {
-  OutputFile premier(ResultPath(proteinName, "premier.wrl"));
-  bool ok = premier.stream.is_open();
+  RunOutput premier(ResultPath(proteinName, "premier.wrl"));
+  bool ok = premier.IsOpen();
   if (!sceneWritten) {
     // The scene on disk (if any) is not this run's: copy nothing from it.
-    premier.stream << FirstLayerSceneHeader;
-    premier.Close(nullptr);
+    premier.Stream() << FirstLayerSceneHeader;
+    premier.Close();
     return false;
   }
-  std::ifstream scene(scenePath, std::ios::binary);
-  if (!scene.is_open()) {
-    std::fprintf(stderr, "cannot open %s\n", scenePath.c_str());
-    premier.stream << FirstLayerSceneHeader;
-    premier.Close(nullptr);
+  RunInput scene(scenePath);
+  if (!scene.IsOpen()) {
+    premier.Stream() << FirstLayerSceneHeader;
+    premier.Close();
     return false;
   }
-  WriteFirstLayerScene(scene, outcome.sceneBlockShares, premier.stream);
-  ok = premier.Close(nullptr) && ok;
+  WriteFirstLayerScene(scene.Stream(), outcome.sceneBlockShares, premier.Stream());
+  ok = premier.Close() && ok;
   return ok;
 }
 
 int Run() {
-  std::ifstream optionInput("option_bis.txt", std::ios::binary);
-  if (!optionInput.is_open()) {
-    std::fputs("cannot open option_bis.txt\n", stderr);
-    return InputMissing;
-  }
-  const TessellationOptions options = ReadTessellationOptions(optionInput);
-  if (options.nameRefused) {
-    std::fprintf(stderr, "NOM_PROT: unusable protein name, %s kept\n", options.proteinName.c_str());
-  }
+  RunInput optionInput("option_bis.txt");
+  if (!optionInput.IsOpen()) return InputMissing;
+  const TessellationOptions options = ReadTessellationOptions(optionInput.Stream());
+  if (options.nameRefused) ReportRefusedName(options.proteinName);
   EchoWeights(options);
-  CloseInput(optionInput, "option_bis.txt still open\n ");
+  optionInput.Close("option_bis.txt still open\n ");
 
-  std::ifstream pointInput("file_02", std::ios::binary);
-  if (!pointInput.is_open()) {
-    std::fputs("cannot open file_02\n", stderr);
-    return InputMissing;
-  }
-  PointFile pointFile = ReadPointFile(pointInput);
+  RunInput pointInput("file_02");
+  if (!pointInput.IsOpen()) return InputMissing;
+  PointFile pointFile = ReadPointFile(pointInput.Stream());
   if (pointFile.outOfMemory) std::fputs("not enough memory\n", stderr);
-  CloseInput(pointInput, "file_02 still open\n ");
+  pointInput.Close("file_02 still open\n ");
 
   const std::string& name = options.proteinName;
   std::fprintf(stderr, "%s : tessellation on %d points\nRCUT = %f\nDCUT = %f\n\n", name.c_str(),
@@ -117,17 +79,16 @@ int Run() {
   std::fprintf(stderr, "%d amino acids\n", pointFile.aminoAcidCount);
   std::fputs("tessellation : please wait ...\n", stderr);
 
-  std::error_code ignored;
-  if (!std::filesystem::exists(name, ignored)) std::filesystem::create_directory(name, ignored);
+  MakeResultsFolder(name);
+  RunOutput cells(ResultPath(name, "C" + name));
+  RunOutput faces(ResultPath(name, "F" + name));
+  RunOutput errors(ResultPath(name, name + "_error2"));
+  RunOutput contacts(ResultPath(name, name + "_contact"));
+  RunOutput scene(ResultPath(name, name + ".wrl"));
 
-  OutputFile cells(ResultPath(name, "C" + name));
-  OutputFile faces(ResultPath(name, "F" + name));
-  OutputFile errors(ResultPath(name, name + "_error2"));
-  OutputFile contacts(ResultPath(name, name + "_contact"));
-  OutputFile scene(ResultPath(name, name + ".wrl"));
-
-  const TessellationOutcome outcome = WriteTessellation(
-      pointFile.points, options, {cells.stream, faces.stream, errors.stream, contacts.stream, scene.stream});
+  const TessellationOutcome outcome =
+      WriteTessellation(pointFile.points, options,
+                        {cells.Stream(), faces.Stream(), errors.Stream(), contacts.Stream(), scene.Stream()});
   if (outcome.tooManyNeighbours) {
     const PointRecord& centre = pointFile.points[outcome.failedCentre];
     std::fprintf(stderr, "IVMAX too small %d %c %c\n", centre.residueNumber, centre.chain, centre.letter);
@@ -139,16 +100,11 @@ int Run() {
   ok = faces.Close("fichier resultat F encore ouvert\n") && ok;
   ok = errors.Close("fichier error encore ouvert\n") && ok;
   ok = contacts.Close("fichier contact encore ouvert\n") && ok;
-  const bool sceneWritten = scene.Close(nullptr);
+  const bool sceneWritten = scene.Close();
   ok = sceneWritten && ok;
-  ok = WriteFirstLayer(name, scene.path, sceneWritten, outcome) && ok;
+  ok = WriteFirstLayer(name, scene.Path(), sceneWritten, outcome) && ok;
   if (!ok) return OutputFailed;
-
-  if (!CreateMarker(TessellationMarker)) {
-    std::fprintf(stderr, "cannot open %s\n", TessellationMarker);
-    return OutputFailed;
-  }
-  return Success;
+  return CreateRunMarker(TessellationMarker) ? Success : OutputFailed;
 }
 
 }  // namespace

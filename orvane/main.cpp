@@ -29,23 +29,8 @@ constexpr const char* SceneFile = "environment.wrl";
 // The scene's name as its messages have always spelled it; the front-end's users know these lines.
 constexpr const char* SceneFileInMessages = "environement.wrl";
 
-void CannotOpen(const char* name) { std::fprintf(stderr, "cannot open %s\n", name); }
-void StillOpen(const char* name) { std::fprintf(stderr, "%s still open\n ", name); }
-
-// Closes an input; a failed close is reported and changes nothing else.
-void CloseInput(std::ifstream& in, const char* name) {
-  in.clear();
-  in.close();
-  if (in.fail()) StillOpen(name);
-}
-
-// Closes an output; false (and the "still open" line) when it was not written or closed completely.
-bool CloseOutput(std::ofstream& out, const char* messageName) {
-  out.close();
-  if (!out.fail()) return true;
-  StillOpen(messageName);
-  return false;
-}
+// The "still open" line of a file, as the messages name it.
+std::string StillOpen(const char* name) { return std::string(name) + " still open\n "; }
 
 void EchoPoint(const PointRecord& p) {
   std::fprintf(stderr, "%d %c %f %f %f\n", p.residueNumber, p.chain, p.x, p.y, p.z);
@@ -54,22 +39,16 @@ void EchoPoint(const PointRecord& p) {
 }  // namespace
 
 int main() {
-  std::ifstream proteinIn(ProteinFile, std::ios::binary);
-  if (!proteinIn) {
-    CannotOpen(ProteinFile);
-    return InputMissing;
-  }
-  EnvironmentInput input = ReadEnvironmentInput(proteinIn, EchoPoint);
-  CloseInput(proteinIn, ProteinFile);
+  RunInput proteinIn(ProteinFile);
+  if (!proteinIn.IsOpen()) return InputMissing;
+  EnvironmentInput input = ReadEnvironmentInput(proteinIn.Stream(), EchoPoint);
+  proteinIn.Close(StillOpen(ProteinFile));
   if (input.outOfMemory) std::fprintf(stderr, "not enough memory\n");
 
-  std::ifstream templateIn(TemplateFile, std::ios::binary);
-  if (!templateIn) {
-    CannotOpen(TemplateFile);
-    return InputMissing;
-  }
-  const TemplateCell cell = ReadTemplateCell(templateIn);
-  CloseInput(templateIn, TemplateFile);
+  RunInput templateIn(TemplateFile);
+  if (!templateIn.IsOpen()) return InputMissing;
+  const TemplateCell cell = ReadTemplateCell(templateIn.Stream());
+  templateIn.Close(StillOpen(TemplateFile));
 
   EnvironmentShell shell = InstallEnvironment(input.protein, input.parameters, cell);
   std::fprintf(stderr, "Nb suppressed points %4d\n", shell.suppressedCount);
@@ -85,28 +64,18 @@ int main() {
   }
   shell.environmentPoints = {};
 
-  std::ofstream pointsOut(PointOutputFile, std::ios::binary);
-  if (!pointsOut) {
-    CannotOpen(PointOutputFile);
-    return OutputFailed;
-  }
+  RunOutput pointsOut(PointOutputFile);
+  if (!pointsOut.IsOpen()) return OutputFailed;
   for (std::size_t k = 0; k < points.size(); ++k)
-    pointsOut << FormatPointLine(static_cast<int>(k + 1), points[k]);
-  bool complete = CloseOutput(pointsOut, PointOutputFile);
+    pointsOut.Stream() << FormatPointLine(static_cast<int>(k + 1), points[k]);
+  bool complete = pointsOut.Close(StillOpen(PointOutputFile));
 
-  std::ofstream sceneOut(SceneFile, std::ios::binary);
-  if (!sceneOut) {
-    CannotOpen(SceneFileInMessages);
-    return OutputFailed;
-  }
-  WriteEnvironmentScene(sceneOut, points);
-  complete = CloseOutput(sceneOut, SceneFileInMessages) && complete;
+  RunOutput sceneOut(SceneFile, SceneFileInMessages);
+  if (!sceneOut.IsOpen()) return OutputFailed;
+  WriteEnvironmentScene(sceneOut.Stream(), points);
+  complete = sceneOut.Close(StillOpen(SceneFileInMessages)) && complete;
   points = {};
 
   if (!complete) return OutputFailed;
-  if (!CreateMarker(EnvironmentMarker)) {
-    CannotOpen(EnvironmentMarker);
-    return OutputFailed;
-  }
-  return Success;
+  return CreateRunMarker(EnvironmentMarker) ? Success : OutputFailed;
 }

@@ -3,8 +3,10 @@
 // last pass, and with EACH a coordinate file is written after every pass.
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string>
 
+#include "brindel/exchange/cell_lines.h"
 #include "brindel/exchange/option_files.h"
 #include "brindel/exchange/point_file.h"
 #include "brindel/exchange/run_files.h"
@@ -16,13 +18,6 @@ using namespace mirelda::tessellation;
 namespace mirelda::relaxation {
 namespace {
 
-// An output that reports "cannot open %s" when it cannot be created.
-bool OpenOutput(std::ofstream& out, const std::string& path) {
-  out.open(path, std::ios::binary);
-  if (!out) std::fprintf(stderr, "cannot open %s\n", path.c_str());
-  return static_cast<bool>(out);
-}
-
 std::string PointLine(const EnvironmentRelaxation& relaxation, int i) {
   const PointRecord& point = relaxation.Points()[i];
   if (EnvironmentRelaxation::Moves(point)) {
@@ -33,26 +28,16 @@ std::string PointLine(const EnvironmentRelaxation& relaxation, int i) {
 }
 
 int Run() {
-  std::ifstream optionFile("option.txt", std::ios::binary);
-  if (!optionFile) {
-    std::fprintf(stderr, "cannot open option.txt\n");
-    return InputMissing;
-  }
-  const RelaxationOptions options = ReadRelaxationOptions(optionFile);
-  optionFile.close();
-  if (options.nameRefused) {
-    std::fprintf(stderr,
-                 "protein name refused (a name of 1 to 4 characters without '/' or '\\'); \"%s\" used\n",
-                 options.proteinName.c_str());
-  }
+  RunInput optionFile("option.txt");
+  if (!optionFile.IsOpen()) return InputMissing;
+  const RelaxationOptions options = ReadRelaxationOptions(optionFile.Stream());
+  optionFile.Close("option.txt still open\n ");
+  if (options.nameRefused) ReportRefusedName(options.proteinName);
 
-  std::ifstream pointInput("file_01", std::ios::binary);
-  if (!pointInput) {
-    std::fprintf(stderr, "cannot open file_01\n");
-    return InputMissing;
-  }
-  PointFile file = ReadPointFile(pointInput);
-  pointInput.close();
+  RunInput pointInput("file_01");
+  if (!pointInput.IsOpen()) return InputMissing;
+  PointFile file = ReadPointFile(pointInput.Stream());
+  pointInput.Close("file_01 still open\n ");
   if (file.outOfMemory) std::fprintf(stderr, "not enough memory\n");
   const int count = static_cast<int>(file.points.size());
 
@@ -61,19 +46,20 @@ int Run() {
 
   EnvironmentRelaxation relaxation(std::move(file.points), options.Rcut2(), options.Dcut2());
   const std::string& name = options.proteinName;
+  MakeResultsFolder(name);
   bool stopRequested = false;
   for (int pass = 0; pass <= options.relaxationCount && !stopRequested; ++pass) {
     std::fprintf(stderr, "%s%2d/%2d please wait ...", std::string(21, '\b').c_str(), pass + 1,
                  options.relaxationCount + 1);
 
-    std::ofstream coordinates;
-    if (options.eachPass &&
-        !OpenOutput(coordinates, ResultPath(name, name + "_R" + std::to_string(pass + 1)))) {
-      return OutputFailed;
+    std::optional<RunOutput> coordinates;
+    if (options.eachPass) {
+      coordinates.emplace(ResultPath(name, name + "_R" + std::to_string(pass + 1)));
+      if (!coordinates->IsOpen()) return OutputFailed;
     }
-    std::ofstream errors;
-    if (!OpenOutput(errors, ResultPath(name, name + "_error"))) return OutputFailed;
-    errors << "RELAXATION:" << pass << '\n';
+    RunOutput errors(ResultPath(name, name + "_error"));
+    if (!errors.IsOpen()) return OutputFailed;
+    errors.Stream() << "RELAXATION:" << pass << '\n';
 
     const RelaxationPassResult result = relaxation.RunPass(pass);
     if (result.outcome == BuildOutcome::TooManyNeighbours) {
@@ -83,35 +69,22 @@ int Run() {
     }
     for (int i : result.openAminoAcids) {
       const PointRecord& point = relaxation.Points()[i];
-      char line[80];
-      std::snprintf(line, sizeof line, "WARNING : THIS AA IS NOT IN THE BULK : %c %3d %c\n", point.letter,
-                    point.residueNumber, point.chain);
-      errors << line;
+      errors.Stream() << FormatBulkWarning(point.letter, point.residueNumber, point.chain);
     }
     if (options.stopOnError && !result.openAminoAcids.empty()) stopRequested = true;
-    if (options.eachPass) {
-      for (int i = 0; i < count; ++i) coordinates << PointLine(relaxation, i);
-      coordinates.close();
-      if (!coordinates) std::fprintf(stderr, "fichier coor encore ouvert\n");
+    if (coordinates) {
+      for (int i = 0; i < count; ++i) coordinates->Stream() << PointLine(relaxation, i);
+      if (!coordinates->Close("fichier coor encore ouvert\n")) return OutputFailed;
     }
-    errors.close();
-    if (!errors) std::fprintf(stderr, "fichier error encore ouvert\n");
+    if (!errors.Close("fichier error encore ouvert\n")) return OutputFailed;
   }
   std::fprintf(stderr, "\n");
 
-  std::ofstream output("file_02", std::ios::binary);
-  if (!output) {
-    std::fprintf(stderr, "cannot open file_02\n");
-    return OutputFailed;
-  }
-  for (int i = 0; i < count; ++i) output << PointLine(relaxation, i);
-  output.close();
-  if (!output) {
-    std::fprintf(stderr, "file_02 still open\n ");
-    return OutputFailed;
-  }
-  if (!CreateMarker(RelaxationMarker)) return OutputFailed;
-  return Success;
+  RunOutput output("file_02");
+  if (!output.IsOpen()) return OutputFailed;
+  for (int i = 0; i < count; ++i) output.Stream() << PointLine(relaxation, i);
+  if (!output.Close("file_02 still open\n ")) return OutputFailed;
+  return CreateRunMarker(RelaxationMarker) ? Success : OutputFailed;
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
-// What the console programs share around their files: the exit statuses, the marker files that signal a
-// completed run, and the paths of the results folder. The computational cores never use this.
+// What the console programs share around their files, with one policy for all four: the exit statuses,
+// the marker files that signal a completed run, the results folder (created when missing), the refused
+// protein name, and the opening, closing and reporting of every input and output. The computational cores
+// never use this.
 #pragma once
 
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -23,7 +26,47 @@ inline constexpr const char* AttributionMarker = "test_attribution";
 // Creates an empty marker file (opened for writing and closed at once); false when that failed.
 bool CreateMarker(const char* name);
 
+// Creates the marker as the run's very last action; reports "cannot open <marker>" when that failed.
+bool CreateRunMarker(const char* name);
+
 // Path of a file of a protein's results folder: ResultPath("1abc", "C1abc") is "1abc/C1abc".
 std::string ResultPath(std::string_view proteinName, std::string_view fileName);
+
+// Creates the protein's results folder when it is missing; a folder that cannot be made shows up as
+// outputs that cannot be opened.
+void MakeResultsFolder(std::string_view proteinName);
+
+// The line every program prints when its option file named a protein that could leave the working folder.
+void ReportRefusedName(std::string_view keptName);
+
+// An input of a run, opened in binary; "cannot open <name>" when it cannot be (the name as the program's
+// messages spell it, the path by default).
+class RunInput {
+ public:
+  explicit RunInput(const std::string& path, std::string_view messageName = {});
+  bool IsOpen() const { return stream_.is_open(); }
+  std::istream& Stream() { return stream_; }
+  // A failed close prints stillOpenMessage and changes nothing else.
+  void Close(std::string_view stillOpenMessage);
+
+ private:
+  std::ifstream stream_;
+};
+
+// An output of a run, opened in binary; "cannot open <name>" when it cannot be.
+class RunOutput {
+ public:
+  explicit RunOutput(const std::string& path, std::string_view messageName = {});
+  bool IsOpen() const { return stream_.is_open(); }
+  std::ostream& Stream() { return stream_; }
+  const std::string& Path() const { return path_; }
+  // False when the file could not be opened, written or closed completely; a failed write or close prints
+  // stillOpenMessage when one is given.
+  bool Close(std::string_view stillOpenMessage = {});
+
+ private:
+  std::string path_;
+  std::ofstream stream_;
+};
 
 }  // namespace mirelda::exchange

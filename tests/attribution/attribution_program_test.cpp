@@ -117,5 +117,15 @@ TEST(AttributionProgram, MissingOptionFileEndsWithoutMarker) {
   EXPECT_FALSE(folder.Exists("test_attribution"));
 }
 
+// A name that could leave the working folder once fell back to "prot" without a word, and the classes of
+// prot/prot_contact were taken for the protein's.
+TEST(AttributionProgram, ARefusedProteinNameIsReported) {
+  ScratchFolder folder;
+  folder.Write("option_bis.txt", "NOM_PROT:../x\r\n");
+  const testing::ProgramRun run = RunProgram("attribution", folder.Path());
+  EXPECT_EQ(run.standardError.rfind("NOM_PROT: unusable protein name, prot kept\n", 0), 0u) << run.standardError;
+  EXPECT_EQ(run.exitStatus, 1);  // and prot has no contact file here
+}
+
 }  // namespace
 }  // namespace mirelda
