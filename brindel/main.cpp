@@ -55,7 +55,7 @@ bool WriteFirstLayer(const std::string& proteinName, const std::string& scenePat
     return false;
   }
   WriteFirstLayerScene(scene.Stream(), outcome.sceneBlockShares, premier.Stream());
-  ok = premier.Close() && ok;
+  ok = premier.Close("fichier premier.wrl encore ouvert\n") && ok;
   return ok;
 }
 
@@ -100,7 +100,7 @@ int Run() {
   ok = faces.Close("fichier resultat F encore ouvert\n") && ok;
   ok = errors.Close("fichier error encore ouvert\n") && ok;
   ok = contacts.Close("fichier contact encore ouvert\n") && ok;
-  const bool sceneWritten = scene.Close();
+  const bool sceneWritten = scene.Close("fichier scene encore ouvert\n");
   ok = sceneWritten && ok;
   ok = WriteFirstLayer(name, scene.Path(), sceneWritten, outcome) && ok;
   if (!ok) return OutputFailed;

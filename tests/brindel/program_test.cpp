@@ -245,5 +245,18 @@ TEST(BrindelFailures, AFirstLayerSceneThatCannotBeOpenedIsNoSuccess) {
   EXPECT_FALSE(folder.Exists("test_tessellation"));
 }
 
+// A first-layer scene that could be opened but not written once ended with status 2 and not a word.
+TEST(BrindelFailures, AFirstLayerSceneThatCannotBeWrittenIsReported) {
+  ScratchFolder folder;
+  folder.Write("option_bis.txt", "NOM_PROT:1abc\n");
+  folder.Write("file_02", testing::PointFileText({MakePoint(1, 2, 3)}));
+  std::filesystem::create_directories(folder / "1abc");
+  std::filesystem::create_symlink("/dev/full", folder / "1abc/premier.wrl");
+  const ProgramRun run = RunProgram("brindel", folder.Path());
+  EXPECT_NE(run.standardError.find("fichier premier.wrl encore ouvert\n"), std::string::npos) << run.standardError;
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_FALSE(folder.Exists("test_tessellation"));
+}
+
 }  // namespace
 }  // namespace mirelda
