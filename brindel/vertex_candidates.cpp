@@ -1,0 +1,220 @@
+#include "vertex_candidates.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tessellation_limits.h"
+
+namespace mirelda {
+namespace {
+
+// Two directions within this angle (radians), or a plane within it of parallel to m's, make a nearly
+// singular triple: its determinant may be as small as NearlySingularAngle^3 times the product of the
+// three offsets, and below that its computed vertex is no longer tied to the exact one.
+constexpr double NearlySingularAngle = 1e-3;
+// The polygons are widened by this fraction of RCUT + DCUT, some fifty times the largest distance between
+// a computed vertex of a triple that is not nearly singular and the exact meeting point of its planes.
+constexpr double PolygonMargin = 1e-4;
+// Pairs are packed into one int for sorting: a * KeyBase + b.
+constexpr int KeyBase = 256;
+static_assert(NeighbourLimit <= KeyBase);
+
+// A direction in a plane as a number in [0, 2) that grows with the angle modulo a half turn, and never
+// faster than the angle, so that a difference below an angle means an angle difference below it.
+double HalfTurnKey(double x, double y) {
+  if (y < 0 || (y == 0 && x < 0)) {
+    x = -x;
+    y = -y;
+  }
+  return 1 - x / (std::fabs(x) + y);
+}
+
+}  // namespace
+
+VertexCandidates::VertexCandidates(double rcut2, double dcut2)
+    : rcut_(std::sqrt(rcut2)), margin_(PolygonMargin * (std::sqrt(rcut2) + std::sqrt(dcut2))) {}
+
+bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const double> planes) {
+  if (!std::isfinite(rcut_) || !std::isfinite(margin_)) return false;
+  const std::size_t count = offsets.size();
+  planes_.resize(count);
+  nearestFirst_.clear();
+  for (std::size_t k = 0; k < count; ++k) {
+    Plane& plane = planes_[k];
+    plane.length = Norm(offsets[k]);
+    if (!std::isfinite(plane.length) || !std::isfinite(planes[k])) return false;
+    if (plane.length == 0) {
+      // No triple with this entry has a non-zero determinant: it is never a vertex plane, and clipping
+      // by it would only narrow the search.
+      plane.unit = {};
+      plane.height = 0;
+      continue;
+    }
+    plane.unit = offsets[k] / plane.length;
+    plane.height = planes[k] / (2 * plane.length);
+    if (!std::isfinite(plane.height)) return false;
+    nearestFirst_.push_back(static_cast<int>(k));
+  }
+  std::sort(nearestFirst_.begin(), nearestFirst_.end(),
+            [&](int k, int l) { return planes_[k].height < planes_[l].height; });
+  return true;
+}
+
+void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePairs& close,
+                               std::vector<std::pair<int, int>>& pairs) {
+  pairs.clear();
+  keys_.clear();
+  const Plane& pm = planes_[m];
+  if (pm.length == 0 || later.size() < 2) return;
+
+  // An orthonormal basis of plane m, from the axis least aligned with its normal.
+  const Vec3 n = pm.unit;
+  const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+  const Vec3 axis = ax <= ay && ax <= az ? Vec3{1, 0, 0} : ay <= az ? Vec3{0, 1, 0} : Vec3{0, 0, 1};
+  const Vec3 c = Cross(n, axis);
+  const Vec3 e1 = c / Norm(c);
+  const Vec3 e2 = Cross(n, e1);
+
+  AddNearlySingularPairs(later, close, e1, e2);
+  if (std::fabs(pm.height) <= rcut_ + margin_) {
+    ClipPolygon(m, close, e1, e2);
+    if (!polygon_.empty()) AddCrossingPairs(m, later, close, e1, e2);
+  }
+
+  std::sort(keys_.begin(), keys_.end());
+  keys_.erase(std::unique(keys_.begin(), keys_.end()), keys_.end());
+  for (int key : keys_) pairs.emplace_back(key % KeyBase, key / KeyBase);
+}
+
+void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1,
+                                              Vec3 e2) {
+  const auto add = [&](int k, int l) {
+    if (close.Test(k, l)) keys_.push_back(std::max(k, l) * KeyBase + std::min(k, l));
+  };
+  directions_.clear();
+  steep_.clear();
+  for (int a : later) {
+    const Plane& pa = planes_[a];
+    if (pa.length == 0) continue;
+    const double x = Dot(pa.unit, e1), y = Dot(pa.unit, e2);
+    if (x * x + y * y < NearlySingularAngle * NearlySingularAngle) {
+      steep_.push_back(a);
+    } else {
+      directions_.emplace_back(HalfTurnKey(x, y), a);
+    }
+  }
+  for (int s : steep_) {
+    for (int b : later) {
+      if (b != s && planes_[b].length != 0) add(s, b);
+    }
+  }
+
+  // Runs of directions closer than the angle to the next, on the circle of half turns.
+  const int count = static_cast<int>(directions_.size());
+  if (count < 2) return;
+  // Insertion sort: a few dozen entries at most.
+  for (int i = 1; i < count; ++i) {
+    const auto entry = directions_[i];
+    int j = i;
+    for (; j > 0 && directions_[j - 1].first > entry.first; --j) directions_[j] = directions_[j - 1];
+    directions_[j] = entry;
+  }
+  const auto gapAfter = [&](int i) {
+    return i + 1 < count ? directions_[i + 1].first - directions_[i].first
+                         : directions_[0].first + 2 - directions_[i].first;
+  };
+  int start = 0;
+  bool split = false;
+  for (int i = 0; i < count; ++i) {
+    if (gapAfter(i) >= NearlySingularAngle) {
+      start = (i + 1) % count;
+      split = true;
+      break;
+    }
+  }
+  int runBegin = 0;
+  for (int j = 0; j < count; ++j) {
+    const int i = (start + j) % count;
+    if (split && gapAfter(i) < NearlySingularAngle) continue;
+    if (!split && j + 1 < count) continue;
+    for (int p = runBegin; p < j; ++p) {
+      for (int q = p + 1; q <= j; ++q) {
+        add(directions_[(start + p) % count].second, directions_[(start + q) % count].second);
+      }
+    }
+    runBegin = j + 1;
+  }
+}
+
+// Plane m's polygon: the disc of vertices within RCUT, as a square around it, cut by the half-spaces of
+// m's close neighbours, each widened by the margin, nearest first; a plane farther from the centre than
+// every vertex of the polygon cannot cut it, and neither can any later one.
+void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2) {
+  const Plane& pm = planes_[m];
+  const double reach = rcut_ + margin_;
+  const double half = std::sqrt(std::max(0.0, reach * reach - pm.height * pm.height)) + margin_;
+  polygon_.assign({{-half, -half}, {half, -half}, {half, half}, {-half, half}});
+  polygonReach_ = std::sqrt(pm.height * pm.height + 2 * half * half);
+
+  for (int k : nearestFirst_) {
+    const Plane& pk = planes_[k];
+    if (pk.height + margin_ >= polygonReach_) break;
+    if (k == m || !close.Test(m, k)) continue;
+    const double a1 = Dot(pk.unit, e1), a2 = Dot(pk.unit, e2);
+    const double limit = pk.height + margin_ - pm.height * Dot(pk.unit, pm.unit);
+    const std::size_t size = polygon_.size();
+    side_.resize(size);
+    bool cut = false, kept = false;
+    for (std::size_t i = 0; i < size; ++i) {
+      side_[i] = a1 * polygon_[i].x + a2 * polygon_[i].y - limit;
+      if (side_[i] > 0) {
+        cut = true;
+      } else {
+        kept = true;
+      }
+    }
+    if (!cut) continue;
+    if (!kept) {
+      polygon_.clear();
+      return;
+    }
+    clipped_.clear();
+    for (std::size_t i = 0; i < size; ++i) {
+      const std::size_t j = i + 1 == size ? 0 : i + 1;
+      if (side_[i] <= 0) clipped_.push_back(polygon_[i]);
+      if ((side_[i] <= 0) != (side_[j] <= 0)) {
+        const double t = side_[i] / (side_[i] - side_[j]);
+        clipped_.push_back({polygon_[i].x + t * (polygon_[j].x - polygon_[i].x),
+                            polygon_[i].y + t * (polygon_[j].y - polygon_[i].y)});
+      }
+    }
+    polygon_.swap(clipped_);
+    double far2 = 0;
+    for (const Point2& p : polygon_) far2 = std::max(far2, p.x * p.x + p.y * p.y);
+    polygonReach_ = std::sqrt(pm.height * pm.height + far2);
+  }
+}
+
+// The planes of later whose line on plane m meets the widened polygon; every pair of them that is close
+// is a candidate.
+void VertexCandidates::AddCrossingPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1,
+                                        Vec3 e2) {
+  const Plane& pm = planes_[m];
+  crossing_.clear();
+  for (int a : later) {
+    const Plane& pa = planes_[a];
+    if (pa.length == 0 || pa.height - margin_ > polygonReach_) continue;
+    const double a1 = Dot(pa.unit, e1), a2 = Dot(pa.unit, e2);
+    const double level = pa.height - pm.height * Dot(pa.unit, pm.unit);
+    double highest = -INFINITY;
+    for (const Point2& p : polygon_) highest = std::max(highest, a1 * p.x + a2 * p.y - level);
+    if (highest >= -margin_) crossing_.push_back(a);
+  }
+  for (std::size_t i = 0; i < crossing_.size(); ++i) {
+    for (std::size_t j = i + 1; j < crossing_.size(); ++j) {
+      if (close.Test(crossing_[i], crossing_[j])) keys_.push_back(crossing_[j] * KeyBase + crossing_[i]);
+    }
+  }
+}
+
+}  // namespace mirelda
