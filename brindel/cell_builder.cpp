@@ -63,26 +63,42 @@ bool CellBuilder::FindNeighbours(int centre) {
     }
   }
   if (found_.size() > static_cast<std::size_t>(NeighbourLimit)) return false;
-  for (int j : found_) {
+  count_ = static_cast<int>(found_.size());
+  offsets_.resize(count_);
+  for (int k = 0; k < count_; ++k) {
+    const int j = found_[k];
     const Vec3 d = positions_[j] - p;
-    const int k = count_++;
     Neighbour& entry = neighbours_[k];
     entry.point = j;
     entry.offset = d;
     entry.plane = Norm2(d) + powerWeights_[centre] - powerWeights_[j];
-    entry.close.clear();
-    entry.later.clear();
     entry.vertices.clear();
     entry.angleSum = 0;
-    closePairs_.ClearRow(k);
-    for (int l = 0; l < k; ++l) {
-      if (Norm2(neighbours_[l].offset - d) <= dcut2_) {
-        entry.close.push_back(l);
-        neighbours_[l].close.push_back(k);
-        neighbours_[l].later.push_back(k);
-        closePairs_.Set(k, l);
-      }
+    offsets_[k] = d;
+    xs_[k] = d.x;
+    ys_[k] = d.y;
+    zs_[k] = d.z;
+  }
+  // Whole rows of pairs at once, with the same expression as a one-by-one search ((d_l - d_k)^2 rounds
+  // as (d_k - d_l)^2), in loops the compiler can vectorise.
+  for (int k = 0; k < count_; ++k) {
+    const double x = xs_[k], y = ys_[k], z = zs_[k];
+    for (int l = 0; l < count_; ++l) {
+      const double dx = xs_[l] - x, dy = ys_[l] - y, dz = zs_[l] - z;
+      isClose_[l] = dx * dx + dy * dy + dz * dz <= dcut2_;
     }
+    isClose_[k] = false;
+    closePairs_.SetRow(k, isClose_.data(), count_);
+  }
+  // Both lists in increasing order, as the pairs are found when entries are added one by one.
+  for (int k = 0; k < count_; ++k) {
+    Neighbour& entry = neighbours_[k];
+    entry.close.clear();
+    entry.later.clear();
+    closePairs_.ForEach(k, [&](int l) {
+      entry.close.push_back(l);
+      if (l > k) entry.later.push_back(l);
+    });
   }
   return true;
 }
@@ -90,12 +106,8 @@ bool CellBuilder::FindNeighbours(int centre) {
 // The candidate triples of each m, in the order of the full enumeration; when the geometry has values
 // that are not finite, every triple.
 void CellBuilder::EnumerateVertices(int centre) {
-  offsets_.resize(count_);
   planes_.resize(count_);
-  for (int k = 0; k < count_; ++k) {
-    offsets_[k] = neighbours_[k].offset;
-    planes_[k] = neighbours_[k].plane;
-  }
+  for (int k = 0; k < count_; ++k) planes_[k] = neighbours_[k].plane;
   if (!candidates_.Prepare(offsets_, planes_)) {
     EnumerateAllTriples(centre);
     return;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "close_pairs.h"
+#include "tessellation_limits.h"
 #include "neighbour_grid.h"
 #include "point_file.h"
 #include "vector3.h"
@@ -112,6 +113,8 @@ class CellBuilder {
   VertexCandidates candidates_;
   std::vector<Vec3> offsets_;
   std::vector<double> planes_;
+  std::array<bool, NeighbourLimit> isClose_{};
+  std::array<double, NeighbourLimit> xs_{}, ys_{}, zs_{};
   std::vector<std::pair<int, int>> pairs_;
   int lastRejecting_ = -1;  // the entry whose plane rejected the last vertex: tried first on the next
   Cell cell_;

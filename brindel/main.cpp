@@ -17,6 +17,7 @@
 #include <string>
 #include <utility>
 
+#include "cell_run.h"
 #include "cell_scene.h"
 #include "option_files.h"
 #include "point_file.h"
@@ -125,7 +126,8 @@ int Run() {
   OutputFile scene(ResultPath(name, name + ".wrl"));
 
   const TessellationOutcome outcome = WriteTessellation(
-      pointFile.points, options, {cells.stream, faces.stream, errors.stream, contacts.stream, scene.stream});
+      pointFile.points, options, {cells.stream, faces.stream, errors.stream, contacts.stream, scene.stream},
+      ThreadCount());
   if (outcome.tooManyNeighbours) {
     const PointRecord& centre = pointFile.points[outcome.failedCentre];
     std::fprintf(stderr, "IVMAX too small %d %c %c\n", centre.residueNumber, centre.chain, centre.letter);

@@ -1,6 +1,8 @@
 #include "vertex_candidates.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cmath>
 
 #include "tessellation_limits.h"
@@ -22,10 +24,9 @@ static_assert(NeighbourLimit <= KeyBase);
 // A direction in a plane as a number in [0, 2) that grows with the angle modulo a half turn, and never
 // faster than the angle, so that a difference below an angle means an angle difference below it.
 double HalfTurnKey(double x, double y) {
-  if (y < 0 || (y == 0 && x < 0)) {
-    x = -x;
-    y = -y;
-  }
+  const double flip = (y < 0 || (y == 0 && x < 0)) ? -1.0 : 1.0;
+  x *= flip;
+  y *= flip;
   return 1 - x / (std::fabs(x) + y);
 }
 
@@ -86,63 +87,51 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
   for (int key : keys_) pairs.emplace_back(key % KeyBase, key / KeyBase);
 }
 
+// Pairs whose lines on plane m are within the angle of each other (modulo a half turn), or that hold a
+// plane within the angle of parallel to m's. Near directions are rare outside lattices, so they are found
+// through buckets at least the angle wide, comparing keys only within the same or a neighbouring bucket's
+// company.
 void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1,
                                               Vec3 e2) {
   const auto add = [&](int k, int l) {
     if (close.Test(k, l)) keys_.push_back(std::max(k, l) * KeyBase + std::min(k, l));
   };
-  directions_.clear();
+  constexpr int Buckets = 1024;
+  constexpr double BucketsPerKey = Buckets / 2;
+  static_assert((Buckets & (Buckets - 1)) == 0);
+  static_assert(1 / BucketsPerKey >= NearlySingularAngle);
+  std::array<std::uint64_t, Buckets / 64> occupied{};
+  const auto taken = [&](int bucket) {
+    bucket &= Buckets - 1;  // the neighbours of the first and last buckets wrap round
+    return (occupied[bucket >> 6] >> (bucket & 63)) & 1;
+  };
+
+  directions_.resize(later.size());
   steep_.clear();
+  int count = 0;
   for (int a : later) {
     const Plane& pa = planes_[a];
     if (pa.length == 0) continue;
     const double x = Dot(pa.unit, e1), y = Dot(pa.unit, e2);
     if (x * x + y * y < NearlySingularAngle * NearlySingularAngle) {
       steep_.push_back(a);
-    } else {
-      directions_.emplace_back(HalfTurnKey(x, y), a);
+      continue;
     }
+    const double key = HalfTurnKey(x, y);
+    const int bucket = std::min(Buckets - 1, static_cast<int>(key * BucketsPerKey));
+    if (taken(bucket - 1) || taken(bucket) || taken(bucket + 1)) {
+      for (int j = 0; j < count; ++j) {
+        const double gap = std::fabs(key - directions_[j].key);
+        if (gap < NearlySingularAngle || 2 - gap < NearlySingularAngle) add(a, directions_[j].entry);
+      }
+    }
+    occupied[bucket >> 6] |= std::uint64_t{1} << (bucket & 63);
+    directions_[count++] = {key, a};
   }
   for (int s : steep_) {
     for (int b : later) {
       if (b != s && planes_[b].length != 0) add(s, b);
     }
-  }
-
-  // Runs of directions closer than the angle to the next, on the circle of half turns.
-  const int count = static_cast<int>(directions_.size());
-  if (count < 2) return;
-  // Insertion sort: a few dozen entries at most.
-  for (int i = 1; i < count; ++i) {
-    const auto entry = directions_[i];
-    int j = i;
-    for (; j > 0 && directions_[j - 1].first > entry.first; --j) directions_[j] = directions_[j - 1];
-    directions_[j] = entry;
-  }
-  const auto gapAfter = [&](int i) {
-    return i + 1 < count ? directions_[i + 1].first - directions_[i].first
-                         : directions_[0].first + 2 - directions_[i].first;
-  };
-  int start = 0;
-  bool split = false;
-  for (int i = 0; i < count; ++i) {
-    if (gapAfter(i) >= NearlySingularAngle) {
-      start = (i + 1) % count;
-      split = true;
-      break;
-    }
-  }
-  int runBegin = 0;
-  for (int j = 0; j < count; ++j) {
-    const int i = (start + j) % count;
-    if (split && gapAfter(i) < NearlySingularAngle) continue;
-    if (!split && j + 1 < count) continue;
-    for (int p = runBegin; p < j; ++p) {
-      for (int q = p + 1; q <= j; ++q) {
-        add(directions_[(start + p) % count].second, directions_[(start + q) % count].second);
-      }
-    }
-    runBegin = j + 1;
   }
 }
 
@@ -154,7 +143,7 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
   const double reach = rcut_ + margin_;
   const double half = std::sqrt(std::max(0.0, reach * reach - pm.height * pm.height)) + margin_;
   polygon_.assign({{-half, -half}, {half, -half}, {half, half}, {-half, half}});
-  polygonReach_ = std::sqrt(pm.height * pm.height + 2 * half * half);
+  Enclose(pm.height);
 
   for (int k : nearestFirst_) {
     const Plane& pk = planes_[k];
@@ -162,6 +151,9 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
     if (k == m || !close.Test(m, k)) continue;
     const double a1 = Dot(pk.unit, e1), a2 = Dot(pk.unit, e2);
     const double limit = pk.height + margin_ - pm.height * Dot(pk.unit, pm.unit);
+    // A line clear of the circle around the polygon leaves it whole.
+    const double clearance = limit - a1 * centreX_ - a2 * centreY_;
+    if (clearance >= 0 && clearance * clearance >= (a1 * a1 + a2 * a2) * radius2_) continue;
     const std::size_t size = polygon_.size();
     side_.resize(size);
     bool cut = false, kept = false;
@@ -189,10 +181,27 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
       }
     }
     polygon_.swap(clipped_);
-    double far2 = 0;
-    for (const Point2& p : polygon_) far2 = std::max(far2, p.x * p.x + p.y * p.y);
-    polygonReach_ = std::sqrt(pm.height * pm.height + far2);
+    Enclose(pm.height);
   }
+}
+
+// The reach of the polygon from the centre, and a circle around it: the one around its bounding box,
+// slightly widened so that rounding never leaves a vertex outside.
+void VertexCandidates::Enclose(double height) {
+  double far2 = 0;
+  double lowX = polygon_[0].x, highX = lowX, lowY = polygon_[0].y, highY = lowY;
+  for (const Point2& p : polygon_) {
+    far2 = std::max(far2, p.x * p.x + p.y * p.y);
+    lowX = std::min(lowX, p.x);
+    highX = std::max(highX, p.x);
+    lowY = std::min(lowY, p.y);
+    highY = std::max(highY, p.y);
+  }
+  polygonReach_ = std::sqrt(height * height + far2);
+  centreX_ = (lowX + highX) / 2;
+  centreY_ = (lowY + highY) / 2;
+  const double halfX = (highX - lowX) / 2, halfY = (highY - lowY) / 2;
+  radius2_ = (halfX * halfX + halfY * halfY) * (1 + 1e-9) + margin_ * margin_ * 1e-6;
 }
 
 // The planes of later whose line on plane m meets the widened polygon; every pair of them that is close

@@ -42,8 +42,13 @@ class VertexCandidates {
     double height = 0;    // signed distance of the plane from the centre along the normal
     double length = 0;    // |d|; 0 for a neighbour at the centre's own position
   };
+  struct Direction {
+    double key;  // HalfTurnKey of the plane's line on plane m
+    int entry;
+  };
 
   void AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
+  void Enclose(double height);
   void ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void AddCrossingPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
 
@@ -54,7 +59,8 @@ class VertexCandidates {
   std::vector<Point2> polygon_, clipped_;
   std::vector<double> side_;
   double polygonReach_ = 0;  // largest distance of a polygon vertex from the centre
-  std::vector<std::pair<double, int>> directions_;
+  double centreX_ = 0, centreY_ = 0, radius2_ = 0;  // a circle around the polygon
+  std::vector<Direction> directions_;
   std::vector<int> steep_, crossing_;
   std::vector<int> keys_;  // a * KeyBase + b
 };
