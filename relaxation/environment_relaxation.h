@@ -21,7 +21,8 @@ struct RelaxationPassResult {
 
 class EnvironmentRelaxation {
  public:
-  EnvironmentRelaxation(std::vector<PointRecord> points, double rcut2, double dcut2);
+  // The cells of a pass are built on `threads` threads; the results do not depend on it.
+  EnvironmentRelaxation(std::vector<PointRecord> points, double rcut2, double dcut2, int threads = 1);
 
   // Pass p (from 0): the moves of pass p - 1 take effect, then every cell is built and the moves of this
   // pass are computed. A pass cut short by too many neighbours leaves the moves of the built cells only.
@@ -40,7 +41,10 @@ class EnvironmentRelaxation {
   std::vector<Vec3> positions_;  // positions of the current pass
   std::vector<Vec3> moved_;      // moves computed in the last pass
   std::vector<double> powerWeights_;  // all 0: the cells are the ordinary Voronoi cells
-  CellBuilder builder_;
+  double rcut2_;
+  double dcut2_;
+  int threads_;
+  std::vector<char> open_;  // per point, in the pass: an amino-acid cell that is open
 };
 
 }  // namespace mirelda

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "cell_run.h"
 #include "environment_relaxation.h"
 #include "option_files.h"
 #include "point_file.h"
@@ -55,7 +56,7 @@ int Run() {
   std::fprintf(stderr, "%s : tessellation on %d points\nRCUT = %f\nDCUT = %f\n\n", options.proteinName.c_str(),
                count, options.rcut, options.dcut);
 
-  EnvironmentRelaxation relaxation(std::move(file.points), options.Rcut2(), options.Dcut2());
+  EnvironmentRelaxation relaxation(std::move(file.points), options.Rcut2(), options.Dcut2(), ThreadCount());
   const std::string& name = options.proteinName;
   bool stopRequested = false;
   for (int pass = 0; pass <= options.relaxationCount && !stopRequested; ++pass) {
