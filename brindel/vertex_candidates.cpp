@@ -56,8 +56,10 @@ bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const do
     if (!std::isfinite(plane.height)) return false;
     nearestFirst_.push_back(static_cast<int>(k));
   }
-  std::sort(nearestFirst_.begin(), nearestFirst_.end(),
-            [&](int k, int l) { return planes_[k].height < planes_[l].height; });
+  byHeight_.clear();
+  for (int k : nearestFirst_) byHeight_.emplace_back(planes_[k].height, k);
+  std::sort(byHeight_.begin(), byHeight_.end());
+  for (std::size_t i = 0; i < byHeight_.size(); ++i) nearestFirst_[i] = byHeight_[i].second;
   return true;
 }
 
@@ -106,6 +108,7 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
     return (occupied[bucket >> 6] >> (bucket & 63)) & 1;
   };
 
+  // First every key (independent of each other, so the divisions overlap), then the buckets.
   directions_.resize(later.size());
   steep_.clear();
   int count = 0;
@@ -117,16 +120,20 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
       steep_.push_back(a);
       continue;
     }
-    const double key = HalfTurnKey(x, y);
+    directions_[count++] = {HalfTurnKey(x, y), a};
+  }
+  for (int i = 0; i < count; ++i) {
+    const double key = directions_[i].key;
     const int bucket = std::min(Buckets - 1, static_cast<int>(key * BucketsPerKey));
     if (taken(bucket - 1) || taken(bucket) || taken(bucket + 1)) {
-      for (int j = 0; j < count; ++j) {
+      for (int j = 0; j < i; ++j) {
         const double gap = std::fabs(key - directions_[j].key);
-        if (gap < NearlySingularAngle || 2 - gap < NearlySingularAngle) add(a, directions_[j].entry);
+        if (gap < NearlySingularAngle || 2 - gap < NearlySingularAngle) {
+          add(directions_[i].entry, directions_[j].entry);
+        }
       }
     }
     occupied[bucket >> 6] |= std::uint64_t{1} << (bucket & 63);
-    directions_[count++] = {key, a};
   }
   for (int s : steep_) {
     for (int b : later) {

@@ -56,6 +56,7 @@ class VertexCandidates {
   double margin_;
   std::vector<Plane> planes_;
   std::vector<int> nearestFirst_;  // entries by increasing plane height
+  std::vector<std::pair<double, int>> byHeight_;
   std::vector<Point2> polygon_, clipped_;
   std::vector<double> side_;
   double polygonReach_ = 0;  // largest distance of a polygon vertex from the centre
