@@ -1,5 +1,6 @@
 #include "point_sets.h"
 
+#include <fstream>
 #include <random>
 
 #include "residue_codes.h"
@@ -33,6 +34,11 @@ std::vector<PointRecord> JitteredGrid(int n, double spacing, double jitter, unsi
     }
   }
   return points;
+}
+
+std::vector<PointRecord> ReadPointFileAt(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return ReadPointFile(in).points;
 }
 
 bool OnOuterLayer(int index, int n) {
