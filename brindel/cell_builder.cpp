@@ -85,10 +85,10 @@ bool CellBuilder::FindNeighbours(int centre) {
     const double x = xs_[k], y = ys_[k], z = zs_[k];
     for (int l = 0; l < count_; ++l) {
       const double dx = xs_[l] - x, dy = ys_[l] - y, dz = zs_[l] - z;
-      isClose_[l] = dx * dx + dy * dy + dz * dz <= dcut2_;
+      closeMask_[l] = dx * dx + dy * dy + dz * dz <= dcut2_ ? ~std::uint64_t{0} : 0;
     }
-    isClose_[k] = false;
-    closePairs_.SetRow(k, isClose_.data(), count_);
+    closeMask_[k] = 0;
+    closePairs_.SetRow(k, closeMask_.data(), count_);
   }
   // Both lists in increasing order, as the pairs are found when entries are added one by one.
   for (int k = 0; k < count_; ++k) {

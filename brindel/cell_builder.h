@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -113,7 +114,7 @@ class CellBuilder {
   VertexCandidates candidates_;
   std::vector<Vec3> offsets_;
   std::vector<double> planes_;
-  std::array<bool, NeighbourLimit> isClose_{};
+  std::array<std::uint64_t, NeighbourLimit> closeMask_{};  // all ones for a close entry
   std::array<double, NeighbourLimit> xs_{}, ys_{}, zs_{};
   std::vector<std::pair<int, int>> pairs_;
   int lastRejecting_ = -1;  // the entry whose plane rejected the last vertex: tried first on the next

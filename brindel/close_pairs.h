@@ -2,6 +2,7 @@
 // the close-neighbour lists, tested in constant time by the vertex search.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -15,10 +16,15 @@ class ClosePairs {
  public:
   ClosePairs() : rows_(NeighbourLimit) {}
 
-  // Row k from one flag per entry l < count (the caller keeps the matrix symmetric).
-  void SetRow(int k, const bool* close, int count) {
-    rows_[k].fill(0);
-    for (int l = 0; l < count; ++l) rows_[k][l >> 6] |= std::uint64_t{close[l]} << (l & 63);
+  // Row k from one mask per entry l < count: all ones when l is close to k, else 0 (the caller keeps the
+  // matrix symmetric).
+  void SetRow(int k, const std::uint64_t* close, int count) {
+    for (int w = 0; w < Words; ++w) {
+      std::uint64_t word = 0;
+      const int first = w * 64, end = std::min(count, first + 64);
+      for (int l = first; l < end; ++l) word |= close[l] & (std::uint64_t{1} << (l - first));
+      rows_[k][w] = word;
+    }
   }
   bool Test(int k, int l) const { return (rows_[k][l >> 6] >> (l & 63)) & 1; }
   // Calls visit(l) for every l close to k, increasing.

@@ -14,17 +14,20 @@
 #                               gives the table of another version on the same inputs
 #   --max-points N              skip cases with more points (default 60000)
 #   --relaxation-max-points N   time relaxation only up to N points (default 60000)
+#   --repeats N                 best of N runs of brindel (default 3 below 20 000 points, else 1)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$(cd "${MIRELDA_BUILD_DIR:-$root/build}" && pwd)"
 app="$build/app"
 maxPoints=60000
 relaxMax=60000
+repeatCount=""
 while [ "$#" -gt 0 ]; do
   case "$1" in
     --app) app="$2"; shift 2 ;;
     --max-points) maxPoints="$2"; shift 2 ;;
     --relaxation-max-points) relaxMax="$2"; shift 2 ;;
+    --repeats) repeatCount="$2"; shift 2 ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
@@ -100,7 +103,7 @@ for name in "${cases[@]}"; do
   [ "$points" -le "$maxPoints" ] || continue
   residues="$(awk '/^ATOM/ && substr($0, 22, 1) != "&"' "$dir/file_02" | wc -l)"
   "$root/tools/default-weights.sh" tess > "$dir/option_bis.txt"
-  repeats=3; [ "$points" -lt 20000 ] || repeats=1
+  repeats=3; [ "$points" -lt 20000 ] || repeats=1; [ -z "$repeatCount" ] || repeats="$repeatCount"
   brindel="$(best_of "$repeats" run_brindel "$dir")"
   one="$(best_of "$repeats" run_brindel_one_thread "$dir")"
   voroLine="$("$voro" "$dir/file_02" "$dir/option_bis.txt" 3)"
