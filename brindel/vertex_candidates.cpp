@@ -23,7 +23,7 @@ static_assert(NeighbourLimit <= KeyBase);
 
 // A direction in a plane as a number in [0, 2) that grows with the angle modulo a half turn, and never
 // faster than the angle, so that a difference below an angle means an angle difference below it.
-double HalfTurnKey(double x, double y) {
+inline double HalfTurnKey(double x, double y) {
   const double flip = (y < 0 || (y == 0 && x < 0)) ? -1.0 : 1.0;
   x *= flip;
   y *= flip;
@@ -108,20 +108,34 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
     return (occupied[bucket >> 6] >> (bucket & 63)) & 1;
   };
 
-  // First every key (independent of each other, so the divisions overlap), then the buckets.
-  directions_.resize(later.size());
+  // First every key, in loops over contiguous arrays that the compiler can vectorise, then the buckets.
   steep_.clear();
   int count = 0;
   for (int a : later) {
     const Plane& pa = planes_[a];
     if (pa.length == 0) continue;
-    const double x = Dot(pa.unit, e1), y = Dot(pa.unit, e2);
-    if (x * x + y * y < NearlySingularAngle * NearlySingularAngle) {
-      steep_.push_back(a);
-      continue;
-    }
-    directions_[count++] = {HalfTurnKey(x, y), a};
+    gatherX_[count] = pa.unit.x;
+    gatherY_[count] = pa.unit.y;
+    gatherZ_[count] = pa.unit.z;
+    gatherEntry_[count] = a;
+    ++count;
   }
+  for (int i = 0; i < count; ++i) {
+    const double x = gatherX_[i] * e1.x + gatherY_[i] * e1.y + gatherZ_[i] * e1.z;
+    const double y = gatherX_[i] * e2.x + gatherY_[i] * e2.y + gatherZ_[i] * e2.z;
+    keyOf_[i] = HalfTurnKey(x, y);
+    squareOf_[i] = x * x + y * y;
+  }
+  int kept = 0;
+  directions_.resize(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    if (squareOf_[i] < NearlySingularAngle * NearlySingularAngle) {
+      steep_.push_back(gatherEntry_[i]);
+    } else {
+      directions_[kept++] = {keyOf_[i], gatherEntry_[i]};
+    }
+  }
+  count = kept;
   for (int i = 0; i < count; ++i) {
     const double key = directions_[i].key;
     const int bucket = std::min(Buckets - 1, static_cast<int>(key * BucketsPerKey));

@@ -11,11 +11,13 @@
 // to any vertex, so every such pair is a candidate whatever the polygon says.
 #pragma once
 
+#include <array>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "close_pairs.h"
+#include "tessellation_limits.h"
 #include "vector3.h"
 
 namespace mirelda {
@@ -62,6 +64,8 @@ class VertexCandidates {
   double polygonReach_ = 0;  // largest distance of a polygon vertex from the centre
   double centreX_ = 0, centreY_ = 0, radius2_ = 0;  // a circle around the polygon
   std::vector<Direction> directions_;
+  std::array<double, NeighbourLimit> gatherX_{}, gatherY_{}, gatherZ_{}, keyOf_{}, squareOf_{};
+  std::array<int, NeighbourLimit> gatherEntry_{};
   std::vector<int> steep_, crossing_;
   std::vector<int> keys_;  // a * KeyBase + b
 };
