@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "close_pairs.h"
-#include "tessellation_limits.h"
 #include "neighbour_grid.h"
 #include "point_file.h"
+#include "tessellation_limits.h"
 #include "vector3.h"
 #include "vertex_candidates.h"
 

@@ -31,7 +31,8 @@ class ClosePairs {
   template <typename Visit>
   void ForEach(int k, Visit visit) const {
     for (int w = 0; w < Words; ++w) {
-      for (std::uint64_t bits = rows_[k][w]; bits != 0; bits &= bits - 1) visit(w * 64 + std::countr_zero(bits));
+      for (std::uint64_t bits = rows_[k][w]; bits != 0; bits &= bits - 1)
+        visit(w * 64 + std::countr_zero(bits));
     }
   }
 

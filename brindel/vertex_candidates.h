@@ -40,9 +40,9 @@ class VertexCandidates {
     double x, y;
   };
   struct Plane {
-    Vec3 unit;            // unit normal
-    double height = 0;    // signed distance of the plane from the centre along the normal
-    double length = 0;    // |d|; 0 for a neighbour at the centre's own position
+    Vec3 unit;          // unit normal
+    double height = 0;  // signed distance of the plane from the centre along the normal
+    double length = 0;  // |d|; 0 for a neighbour at the centre's own position
   };
   struct Direction {
     double key;  // HalfTurnKey of the plane's line on plane m
@@ -61,7 +61,7 @@ class VertexCandidates {
   std::vector<std::pair<double, int>> byHeight_;
   std::vector<Point2> polygon_, clipped_;
   std::vector<double> side_;
-  double polygonReach_ = 0;  // largest distance of a polygon vertex from the centre
+  double polygonReach_ = 0;                         // largest distance of a polygon vertex from the centre
   double centreX_ = 0, centreY_ = 0, radius2_ = 0;  // a circle around the polygon
   std::vector<Direction> directions_;
   std::array<double, NeighbourLimit> gatherX_{}, gatherY_{}, gatherZ_{}, keyOf_{}, squareOf_{};

@@ -38,8 +38,8 @@ class EnvironmentRelaxation {
 
  private:
   std::vector<PointRecord> points_;
-  std::vector<Vec3> positions_;  // positions of the current pass
-  std::vector<Vec3> moved_;      // moves computed in the last pass
+  std::vector<Vec3> positions_;       // positions of the current pass
+  std::vector<Vec3> moved_;           // moves computed in the last pass
   std::vector<double> powerWeights_;  // all 0: the cells are the ordinary Voronoi cells
   double rcut2_;
   double dcut2_;

@@ -109,8 +109,8 @@ void ExpectSameCellsWithAndWithoutWeights(const std::vector<PointRecord>& points
 std::vector<PointRecord> WithEnvironment(const std::vector<PointRecord>& points) {
   testing::ScratchFolder folder;
   std::filesystem::copy_file(testing::AppDir() / "spherepack_1.txt", folder / "spherepack_1.txt");
-  folder.Write("file_00", testing::PointFileText(points, {"DEF RSPHERE 6.5\r", "DEF C_SUPER 0.8\r",
-                                                          "DEF C_SUPPR 3.5\r"}));
+  folder.Write("file_00", testing::PointFileText(
+                              points, {"DEF RSPHERE 6.5\r", "DEF C_SUPER 0.8\r", "DEF C_SUPPR 3.5\r"}));
   if (testing::RunProgram("orvane", folder.Path()).exitStatus != 0) return {};
   return testing::ReadPointFileAt(folder / "file_01");
 }
@@ -249,13 +249,15 @@ void ExpectSameWritten(const Written& a, const Written& b) {
 // The committed shell, and after its last point a tight cluster whose first point has too many
 // candidates: more than one batch of cells is written before the stop.
 std::vector<PointRecord> ShellThenCluster() {
-  std::vector<PointRecord> points = testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  std::vector<PointRecord> points =
+      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
   for (int k = 0; k < 240; ++k) points.push_back(MakePoint(200 + k * 0.01, 200, 200, "ALA", 'B', k + 1));
   return points;
 }
 
 TEST(CellRun, WritesTheSameBytesOnAnyNumberOfThreads) {
-  std::vector<PointRecord> points = testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  std::vector<PointRecord> points =
+      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
   ASSERT_FALSE(points.empty());
   TessellationOptions options;
   options.weights = testing::DefaultWeights();
@@ -301,7 +303,8 @@ std::string RunBrindel(const std::vector<PointRecord>& points, const char* threa
 }
 
 TEST(CellRun, BrindelLeavesTheSameFilesOnOneThreadAndOnSeveral) {
-  const std::vector<PointRecord> shell = testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  const std::vector<PointRecord> shell =
+      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
   ASSERT_FALSE(shell.empty());
   EXPECT_EQ(RunBrindel(shell, "1"), RunBrindel(shell, "3"));
   // On "IVMAX too small" the files stay as written up to the centre that stopped the run.

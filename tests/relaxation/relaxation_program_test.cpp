@@ -168,8 +168,8 @@ std::string RunOnThreads(const char* threads, bool crowded) {
   unsetenv("MIRELDA_THREADS");
   std::string everything = "exit " + std::to_string(run.exitStatus) + "\n";
   everything += run.standardError;
-  for (const char* name : {"file_02", "1a8o/1a8o_error", "1a8o/1a8o_R1", "1a8o/1a8o_R2", "1a8o/1a8o_R3",
-                           "test_relaxation"}) {
+  for (const char* name :
+       {"file_02", "1a8o/1a8o_error", "1a8o/1a8o_R1", "1a8o/1a8o_R2", "1a8o/1a8o_R3", "test_relaxation"}) {
     everything += "\n== ";
     everything += name;
     if (folder.Exists(name)) {

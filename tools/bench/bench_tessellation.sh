@@ -49,7 +49,7 @@ shifted() { "$root/tools/ca-points.sh" "$1" | awk -v dx="$2" -v first="$3" '{
 # Makes case folder $1 from the CA lines on standard input: file_01 (orvane), file_02 (relaxed).
 make_protein_case() {
   local dir="$inputs/$1"
-  [ -s "$dir/file_02" ] && return 0
+  if [ -s "$dir/file_02" ]; then cat > /dev/null; return 0; fi
   rm -rf "$dir" && mkdir -p "$dir/tess"
   { printf 'DEF RSPHERE 6.5\r\nDEF C_SUPER 0.8\r\nDEF C_SUPPR 3.5\r\n'; cat; } > "$dir/file_00"
   cp "$maker/spherepack_1.txt" "$dir/"

@@ -2,14 +2,13 @@
 // points of a point file, on one core, for side-by-side comparison with brindel and relaxation.
 // Usage: voro_timing file_02 option_bis.txt [repeats]   prints "<points> <best seconds> <closed cells>"
 // With "-" as the option file every weight is equal (the ordinary Voronoi cells of the relaxation).
-#include <voro++/voro++.hh>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <voro++/voro++.hh>
 
 #include "option_files.h"
 #include "point_file.h"
@@ -37,8 +36,8 @@ Timing Tessellate(const std::vector<mirelda::PointRecord>& points, const std::ve
   const double lowest = *std::min_element(powers.begin(), powers.end());
   const double shift = 1.0 - std::min(0.0, lowest);
   // About five points a block, voro++'s advice.
-  const double volume = (high[0] - low[0] + 2 * margin) * (high[1] - low[1] + 2 * margin) *
-                        (high[2] - low[2] + 2 * margin);
+  const double volume =
+      (high[0] - low[0] + 2 * margin) * (high[1] - low[1] + 2 * margin) * (high[2] - low[2] + 2 * margin);
   const double side = std::cbrt(volume * 5 / static_cast<double>(points.size()));
   auto blocks = [&](int k) { return std::max(1, static_cast<int>((high[k] - low[k] + 2 * margin) / side)); };
   voro::container_poly container(low[0] - margin, high[0] + margin, low[1] - margin, high[1] + margin,
