@@ -4,11 +4,16 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <vector>
 
+#include "brindel/close_pairs.h"
+#include "brindel/neighbour_grid.h"
 #include "brindel/exchange/point_file.h"
+#include "brindel/tessellation_limits.h"
 #include "brindel/vector3.h"
+#include "brindel/vertex_candidates.h"
 
 namespace mirelda::tessellation {
 
@@ -59,6 +64,10 @@ std::vector<Vec3> PositionsOf(const std::vector<exchange::PointRecord>& points);
 // valid until the next Build(). The positions must stay in place (moved, not reallocated) while the builder
 // lives, and there is one power weight per position.
 //
+// The candidates come from `grid` when one is given (it must view the same positions, unmoved), else
+// from a scan of every point. Vertices are sought by clipping (vertex_candidates.h) and decided with the
+// literal arithmetic, so the cells are those of the full enumeration of triples, bit for bit.
+//
 // The relaxation's use, with all power weights 0:
 //   std::vector<double> zeros(positions.size(), 0.0);
 //   CellBuilder builder(positions, zeros, rcut * rcut, dcut * dcut);
@@ -69,7 +78,7 @@ class CellBuilder {
   // rcut2 and dcut2 are the squared cut-offs: vertices farther than RCUT from the centre are dropped, and
   // only points closer than DCUT to the centre (strictly) are candidates.
   CellBuilder(std::span<const Vec3> positions, std::span<const double> powerWeights, double rcut2,
-              double dcut2);
+              double dcut2, const NeighbourGrid* grid = nullptr);
 
   BuildOutcome Build(int centre);
   const Cell& GetCell() const { return cell_; }
@@ -87,6 +96,7 @@ class CellBuilder {
 
   bool FindNeighbours(int centre);
   void EnumerateVertices(int centre);
+  void EnumerateAllTriples(int centre);
   void TryTriple(int centre, int m, int b, int a);
   void DecideState();
   void MeasureFaces(int centre);
@@ -96,8 +106,18 @@ class CellBuilder {
   std::span<const double> powerWeights_;
   double rcut2_;
   double dcut2_;
+  const NeighbourGrid* grid_;
   std::vector<Neighbour> neighbours_;  // NeighbourLimit entries, the first count_ in use
   int count_ = 0;
+  std::vector<int> found_;
+  ClosePairs closePairs_;
+  VertexCandidates candidates_;
+  std::vector<Vec3> offsets_;
+  std::vector<double> planes_;
+  std::array<std::uint64_t, NeighbourLimit> closeMask_{};  // all ones for a close entry
+  std::array<double, NeighbourLimit> xs_{}, ys_{}, zs_{};
+  std::vector<std::pair<int, int>> pairs_;
+  int lastRejecting_ = -1;  // the entry whose plane rejected the last vertex: tried first on the next
   Cell cell_;
 };
 

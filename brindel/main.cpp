@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "brindel/cell_run.h"
 #include "brindel/cell_scene.h"
 #include "brindel/exchange/option_files.h"
 #include "brindel/exchange/point_file.h"
@@ -88,7 +89,8 @@ int Run() {
 
   const TessellationOutcome outcome =
       WriteTessellation(pointFile.points, options,
-                        {cells.Stream(), faces.Stream(), errors.Stream(), contacts.Stream(), scene.Stream()});
+                        {cells.Stream(), faces.Stream(), errors.Stream(), contacts.Stream(), scene.Stream()},
+                        ThreadCount());
   if (outcome.tooManyNeighbours) {
     const PointRecord& centre = pointFile.points[outcome.failedCentre];
     std::fprintf(stderr, "IVMAX too small %d %c %c\n", centre.residueNumber, centre.chain, centre.letter);

@@ -1,13 +1,15 @@
 #include "brindel/tessellation_run.h"
 
 #include <string>
+#include <utility>
 
 #include "brindel/cell_builder.h"
+#include "brindel/cell_run.h"
 #include "brindel/cell_scene.h"
 #include "brindel/contacts.h"
-#include "brindel/exchange/cell_lines.h"
-#include "brindel/exchange/residue_codes.h"
 #include "brindel/power_weight.h"
+#include "brindel/exchange/residue_codes.h"
+#include "brindel/exchange/cell_lines.h"
 
 using namespace mirelda::exchange;
 
@@ -21,7 +23,7 @@ struct SceneText {
   std::vector<std::array<float, 3>> positions;
 };
 
-void WriteSceneBlock(const PointRecord& centre, const Cell& cell, SceneText& text, std::ostream& scene) {
+void WriteSceneBlock(const PointRecord& centre, const Cell& cell, SceneText& text, std::string& scene) {
   text.points.clear();
   text.indexLists.clear();
   int base = 0;
@@ -34,14 +36,62 @@ void WriteSceneBlock(const PointRecord& centre, const Cell& cell, SceneText& tex
     text.indexLists.push_back(FormatIndexList(FaceVertexOrder(text.positions), base));
     base += static_cast<int>(face.vertices.size());
   }
-  scene << SceneOpening(centre.letter, centre.chain, centre.residueNumber) << text.points
-        << SceneClosing(text.indexLists, centre.letter, centre.chain, centre.residueNumber);
+  scene += SceneOpening(centre.letter, centre.chain, centre.residueNumber);
+  scene += text.points;
+  scene += SceneClosing(text.indexLists, centre.letter, centre.chain, centre.residueNumber);
 }
+
+// What one cell writes, made on the thread that built the cell and written in point order.
+struct CellResult {
+  SceneText sceneText;
+  std::string scene, errors, faces, cells;
+  bool written = false;  // the cell has a block in the cell scene
+  float share = 0.0f;
+  std::vector<std::pair<int, char>> contacts;  // amino-acid rank of the neighbour, contact character
+};
+
+void DescribeCell(const std::vector<PointRecord>& points, const std::vector<int>& ranks, int i,
+                  const Cell& cell, CellResult& result) {
+  result.scene.clear();
+  result.errors.clear();
+  result.faces.clear();
+  result.cells.clear();
+  result.contacts.clear();
+  result.share = 0.0f;
+  const PointRecord& centre = points[i];
+  const bool closed = cell.IsClosed();
+  result.written = closed && !centre.IsEnvironment();
+  if (result.written) WriteSceneBlock(centre, cell, result.sceneText, result.scene);
+  if (centre.letter == EnvironmentLetter) return;
+
+  if (!closed) result.errors = FormatBulkWarning(centre.letter, centre.residueNumber, centre.chain);
+  // The share is a single-precision percentage, summed face by face.
+  float share = 0.0f;
+  for (const Face& face : cell.faces) {
+    const PointRecord& neighbour = points[face.neighbour];
+    result.faces += FormatFaceLine(centre.letter, centre.residueNumber, centre.chain, closed,
+                                   neighbour.letter, neighbour.chain, neighbour.residueNumber,
+                                   face.VertexCount(), face.area, face.perimeter, face.distance);
+    if (neighbour.IsEnvironment()) share = static_cast<float>(share + face.area);
+  }
+  share = cell.totalArea == 0 ? 0.0f : static_cast<float>(share / cell.totalArea * 100);
+  result.cells = FormatCellLine(centre.letter, centre.residueNumber, centre.chain, cell.volume,
+                                cell.totalArea, cell.FaceCount(), closed, share);
+  result.share = share;
+  for (const Face& face : cell.faces) {
+    result.contacts.emplace_back(ranks[face.neighbour],
+                                 ContactCharacter(centre, points[face.neighbour], face.area));
+  }
+}
+
+// Cells built ahead of writing: enough for the threads to share out, few enough to keep memory small.
+constexpr int CellsPerBatch = 512;
 
 }  // namespace
 
 TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
-                                      const TessellationOptions& options, const TessellationStreams& out) {
+                                      const TessellationOptions& options, const TessellationStreams& out,
+                                      int threads) {
   TessellationOutcome outcome;
   const std::vector<Vec3> positions = PositionsOf(points);
   const std::vector<double> powers = PowerWeights(points, options.weights);
@@ -49,46 +99,29 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   int aminoAcidCount = 0;
   for (int rank : ranks) aminoAcidCount += rank >= 0 ? 1 : 0;
   ContactMatrix contacts(aminoAcidCount);
-  CellBuilder builder(positions, powers, options.Rcut2(), options.Dcut2());
-  SceneText sceneText;
+  std::vector<CellResult> results(CellsPerBatch);
 
   out.scene << CellSceneHeader;
-  const int pointCount = static_cast<int>(points.size());
-  for (int i = 0; i < pointCount; ++i) {
-    if (builder.Build(i) == BuildOutcome::TooManyNeighbours) {
-      outcome.tooManyNeighbours = true;
-      outcome.failedCentre = i;
-      return outcome;
-    }
-    const Cell& cell = builder.GetCell();
-    const PointRecord& centre = points[i];
-    const bool closed = cell.IsClosed();
-    const bool written = closed && !centre.IsEnvironment();
-    if (written) WriteSceneBlock(centre, cell, sceneText, out.scene);
-    if (centre.letter == EnvironmentLetter) {
-      if (written) outcome.sceneBlockShares.push_back(0.0f);
-      continue;
-    }
-
-    if (!closed) out.errors << FormatBulkWarning(centre.letter, centre.residueNumber, centre.chain);
-    // The share is a single-precision percentage, summed face by face.
-    float share = 0.0f;
-    for (const Face& face : cell.faces) {
-      const PointRecord& neighbour = points[face.neighbour];
-      out.faces << FormatFaceLine(centre.letter, centre.residueNumber, centre.chain, closed, neighbour.letter,
-                                  neighbour.chain, neighbour.residueNumber, face.VertexCount(), face.area,
-                                  face.perimeter, face.distance);
-      if (neighbour.IsEnvironment()) share = static_cast<float>(share + face.area);
-    }
-    share = cell.totalArea == 0 ? 0.0f : static_cast<float>(share / cell.totalArea * 100);
-    out.cells << FormatCellLine(centre.letter, centre.residueNumber, centre.chain, cell.volume,
-                                cell.totalArea, cell.FaceCount(), closed, share);
-    if (written) outcome.sceneBlockShares.push_back(share);
-
-    for (const Face& face : cell.faces) {
-      contacts.Set(ranks[i], ranks[face.neighbour],
-                   ContactCharacter(centre, points[face.neighbour], face.area));
-    }
+  const int failed = BuildCellsInOrder(
+      positions, powers, {options.Rcut2(), options.Dcut2(), threads}, CellsPerBatch,
+      [&](int slot, int i, const Cell& cell) { DescribeCell(points, ranks, i, cell, results[slot]); },
+      [&](int slot, int i) {
+        const CellResult& result = results[slot];
+        out.scene << result.scene;
+        if (points[i].letter == EnvironmentLetter) {
+          if (result.written) outcome.sceneBlockShares.push_back(0.0f);
+          return;
+        }
+        out.errors << result.errors;
+        out.faces << result.faces;
+        out.cells << result.cells;
+        if (result.written) outcome.sceneBlockShares.push_back(result.share);
+        for (const auto& [column, contact] : result.contacts) contacts.Set(ranks[i], column, contact);
+      });
+  if (failed >= 0) {
+    outcome.tooManyNeighbours = true;
+    outcome.failedCentre = failed;
+    return outcome;
   }
   contacts.Write(out.contacts);
   return outcome;

@@ -27,10 +27,11 @@ struct TessellationOutcome {
   std::vector<float> sceneBlockShares;
 };
 
-// Builds every cell in point order and writes its results. A centre with too many candidate neighbours
-// stops the run at once: what was written so far stays, the contact file is not written.
+// Builds every cell and writes its results in point order; the cells may be built on several threads,
+// which changes nothing that is written. A centre with too many candidate neighbours stops the run at
+// once: what was written for the centres before it stays, the contact file is not written.
 TessellationOutcome WriteTessellation(const std::vector<exchange::PointRecord>& points,
                                       const exchange::TessellationOptions& options,
-                                      const TessellationStreams& out);
+                                      const TessellationStreams& out, int threads = 1);
 
 }  // namespace mirelda::tessellation

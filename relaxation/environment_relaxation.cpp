@@ -1,16 +1,28 @@
 #include "relaxation/environment_relaxation.h"
 
+#include "brindel/cell_run.h"
+
 using namespace mirelda::exchange;
 using namespace mirelda::tessellation;
 
 namespace mirelda::relaxation {
 
-EnvironmentRelaxation::EnvironmentRelaxation(std::vector<PointRecord> points, double rcut2, double dcut2)
+namespace {
+
+// Cells built ahead of their delivery in point order (cell_run.h).
+constexpr int CellsPerBatch = 1024;
+
+}  // namespace
+
+EnvironmentRelaxation::EnvironmentRelaxation(std::vector<PointRecord> points, double rcut2, double dcut2,
+                                             int threads)
     : points_(std::move(points)),
       positions_(PositionsOf(points_)),
       moved_(positions_),
       powerWeights_(points_.size(), 0.0),
-      builder_(positions_, powerWeights_, rcut2, dcut2) {}
+      rcut2_(rcut2),
+      dcut2_(dcut2),
+      threads_(threads) {}
 
 RelaxationPassResult EnvironmentRelaxation::RunPass(int pass) {
   if (pass > 0) {
@@ -19,26 +31,30 @@ RelaxationPassResult EnvironmentRelaxation::RunPass(int pass) {
     }
   }
   RelaxationPassResult result;
-  const int count = static_cast<int>(points_.size());
-  for (int i = 0; i < count; ++i) {
-    if (builder_.Build(i) == BuildOutcome::TooManyNeighbours) {
-      result.outcome = BuildOutcome::TooManyNeighbours;
-      result.failedCentre = i;
-      return result;
-    }
-    const Cell& cell = builder_.GetCell();
-    if (Moves(points_[i])) {
-      // A closed cell without any vertex (a point with no neighbour) has no mean: the point stays put.
-      if (cell.IsClosed() && !cell.vertices.empty()) {
-        Vec3 sum;
-        for (const Vec3& vertex : cell.vertices) sum = sum + vertex;
-        moved_[i] = sum / static_cast<double>(cell.vertices.size());
-      } else {
-        moved_[i] = positions_[i];
-      }
-    } else if (!cell.IsClosed()) {
-      result.openAminoAcids.push_back(i);
-    }
+  // Each cell writes only its own point's move and flag, so the cells may be built on any thread.
+  open_.assign(points_.size(), 0);
+  const int failed = BuildCellsInOrder(
+      positions_, powerWeights_, {rcut2_, dcut2_, threads_}, CellsPerBatch,
+      [&](int, int i, const Cell& cell) {
+        if (Moves(points_[i])) {
+          // A closed cell without any vertex (a point with no neighbour) has no mean: the point stays put.
+          if (cell.IsClosed() && !cell.vertices.empty()) {
+            Vec3 sum;
+            for (const Vec3& vertex : cell.vertices) sum = sum + vertex;
+            moved_[i] = sum / static_cast<double>(cell.vertices.size());
+          } else {
+            moved_[i] = positions_[i];
+          }
+        } else if (!cell.IsClosed()) {
+          open_[i] = 1;
+        }
+      },
+      [&](int, int i) {
+        if (open_[i]) result.openAminoAcids.push_back(i);
+      });
+  if (failed >= 0) {
+    result.outcome = BuildOutcome::TooManyNeighbours;
+    result.failedCentre = failed;
   }
   return result;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "brindel/cell_run.h"
 #include "brindel/exchange/cell_lines.h"
 #include "brindel/exchange/option_files.h"
 #include "brindel/exchange/point_file.h"
@@ -44,7 +45,7 @@ int Run() {
   std::fprintf(stderr, "%s : tessellation on %d points\nRCUT = %f\nDCUT = %f\n\n",
                options.proteinName.c_str(), count, options.rcut, options.dcut);
 
-  EnvironmentRelaxation relaxation(std::move(file.points), options.Rcut2(), options.Dcut2());
+  EnvironmentRelaxation relaxation(std::move(file.points), options.Rcut2(), options.Dcut2(), ThreadCount());
   const std::string& name = options.proteinName;
   MakeResultsFolder(name);
   bool stopRequested = false;

@@ -3,26 +3,46 @@
 // from files written on another platform) when it has one.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <istream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace mirelda::exchange {
 
-// Calls onLine(std::string_view piece) for every piece of at most bufferSize - 1 characters.
+// Calls onLine(std::string_view piece) for every piece of at most bufferSize - 1 characters. The stream
+// is read in large blocks (scene files run to tens of megabytes) and cut exactly as a character-by-
+// character reading would; it ends, like such a reading, with its end-of-file and fail flags set.
 template <typename OnLine>
 void ForEachBufferedLine(std::istream& in, std::size_t bufferSize, OnLine&& onLine) {
   const std::size_t capacity = bufferSize > 1 ? bufferSize - 1 : 1;
   std::string piece;
   piece.reserve(capacity);
-  char c;
-  while (in.get(c)) {
-    piece.push_back(c);
-    if (c == '\n' || piece.size() == capacity) {
-      onLine(std::string_view(piece));
-      piece.clear();
+  const std::istream::sentry ready(in, true);
+  if (ready) {
+    std::vector<char> block(std::size_t{1} << 16);
+    for (;;) {
+      const std::streamsize got = in.rdbuf()->sgetn(block.data(), static_cast<std::streamsize>(block.size()));
+      if (got <= 0) break;
+      const char* next = block.data();
+      const char* const end = next + got;
+      while (next < end) {
+        const std::size_t room = std::min(capacity - piece.size(), static_cast<std::size_t>(end - next));
+        const char* lineEnd = static_cast<const char*>(std::memchr(next, '\n', room));
+        const char* const stop = lineEnd != nullptr ? lineEnd + 1 : next + room;
+        piece.append(next, stop);
+        next = stop;
+        if (lineEnd != nullptr || piece.size() == capacity) {
+          onLine(std::string_view(piece));
+          piece.clear();
+        }
+      }
     }
   }
+  in.setstate(std::ios::eofbit | std::ios::failbit);
   if (!piece.empty()) onLine(std::string_view(piece));
 }
 

@@ -2,11 +2,13 @@
 // and the marker, run in a scratch working folder.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "brindel/exchange/point_file.h"
 #include "tests/support/point_sets.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/test_paths.h"
 
 using namespace mirelda::exchange;
 
@@ -157,6 +159,56 @@ TEST_F(RelaxationProgram, AnUnwritableErrorFileFailsWithoutMarker) {
   EXPECT_NE(run.standardError.find("fichier error encore ouvert\n"), std::string::npos);
   EXPECT_FALSE(folder.Exists("test_relaxation"));
   EXPECT_FALSE(folder.Exists("file_02"));
+}
+
+}  // namespace
+}  // namespace mirelda
+
+namespace mirelda {
+namespace {
+
+// The relaxation of the committed 1A8O shell (and, with `crowded`, a tight cluster of amino acids after
+// it, whose first point stops the first pass) with MIRELDA_THREADS set: exit status, messages and every
+// file it leaves.
+std::string RunOnThreads(const char* threads, bool crowded) {
+  std::vector<PointRecord> points =
+      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  if (crowded) {
+    for (int k = 0; k < 240; ++k) {
+      points.push_back(testing::MakePoint(300 + k * 0.01, 300, 300, "ALA", 'B', k + 1));
+    }
+  }
+  ScratchFolder folder;
+  folder.Write("option.txt", "NOM_PROT:1a8o\r\nRLX:2\r\nEACH\r\nDCUT:16\r\nRCUT:10\r\n");
+  folder.Write("file_01", testing::PointFileText(points));
+  std::filesystem::create_directory(folder / "1a8o");
+  setenv("MIRELDA_THREADS", threads, 1);
+  const testing::ProgramRun run = RunProgram("relaxation", folder.Path());
+  unsetenv("MIRELDA_THREADS");
+  std::string everything = "exit " + std::to_string(run.exitStatus) + "\n";
+  everything += run.standardError;
+  for (const char* name :
+       {"file_02", "1a8o/1a8o_error", "1a8o/1a8o_R1", "1a8o/1a8o_R2", "1a8o/1a8o_R3", "test_relaxation"}) {
+    everything += "\n== ";
+    everything += name;
+    if (folder.Exists(name)) {
+      everything += "\n";
+      everything += folder.Read(name);
+    } else {
+      everything += " absent";
+    }
+  }
+  return everything;
+}
+
+TEST(RelaxationThreads, LeaveTheSameFilesAsOneThread) {
+  const std::string one = RunOnThreads("1", false);
+  EXPECT_NE(one.find("== 1a8o/1a8o_R3\nATOM"), std::string::npos);
+  EXPECT_EQ(RunOnThreads("3", false), one);
+  // A stop on "IVMAX too small" leaves the files of one thread too.
+  const std::string stopped = RunOnThreads("1", true);
+  EXPECT_NE(stopped.find("IVMAX too small"), std::string::npos);
+  EXPECT_EQ(RunOnThreads("3", true), stopped);
 }
 
 }  // namespace

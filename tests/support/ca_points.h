@@ -15,4 +15,11 @@ namespace mirelda::testing {
 // The CA points in file order; empty when the file cannot be read.
 std::vector<exchange::PointRecord> ReadCaPoints(const std::filesystem::path& proteinFile);
 
+// The point chosen per residue, as the front-end offers it: its CA atom, its CB atom (CA for a residue
+// without one, such as glycine), or the centroid of all its atoms (CG3).
+enum class ResiduePoint { Ca, Cb, AllAtomCentroid };
+
+// One point per residue of the first model (ATOM records, alternate location ' ' or 'A'), in file order.
+std::vector<exchange::PointRecord> ReadResiduePoints(const std::filesystem::path& proteinFile, ResiduePoint kind);
+
 }  // namespace mirelda::testing

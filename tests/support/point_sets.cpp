@@ -1,5 +1,6 @@
 #include "tests/support/point_sets.h"
 
+#include <fstream>
 #include <random>
 
 #include "brindel/exchange/residue_codes.h"
@@ -35,6 +36,11 @@ std::vector<PointRecord> JitteredGrid(int n, double spacing, double jitter, unsi
     }
   }
   return points;
+}
+
+std::vector<PointRecord> ReadPointFileAt(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return ReadPointFile(in).points;
 }
 
 bool OnOuterLayer(int index, int n) {

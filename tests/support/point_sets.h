@@ -1,6 +1,7 @@
 // Point sets for the tessellation tests: grids with a fixed-seed jitter, and their point-file text.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ bool OnOuterLayer(int index, int n);
 
 exchange::PointRecord MakePoint(double x, double y, double z, const std::string& name = "ALA",
                                 char chain = 'A', int residueNumber = 1);
+
+// The points of a point file (the programs' reading rule); empty when the file cannot be read.
+std::vector<exchange::PointRecord> ReadPointFileAt(const std::filesystem::path& path);
 
 // A point file with one line per point (serial = position from 1), preceded by the given lines (such as
 // the "DEF" parameter lines of file_00), each ended with "\n".

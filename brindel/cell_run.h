@@ -1,0 +1,32 @@
+// Builds the cells of every point on several threads and hands them over in point order, so that what is
+// written from them is the same, byte for byte, whatever the number of threads.
+#pragma once
+
+#include <functional>
+#include <span>
+
+#include "brindel/cell_builder.h"
+#include "brindel/vector3.h"
+
+namespace mirelda::tessellation {
+
+// The threads a run uses: MIRELDA_THREADS when it holds a positive number, else the machine's cores.
+int ThreadCount();
+
+struct CellRunLimits {
+  double rcut2 = 0;
+  double dcut2 = 0;
+  int threads = 1;
+};
+
+// Centres are built in batches of `batch` consecutive points: within a batch, inspect(slot, centre, cell)
+// runs once per centre on any of the threads (slot = centre - first centre of the batch, below `batch`, so
+// that callers keep per-slot results without locks); then, on the calling thread, deliver(slot, centre)
+// runs in centre order. A centre with more than NeighbourLimit candidates is neither inspected nor
+// delivered, nor is any later one: the return value is that centre, or -1 when every cell was built.
+int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> powerWeights,
+                      const CellRunLimits& limits, int batch,
+                      const std::function<void(int slot, int centre, const Cell& cell)>& inspect,
+                      const std::function<void(int slot, int centre)>& deliver);
+
+}  // namespace mirelda::tessellation

@@ -1,0 +1,34 @@
+// The candidate neighbours of a centre from a grid of boxes at least DCUT wide, instead of a scan of every
+// point: the same points as the scan (the same strict distance test on the same differences), in
+// increasing index order, at a cost that grows with the neighbourhood instead of the point count.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "brindel/vector3.h"
+
+namespace mirelda::tessellation {
+
+class NeighbourGrid {
+ public:
+  // Views the positions, which must stay in place and unchanged while the grid is used. Cut-offs or
+  // coordinates that give no usable grid (not finite, or too many boxes) leave one box for all points.
+  NeighbourGrid(std::span<const Vec3> positions, double dcut2);
+
+  // Replaces `found` with the points j != centre with |p_j - p_centre|^2 < dcut2, increasing.
+  void Find(int centre, std::vector<int>& found) const;
+
+ private:
+  int BoxOf(Vec3 p, int axis) const;
+
+  std::span<const Vec3> positions_;
+  double dcut2_;
+  double low_[3] = {0, 0, 0};
+  double inverseSide_ = 0;
+  int boxes_[3] = {1, 1, 1};
+  std::vector<int> boxStart_;  // points of box b: order_[boxStart_[b] .. boxStart_[b + 1]), increasing
+  std::vector<int> order_;
+};
+
+}  // namespace mirelda::tessellation

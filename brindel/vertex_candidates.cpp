@@ -1,0 +1,250 @@
+#include "brindel/vertex_candidates.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "brindel/tessellation_limits.h"
+
+namespace mirelda::tessellation {
+namespace {
+
+// Two directions within this angle (radians), or a plane within it of parallel to m's, make a nearly
+// singular triple: its determinant may be as small as NearlySingularAngle^3 times the product of the
+// three offsets, and below that its computed vertex is no longer tied to the exact one.
+constexpr double NearlySingularAngle = 1e-3;
+// The polygons are widened by this fraction of RCUT + DCUT, some fifty times the largest distance between
+// a computed vertex of a triple that is not nearly singular and the exact meeting point of its planes.
+constexpr double PolygonMargin = 1e-4;
+// Pairs are packed into one int for sorting: a * KeyBase + b.
+constexpr int KeyBase = 256;
+static_assert(NeighbourLimit <= KeyBase);
+
+// A direction in a plane as a number in [0, 2) that grows with the angle modulo a half turn, and never
+// faster than the angle, so that a difference below an angle means an angle difference below it.
+inline double HalfTurnKey(double x, double y) {
+  const double flip = (y < 0 || (y == 0 && x < 0)) ? -1.0 : 1.0;
+  x *= flip;
+  y *= flip;
+  return 1 - x / (std::fabs(x) + y);
+}
+
+}  // namespace
+
+VertexCandidates::VertexCandidates(double rcut2, double dcut2)
+    : rcut_(std::sqrt(rcut2)), margin_(PolygonMargin * (std::sqrt(rcut2) + std::sqrt(dcut2))) {}
+
+bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const double> planes) {
+  if (!std::isfinite(rcut_) || !std::isfinite(margin_)) return false;
+  const std::size_t count = offsets.size();
+  planes_.resize(count);
+  nearestFirst_.clear();
+  for (std::size_t k = 0; k < count; ++k) {
+    Plane& plane = planes_[k];
+    plane.length = Norm(offsets[k]);
+    if (!std::isfinite(plane.length) || !std::isfinite(planes[k])) return false;
+    if (plane.length == 0) {
+      // No triple with this entry has a non-zero determinant: it is never a vertex plane, and clipping
+      // by it would only narrow the search.
+      plane.unit = {};
+      plane.height = 0;
+      continue;
+    }
+    plane.unit = offsets[k] / plane.length;
+    plane.height = planes[k] / (2 * plane.length);
+    if (!std::isfinite(plane.height)) return false;
+    nearestFirst_.push_back(static_cast<int>(k));
+  }
+  byHeight_.clear();
+  for (int k : nearestFirst_) byHeight_.emplace_back(planes_[k].height, k);
+  std::sort(byHeight_.begin(), byHeight_.end());
+  for (std::size_t i = 0; i < byHeight_.size(); ++i) nearestFirst_[i] = byHeight_[i].second;
+  return true;
+}
+
+void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePairs& close,
+                               std::vector<std::pair<int, int>>& pairs) {
+  pairs.clear();
+  keys_.clear();
+  const Plane& pm = planes_[m];
+  if (pm.length == 0 || later.size() < 2) return;
+
+  // An orthonormal basis of plane m, from the axis least aligned with its normal.
+  const Vec3 n = pm.unit;
+  const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+  const Vec3 axis = ax <= ay && ax <= az ? Vec3{1, 0, 0} : ay <= az ? Vec3{0, 1, 0} : Vec3{0, 0, 1};
+  const Vec3 c = Cross(n, axis);
+  const Vec3 e1 = c / Norm(c);
+  const Vec3 e2 = Cross(n, e1);
+
+  AddNearlySingularPairs(later, close, e1, e2);
+  if (std::fabs(pm.height) <= rcut_ + margin_) {
+    ClipPolygon(m, close, e1, e2);
+    if (!polygon_.empty()) AddCrossingPairs(m, later, close, e1, e2);
+  }
+
+  std::sort(keys_.begin(), keys_.end());
+  keys_.erase(std::unique(keys_.begin(), keys_.end()), keys_.end());
+  for (int key : keys_) pairs.emplace_back(key % KeyBase, key / KeyBase);
+}
+
+// Pairs whose lines on plane m are within the angle of each other (modulo a half turn), or that hold a
+// plane within the angle of parallel to m's. Near directions are rare outside lattices, so they are found
+// through buckets at least the angle wide, comparing keys only within the same or a neighbouring bucket's
+// company.
+void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1,
+                                              Vec3 e2) {
+  const auto add = [&](int k, int l) {
+    if (close.Test(k, l)) keys_.push_back(std::max(k, l) * KeyBase + std::min(k, l));
+  };
+  constexpr int Buckets = 1024;
+  constexpr double BucketsPerKey = Buckets / 2;
+  static_assert((Buckets & (Buckets - 1)) == 0);
+  static_assert(1 / BucketsPerKey >= NearlySingularAngle);
+  std::array<std::uint64_t, Buckets / 64> occupied{};
+  const auto taken = [&](int bucket) {
+    bucket &= Buckets - 1;  // the neighbours of the first and last buckets wrap round
+    return (occupied[bucket >> 6] >> (bucket & 63)) & 1;
+  };
+
+  // First every key, in loops over contiguous arrays that the compiler can vectorise, then the buckets.
+  steep_.clear();
+  int count = 0;
+  for (int a : later) {
+    const Plane& pa = planes_[a];
+    if (pa.length == 0) continue;
+    gatherX_[count] = pa.unit.x;
+    gatherY_[count] = pa.unit.y;
+    gatherZ_[count] = pa.unit.z;
+    gatherEntry_[count] = a;
+    ++count;
+  }
+  for (int i = 0; i < count; ++i) {
+    const double x = gatherX_[i] * e1.x + gatherY_[i] * e1.y + gatherZ_[i] * e1.z;
+    const double y = gatherX_[i] * e2.x + gatherY_[i] * e2.y + gatherZ_[i] * e2.z;
+    keyOf_[i] = HalfTurnKey(x, y);
+    squareOf_[i] = x * x + y * y;
+  }
+  int kept = 0;
+  directions_.resize(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    if (squareOf_[i] < NearlySingularAngle * NearlySingularAngle) {
+      steep_.push_back(gatherEntry_[i]);
+    } else {
+      directions_[kept++] = {keyOf_[i], gatherEntry_[i]};
+    }
+  }
+  count = kept;
+  for (int i = 0; i < count; ++i) {
+    const double key = directions_[i].key;
+    const int bucket = std::min(Buckets - 1, static_cast<int>(key * BucketsPerKey));
+    if (taken(bucket - 1) || taken(bucket) || taken(bucket + 1)) {
+      for (int j = 0; j < i; ++j) {
+        const double gap = std::fabs(key - directions_[j].key);
+        if (gap < NearlySingularAngle || 2 - gap < NearlySingularAngle) {
+          add(directions_[i].entry, directions_[j].entry);
+        }
+      }
+    }
+    occupied[bucket >> 6] |= std::uint64_t{1} << (bucket & 63);
+  }
+  for (int s : steep_) {
+    for (int b : later) {
+      if (b != s && planes_[b].length != 0) add(s, b);
+    }
+  }
+}
+
+// Plane m's polygon: the disc of vertices within RCUT, as a square around it, cut by the half-spaces of
+// m's close neighbours, each widened by the margin, nearest first; a plane farther from the centre than
+// every vertex of the polygon cannot cut it, and neither can any later one.
+void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2) {
+  const Plane& pm = planes_[m];
+  const double reach = rcut_ + margin_;
+  const double half = std::sqrt(std::max(0.0, reach * reach - pm.height * pm.height)) + margin_;
+  polygon_.assign({{-half, -half}, {half, -half}, {half, half}, {-half, half}});
+  Enclose(pm.height);
+
+  for (int k : nearestFirst_) {
+    const Plane& pk = planes_[k];
+    if (pk.height + margin_ >= polygonReach_) break;
+    if (k == m || !close.Test(m, k)) continue;
+    const double a1 = Dot(pk.unit, e1), a2 = Dot(pk.unit, e2);
+    const double limit = pk.height + margin_ - pm.height * Dot(pk.unit, pm.unit);
+    // A line clear of the circle around the polygon leaves it whole.
+    const double clearance = limit - a1 * centreX_ - a2 * centreY_;
+    if (clearance >= 0 && clearance * clearance >= (a1 * a1 + a2 * a2) * radius2_) continue;
+    const std::size_t size = polygon_.size();
+    side_.resize(size);
+    bool cut = false, kept = false;
+    for (std::size_t i = 0; i < size; ++i) {
+      side_[i] = a1 * polygon_[i].x + a2 * polygon_[i].y - limit;
+      if (side_[i] > 0) {
+        cut = true;
+      } else {
+        kept = true;
+      }
+    }
+    if (!cut) continue;
+    if (!kept) {
+      polygon_.clear();
+      return;
+    }
+    clipped_.clear();
+    for (std::size_t i = 0; i < size; ++i) {
+      const std::size_t j = i + 1 == size ? 0 : i + 1;
+      if (side_[i] <= 0) clipped_.push_back(polygon_[i]);
+      if ((side_[i] <= 0) != (side_[j] <= 0)) {
+        const double t = side_[i] / (side_[i] - side_[j]);
+        clipped_.push_back({polygon_[i].x + t * (polygon_[j].x - polygon_[i].x),
+                            polygon_[i].y + t * (polygon_[j].y - polygon_[i].y)});
+      }
+    }
+    polygon_.swap(clipped_);
+    Enclose(pm.height);
+  }
+}
+
+// The reach of the polygon from the centre, and a circle around it: the one around its bounding box,
+// slightly widened so that rounding never leaves a vertex outside.
+void VertexCandidates::Enclose(double height) {
+  double far2 = 0;
+  double lowX = polygon_[0].x, highX = lowX, lowY = polygon_[0].y, highY = lowY;
+  for (const Point2& p : polygon_) {
+    far2 = std::max(far2, p.x * p.x + p.y * p.y);
+    lowX = std::min(lowX, p.x);
+    highX = std::max(highX, p.x);
+    lowY = std::min(lowY, p.y);
+    highY = std::max(highY, p.y);
+  }
+  polygonReach_ = std::sqrt(height * height + far2);
+  centreX_ = (lowX + highX) / 2;
+  centreY_ = (lowY + highY) / 2;
+  const double halfX = (highX - lowX) / 2, halfY = (highY - lowY) / 2;
+  radius2_ = (halfX * halfX + halfY * halfY) * (1 + 1e-9) + margin_ * margin_ * 1e-6;
+}
+
+// The planes of later whose line on plane m meets the widened polygon; every pair of them that is close
+// is a candidate.
+void VertexCandidates::AddCrossingPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1,
+                                        Vec3 e2) {
+  const Plane& pm = planes_[m];
+  crossing_.clear();
+  for (int a : later) {
+    const Plane& pa = planes_[a];
+    if (pa.length == 0 || pa.height - margin_ > polygonReach_) continue;
+    const double a1 = Dot(pa.unit, e1), a2 = Dot(pa.unit, e2);
+    const double level = pa.height - pm.height * Dot(pa.unit, pm.unit);
+    double highest = -INFINITY;
+    for (const Point2& p : polygon_) highest = std::max(highest, a1 * p.x + a2 * p.y - level);
+    if (highest >= -margin_) crossing_.push_back(a);
+  }
+  for (std::size_t i = 0; i < crossing_.size(); ++i) {
+    for (std::size_t j = i + 1; j < crossing_.size(); ++j) {
+      if (close.Test(crossing_[i], crossing_[j])) keys_.push_back(crossing_[j] * KeyBase + crossing_[i]);
+    }
+  }
+}
+
+}  // namespace mirelda::tessellation

@@ -1,0 +1,73 @@
+// The triples of neighbour planes that may meet at an accepted vertex of a cell, found by clipping each
+// plane's polygon by the planes of its close neighbours, nearest first, instead of trying every triple.
+// The set found always holds every triple that the literal test accepts (with the rounding of that test
+// allowed for), so that the caller, which decides each candidate with the literal arithmetic, records
+// exactly the vertices of the full enumeration, in its order.
+//
+// Why a superset: a triple whose three normals are far from coplanar has its computed vertex within a
+// few 1e-5 of the exact meeting point of its planes, so that point lies in plane m's polygon widened by a
+// margin far larger than that, and both other planes cross the widened polygon. Triples with nearly
+// coplanar normals (exact lattices have many: four or more planes through one line or point) can round
+// to any vertex, so every such pair is a candidate whatever the polygon says.
+#pragma once
+
+#include <array>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "brindel/close_pairs.h"
+#include "brindel/tessellation_limits.h"
+#include "brindel/vector3.h"
+
+namespace mirelda::tessellation {
+
+class VertexCandidates {
+ public:
+  VertexCandidates(double rcut2, double dcut2);
+
+  // Takes the neighbour entries of one centre: offsets and plane constants (the plane of entry k is
+  // 2 d_k . v = c_k). Returns false when some value is not finite: the caller then tries every triple.
+  bool Prepare(std::span<const Vec3> offsets, std::span<const double> planes);
+
+  // The pairs (b, a), b < a, both from later (m's close neighbours after m, increasing) and close to each
+  // other, that may form an accepted vertex with m; in the order of the full enumeration (a, then b).
+  void PairsOf(int m, std::span<const int> later, const ClosePairs& close,
+               std::vector<std::pair<int, int>>& pairs);
+
+ private:
+  struct Point2 {
+    double x, y;
+  };
+  struct Plane {
+    Vec3 unit;          // unit normal
+    double height = 0;  // signed distance of the plane from the centre along the normal
+    double length = 0;  // |d|; 0 for a neighbour at the centre's own position
+  };
+  struct Direction {
+    double key;  // HalfTurnKey of the plane's line on plane m
+    int entry;
+  };
+
+  void AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
+  void Enclose(double height);
+  void ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2);
+  void AddCrossingPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
+
+  double rcut_;
+  double margin_;
+  std::vector<Plane> planes_;
+  std::vector<int> nearestFirst_;  // entries by increasing plane height
+  std::vector<std::pair<double, int>> byHeight_;
+  std::vector<Point2> polygon_, clipped_;
+  std::vector<double> side_;
+  double polygonReach_ = 0;                         // largest distance of a polygon vertex from the centre
+  double centreX_ = 0, centreY_ = 0, radius2_ = 0;  // a circle around the polygon
+  std::vector<Direction> directions_;
+  std::array<double, NeighbourLimit> gatherX_{}, gatherY_{}, gatherZ_{}, keyOf_{}, squareOf_{};
+  std::array<int, NeighbourLimit> gatherEntry_{};
+  std::vector<int> steep_, crossing_;
+  std::vector<int> keys_;  // a * KeyBase + b
+};
+
+}  // namespace mirelda::tessellation

@@ -1,0 +1,197 @@
+#include "tests/brindel/reference_cell_builder.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "brindel/tessellation_limits.h"
+
+using namespace mirelda::exchange;
+using namespace mirelda::tessellation;
+
+namespace mirelda::testing {
+namespace {
+
+// acos of a cosine computed from rounded products, which may stray just outside [-1, 1]. A NaN stays NaN
+// and reads as an open face in the closure test.
+double ClampedAcos(double cosine) { return std::acos(std::clamp(cosine, -1.0, 1.0)); }
+
+double CornerAngle(Vec3 u, Vec3 w) { return ClampedAcos(-Dot(u, w) / (Norm(u) * Norm(w))); }
+
+}  // namespace
+
+ReferenceCellBuilder::ReferenceCellBuilder(std::span<const Vec3> positions,
+                                           std::span<const double> powerWeights, double rcut2, double dcut2)
+    : positions_(positions),
+      powerWeights_(powerWeights),
+      rcut2_(rcut2),
+      dcut2_(dcut2),
+      neighbours_(NeighbourLimit) {}
+
+BuildOutcome ReferenceCellBuilder::Build(int centre) {
+  cell_.centre = centre;
+  cell_.state = CellState::Closed;
+  cell_.faces.clear();
+  cell_.vertices.clear();
+  cell_.volume = 0;
+  cell_.totalArea = 0;
+  if (!FindNeighbours(centre)) return BuildOutcome::TooManyNeighbours;
+  EnumerateVertices(centre);
+  DecideState();
+  MeasureFaces(centre);
+  return BuildOutcome::Built;
+}
+
+// Every point strictly closer than DCUT becomes the next entry; each pair of entries within DCUT of each
+// other (the bound included) is recorded on both.
+bool ReferenceCellBuilder::FindNeighbours(int centre) {
+  count_ = 0;
+  const Vec3 p = positions_[centre];
+  const int pointCount = static_cast<int>(positions_.size());
+  for (int j = 0; j < pointCount; ++j) {
+    if (j == centre) continue;
+    const Vec3 d = positions_[j] - p;
+    if (!(Norm2(d) < dcut2_)) continue;
+    if (count_ == NeighbourLimit) return false;
+    const int k = count_++;
+    Neighbour& entry = neighbours_[k];
+    entry.point = j;
+    entry.offset = d;
+    entry.plane = Norm2(d) + powerWeights_[centre] - powerWeights_[j];
+    entry.close.clear();
+    entry.later.clear();
+    entry.vertices.clear();
+    entry.angleSum = 0;
+    for (int l = 0; l < k; ++l) {
+      if (Norm2(neighbours_[l].offset - d) <= dcut2_) {
+        entry.close.push_back(l);
+        neighbours_[l].close.push_back(k);
+        neighbours_[l].later.push_back(k);
+      }
+    }
+  }
+  return true;
+}
+
+// Each unordered triple m < b < a of mutually close entries is visited once.
+void ReferenceCellBuilder::EnumerateVertices(int centre) {
+  for (int m = 0; m < count_; ++m) {
+    const std::vector<int>& later = neighbours_[m].later;
+    for (std::size_t v = 1; v < later.size(); ++v) {
+      for (std::size_t u = 0; u < v; ++u) TryTriple(centre, m, later[u], later[v]);
+    }
+  }
+}
+
+void ReferenceCellBuilder::TryTriple(int centre, int m, int b, int a) {
+  Neighbour& nm = neighbours_[m];
+  Neighbour& na = neighbours_[a];
+  Neighbour& nb = neighbours_[b];
+  if (Norm2(na.offset - nb.offset) > dcut2_) return;
+
+  const Vec3 uab = Cross(na.offset, nb.offset);
+  const Vec3 ubm = Cross(nb.offset, nm.offset);
+  const Vec3 uma = Cross(nm.offset, na.offset);
+  const double det = Dot(nm.offset, uab);
+  if (det == 0) return;
+  const Vec3 num = nm.plane * uab + na.plane * ubm + nb.plane * uma;
+  const Vec3 v = num / (2 * det);
+  if (Norm2(v) > rcut2_) return;
+
+  // The vertex must lie on the centre's side of the plane of every close neighbour of m (on it passes).
+  for (int n : nm.close) {
+    if (n == a || n == b) continue;
+    const Neighbour& nn = neighbours_[n];
+    const double t = nn.plane * det - Dot(nn.offset, num);
+    if (t * det < 0) return;
+  }
+
+  const Vec3 absolute = v + positions_[centre];
+  const std::array<float, 3> position = {static_cast<float>(absolute.x), static_cast<float>(absolute.y),
+                                         static_cast<float>(absolute.z)};
+  nm.vertices.push_back({v, b, a, position});
+  na.vertices.push_back({v, m, b, position});
+  nb.vertices.push_back({v, a, m, position});
+  cell_.vertices.push_back(absolute);
+
+  nm.angleSum += CornerAngle(uma, ubm);
+  na.angleSum += CornerAngle(uma, uab);
+  nb.angleSum += CornerAngle(ubm, uab);
+}
+
+// A cell is open when one of its faces does not close; written so that a NaN sum also reads as open.
+void ReferenceCellBuilder::DecideState() {
+  for (int k = 0; k < count_; ++k) {
+    const Neighbour& entry = neighbours_[k];
+    if (entry.vertices.empty()) continue;
+    if (!(std::fabs(entry.angleSum - FullTurn) <= ClosureTolerance)) cell_.state = CellState::Open;
+  }
+}
+
+void ReferenceCellBuilder::MeasureFaces(int centre) {
+  for (int k = 0; k < count_; ++k) {
+    const Neighbour& entry = neighbours_[k];
+    if (entry.vertices.empty()) continue;
+    Face face;
+    face.neighbour = entry.point;
+    face.vertices = entry.vertices;
+    WalkBoundary(face.vertices, face);
+    face.distance = Norm(entry.offset);
+    face.height = (face.distance + (powerWeights_[centre] - powerWeights_[entry.point]) / face.distance) / 2;
+    cell_.volume += face.height * face.area / 3;
+    cell_.totalArea += face.area;
+    cell_.faces.push_back(face);
+  }
+}
+
+// Follows the corners of a face from its first vertex: the next corner is the vertex that shares the plane
+// sought and is not the one just left; the walk ends at the corner whose other plane is the first
+// vertex's second plane, or when no corner is found, and a straight edge closes it back to the first
+// vertex. Where four or more planes meet at one point the records repeat and the walk could circle
+// without reaching its end, so it takes at most one corner per other vertex: a closed polygon of q
+// vertices has exactly q - 1, so no proper face is cut short.
+void ReferenceCellBuilder::WalkBoundary(std::span<const FaceVertex> vertices, Face& face) {
+  const std::size_t q = vertices.size();
+  Vec3 area;
+  double perimeter = 0;
+  const auto addEdge = [&](Vec3 from, Vec3 to) {
+    const Vec3 edge = to - from;
+    perimeter += Norm(edge);
+    area = area + Cross(from, edge);
+  };
+
+  const Vec3 first = vertices[0].offset;
+  Vec3 current = first;
+  Vec3 last = first;
+  int seek = vertices[0].previous;
+  int came = vertices[0].next;
+  const int stop = vertices[0].next;
+  std::size_t corners = 0;
+  std::size_t s = 1;
+  while (s < q && corners + 1 < q) {
+    const FaceVertex& candidate = vertices[s];
+    int other = -1;
+    if (candidate.previous == seek && candidate.next != came) {
+      other = candidate.next;
+    } else if (candidate.next == seek && candidate.previous != came) {
+      other = candidate.previous;
+    }
+    if (other < 0) {
+      ++s;
+      continue;
+    }
+    addEdge(current, candidate.offset);
+    last = candidate.offset;
+    ++corners;
+    if (other == stop) break;
+    came = seek;
+    seek = other;
+    current = candidate.offset;
+    s = 1;
+  }
+  addEdge(last, first);
+
+  face.area = Norm(area) / 2;
+  face.perimeter = perimeter;
+}
+
+}  // namespace mirelda::testing

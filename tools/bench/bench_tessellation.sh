@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Times brindel (on every core and held to one thread), relaxation (nine passes) and voro++ (the radical
+# tessellation of the same points and weights on one core, tools/bench/voro_timing.cpp) side by side, and
+# prints the ratios and the exponent of brindel's one-thread time fitted over the point counts.
+#
+# Cases: CA points of real proteins inside their environment shell (orvane, then nine relaxations for
+# brindel's input), from about 300 residues (../shared/structures) to 2 750 (4JSV of the samples) and
+# assemblies of 2 and 4 copies of 4JSV set side by side (5 500 and 11 000 residues); random points
+# (1 000, 10 000, 50 000 in a cube, one point per 250 cubic angstroms, names in turn for the weights).
+# The inputs are made once into build/bench/tessellation/ with the programs of the application folder.
+#
+# Usage: tools/bench/bench_tessellation.sh [--app DIR] [--max-points N] [--relaxation-max-points N]
+#   --app DIR                   the programs to time (default build/app); another build's app folder
+#                               gives the table of another version on the same inputs
+#   --max-points N              skip cases with more points (default 60000)
+#   --relaxation-max-points N   time relaxation only up to N points (default 60000)
+#   --repeats N                 best of N runs of brindel (default 3 below 20 000 points, else 1)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+build="$(cd "${MIRELDA_BUILD_DIR:-$root/build}" && pwd)"
+app="$build/app"
+maxPoints=60000
+relaxMax=60000
+repeatCount=""
+while [ "$#" -gt 0 ]; do
+  case "$1" in
+    --app) app="$2"; shift 2 ;;
+    --max-points) maxPoints="$2"; shift 2 ;;
+    --relaxation-max-points) relaxMax="$2"; shift 2 ;;
+    --repeats) repeatCount="$2"; shift 2 ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+  esac
+done
+maker="$build/app"  # makes the inputs
+voro="$build/bench/voro_timing"
+structures="${MIRELDA_STRUCTURES_DIR:-$root/../shared/structures}"
+samples="$("$root/tools/fetch-samples.sh")"
+writer="$build/tools/inputs/mirelda-inputs"  # writes the inputs with the project's own writers
+for program in "$writer" "$maker/orvane" "$maker/relaxation" "$app/brindel" "$app/relaxation" "$voro"; do
+  [ -x "$program" ] || { echo "build first: $program is missing" >&2; exit 1; }
+done
+inputs="$build/bench/tessellation"
+mkdir -p "$inputs"
+
+# file_00 of the CA points of a protein (radius 6.5, thickness 3.5), in `copies` copies 200 A apart.
+protein_points() { "$writer" points "$1" | "$writer" copies "${2:-1}" 200; }
+
+# Makes case folder $1 from file_00 on standard input: file_01 (orvane), file_02 (relaxed).
+make_protein_case() {
+  local dir="$inputs/$1"
+  if [ -s "$dir/file_02" ]; then cat > /dev/null; return 0; fi
+  rm -rf "$dir" && mkdir -p "$dir/tess"
+  cat > "$dir/file_00"
+  cp "$maker/spherepack_1.txt" "$dir/"
+  "$writer" relaxation-options tess 8 > "$dir/option.txt"
+  (cd "$dir" && "$maker/orvane" 2> /dev/null && cp file_01 file_01.orvane && "$maker/relaxation" 2> /dev/null)
+}
+
+make_random_case() {
+  local dir="$inputs/random-$1"
+  [ -s "$dir/file_02" ] && return 0
+  rm -rf "$dir" && mkdir -p "$dir/tess"
+  "$writer" random-points "$1" 7 > "$dir/file_02"
+}
+
+cases=()
+for entry in 1hyh 3qeu; do
+  if [ -f "$structures/$entry.pdb" ]; then
+    protein_points "$structures/$entry.pdb" | make_protein_case "$entry"; cases+=("$entry")
+  fi
+done
+if [ -f "$samples/4JSV.pdb" ]; then
+  protein_points "$samples/4JSV.pdb" | make_protein_case 4jsv; cases+=(4jsv)
+  for copies in 2 4; do
+    protein_points "$samples/4JSV.pdb" "$copies" | make_protein_case "4jsv-x$copies"
+    cases+=("4jsv-x$copies")
+  done
+fi
+for n in 1000 10000 50000; do make_random_case "$n"; cases+=("random-$n"); done
+
+seconds() { local start end; start="$(date +%s.%N)"; "$@"; end="$(date +%s.%N)"; echo "$end - $start" | bc; }
+run_brindel() { (cd "$1" && "$app/brindel" > /dev/null 2> brindel.log); }
+run_brindel_one_thread() { (cd "$1" && MIRELDA_THREADS=1 "$app/brindel" > /dev/null 2> brindel.log); }
+run_relaxation() { (cd "$1" && rm -rf rlx && mkdir -p rlx/tess && cp file_01.orvane rlx/file_01 && cp option.txt rlx/ &&
+  cd rlx && "$app/relaxation" > /dev/null 2> relaxation.log); }
+best_of() {  # best_of N command...: the least seconds of N runs
+  local n="$1" best="" t; shift
+  for ((r = 0; r < n; ++r)); do t="$(seconds "$@")"; if [ -z "$best" ] || [ "$(echo "$t < $best" | bc)" = 1 ]; then best="$t"; fi; done
+  echo "$best"
+}
+
+printf '%-12s %7s %9s %10s %9s %8s %9s %10s %11s %9s\n' case points residues brindel 1-thread voro++ \
+       "b/voro" "b1/voro" relaxation "r/voro"
+fit="$(mktemp)"
+for name in "${cases[@]}"; do
+  dir="$inputs/$name"
+  points="$(grep -c '^ATOM' "$dir/file_02")"
+  [ "$points" -le "$maxPoints" ] || continue
+  residues="$(awk '/^ATOM/ && substr($0, 22, 1) != "&"' "$dir/file_02" | wc -l)"
+  "$root/tools/default-weights.sh" tess > "$dir/option_bis.txt"
+  repeats=3; [ "$points" -lt 20000 ] || repeats=1; [ -z "$repeatCount" ] || repeats="$repeatCount"
+  brindel="$(best_of "$repeats" run_brindel "$dir")"
+  one="$(best_of "$repeats" run_brindel_one_thread "$dir")"
+  voroLine="$("$voro" "$dir/file_02" "$dir/option_bis.txt" 3)"
+  voroSeconds="$(echo "$voroLine" | cut -d' ' -f2)"
+  relaxation="-"; relaxRatio="-"
+  if [ -f "$dir/file_01.orvane" ] && [ "$points" -le "$relaxMax" ]; then
+    relaxation="$(seconds run_relaxation "$dir")"
+    relaxVoro="$("$voro" "$dir/file_01.orvane" - 3 | cut -d' ' -f2)"
+    relaxRatio="$(awk -v r="$relaxation" -v v="$relaxVoro" 'BEGIN { printf "%.1f", r / v }')"
+  fi
+  awk -v n="$name" -v p="$points" -v a="$residues" -v b="$brindel" -v o="$one" -v v="$voroSeconds" \
+      -v r="$relaxation" -v rr="$relaxRatio" 'BEGIN {
+        printf "%-12s %7d %9d %10.3f %9.3f %8.3f %9.2f %10.2f %11s %9s\n", n, p, a, b, o, v, b / v, o / v, r, rr }'
+  echo "$points $one" >> "$fit"
+  # The results are not kept: the contact file of 50 000 amino acids alone holds 2.5 GB.
+  rm -rf "$dir/tess" "$dir/rlx" && mkdir -p "$dir/tess"
+done
+# Least-squares slope of log(seconds) on log(points), one thread, cases of 1 000 points and more.
+awk '$1 >= 1000 { x = log($1); y = log($2); n++; sx += x; sy += y; sxx += x * x; sxy += x * y }
+     END { if (n > 1) printf "fitted exponent of brindel (one thread, %d cases from 1 000 points): %.2f\n", n,
+                              (n * sxy - sx * sy) / (n * sxx - sx * sx) }' "$fit"
+rm -f "$fit"
