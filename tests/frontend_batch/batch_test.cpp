@@ -1,6 +1,7 @@
 // mirelda-batch end to end: a real protein through every program of the system in a private copy of the
 // application folder, the result files and scenes it leaves (every scene must load in a VRML reader), the
-// table it prints, and the command lines and program failures it must refuse with a message.
+// table it prints (against a committed golden file), and the command lines and program failures it must
+// refuse with a message.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -16,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/golden_file.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 #include "tests/support/text_lines.h"
@@ -186,6 +188,21 @@ TEST(MireldaBatch, RunsTheWholePipelineOnARealProtein) {
     const testing::VrmlCheck check = testing::ParseVrmlFile(results / scene);
     EXPECT_TRUE(check.parsed && check.errors.empty()) << scene << ":\n" << check.errors;
   }
+}
+
+// The printed table and summary of the typical run equal the committed ones, line by line. The results
+// folder lies in a fresh folder every run: its path is compared as "APP".
+TEST(MireldaBatch, TableOfARealProteinEqualsTheCommittedOne) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const AppCopy app;
+  const BatchResult run = app.Run("'" + protein->string() + "' 1a8o");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  std::string table = run.out;
+  const std::string folder = app.Path().string();
+  for (std::size_t at = table.find(folder); at != std::string::npos; at = table.find(folder, at))
+    table.replace(at, folder.size(), "APP");
+  testing::ExpectSameLines(table, testing::TestDataDir() / "batch/1a8o_table");
 }
 
 // Without environment points nothing is in the bulk and the main window never offers the assignment;
