@@ -42,7 +42,7 @@ std::string WhyNoAssignment(const DataLabels& labels) {
 BatchRun RunBatch(const std::filesystem::path& appFolder, const BatchOptions& options,
                   const BatchReporter& reporter) {
   BatchRun run;
-  const auto fail = [&run](std::string step, const std::string& why) -> BatchRun {
+  const auto fail = [&run](const std::string& step, const std::string& why) -> BatchRun {
     run.failure = step + ": " + why;
     return std::move(run);
   };
