@@ -93,7 +93,7 @@ int UpDown::valueFromText(const QString&) const { return value(); }
 QValidator::State UpDown::validate(QString&, int&) const { return QValidator::Acceptable; }
 
 void BindDecimalField(QLineEdit* box, UpDown* upDown, DecimalSpinField& field,
-                      std::function<void()> changed) {
+                      const std::function<void()>& changed) {
   auto show = [box, upDown, &field, changed] {
     const QString text = QString::fromStdString(field.Text());
     if (box->text() != text) box->setText(text);

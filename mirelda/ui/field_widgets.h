@@ -53,6 +53,6 @@ QHBoxLayout* OptionButtonRow(QPushButton* initialisation, QPushButton* cancel, Q
 // field's text, colours and up-down value. The field's own busy flag stops the echo between the two.
 // `changed`, when given, runs after each update (for labels that follow the box).
 void BindDecimalField(QLineEdit* box, UpDown* upDown, workflow::DecimalSpinField& field,
-                      std::function<void()> changed = {});
+                      const std::function<void()>& changed = {});
 
 }  // namespace mirelda::ui

@@ -283,7 +283,7 @@ ConsoleRunResult frmLecture::RunConsoleProgram(const ConsoleProgram& program, bo
   setEnabled(false);
   if (hideMainWindow) hide();
   run.Start();
-  const ConsoleRunResult result = run.Wait();
+  ConsoleRunResult result = run.Wait();
   if (hideMainWindow) show();
   setEnabled(true);
   progress.close();

@@ -176,14 +176,14 @@ VrmlScene::~VrmlScene() {
 
 VrmlScene::VrmlScene(VrmlScene&& other) noexcept
     : root_(std::exchange(other.root_, nullptr)),
-      viewpoint_(std::move(other.viewpoint_)),
+      viewpoint_(other.viewpoint_),
       problems_(std::move(other.problems_)) {}
 
 VrmlScene& VrmlScene::operator=(VrmlScene&& other) noexcept {
   if (this != &other) {
     if (root_) root_->unref();
     root_ = std::exchange(other.root_, nullptr);
-    viewpoint_ = std::move(other.viewpoint_);
+    viewpoint_ = other.viewpoint_;
     problems_ = std::move(other.problems_);
   }
   return *this;

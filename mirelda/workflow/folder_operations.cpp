@@ -38,13 +38,11 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
 int CountLines(std::string_view text) {
   int lines = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n') {
-      ++lines;
-    } else if (text[i] == '\r') {
+    if (text[i] == '\r') {
       ++lines;
       if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (i + 1 == text.size()) {
-      ++lines;  // a last line without its end
+    } else if (text[i] == '\n' || i + 1 == text.size()) {
+      ++lines;  // a line end, or a last line without its end
     }
   }
   return lines;

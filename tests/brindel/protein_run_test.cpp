@@ -10,6 +10,7 @@
 #include "tests/support/ca_points.h"
 #include "brindel/exchange/cell_lines.h"
 #include "brindel/exchange/option_files.h"
+#include "tests/support/golden_file.h"
 #include "tests/support/point_sets.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
@@ -23,8 +24,8 @@ std::vector<std::string> Lines(const std::string& text) { return testing::TextLi
 class ProteinRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto pdb = testing::SampleProtein("1A8O.pdb");
-    if (!pdb) GTEST_SKIP() << "sample protein 1A8O.pdb is absent (tools/fetch-samples.sh fetches it)";
+    const auto pdb = testing::TestProtein("1A8O.pdb");
+    if (!pdb) return;
     folder_.Write("option_bis.txt", exchange::FormatTessellationOptions("1a8o", exchange::DefaultWeights));
     folder_.Write("file_02", testing::PointFileText(testing::ReadCaPoints(*pdb)));
     std::filesystem::create_directory(folder_ / "1a8o");
@@ -36,22 +37,11 @@ class ProteinRun : public ::testing::Test {
   testing::ProgramRun run_;
 };
 
-void ExpectSameLines(const std::string& actualText, const std::filesystem::path& expectedFile) {
-  const std::vector<std::string> expected = Lines(testing::ReadFileText(expectedFile));
-  const std::vector<std::string> actual = Lines(actualText);
-  ASSERT_FALSE(expected.empty()) << expectedFile;
-  const std::size_t common = std::min(actual.size(), expected.size());
-  for (std::size_t k = 0; k < common; ++k) {
-    ASSERT_EQ(actual[k], expected[k]) << expectedFile.filename() << ": first difference at line " << k + 1;
-  }
-  EXPECT_EQ(actual.size(), expected.size()) << expectedFile.filename();
-}
-
 TEST_F(ProteinRun, CellsAndFacesEqualTheCommittedResults) {
   ASSERT_EQ(run_.exitStatus, 0) << run_.standardError;
   EXPECT_TRUE(folder_.Exists("test_tessellation"));
-  ExpectSameLines(Result("C1a8o"), testing::TestDataDir() / "brindel/C1a8o");
-  ExpectSameLines(Result("F1a8o"), testing::TestDataDir() / "brindel/F1a8o");
+  testing::ExpectSameLines(Result("C1a8o"), testing::TestDataDir() / "brindel/C1a8o");
+  testing::ExpectSameLines(Result("F1a8o"), testing::TestDataDir() / "brindel/F1a8o");
 }
 
 TEST_F(ProteinRun, FilesAgreeWithEachOther) {

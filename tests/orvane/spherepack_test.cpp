@@ -66,9 +66,9 @@ double GlobalQ6(const std::vector<Point>& points, double side) {
 class SpherePackFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::filesystem::path path = testing::AppDir() / "spherepack_1.txt";
-    if (!std::filesystem::exists(path)) GTEST_SKIP() << "spherepack_1.txt not in the application folder";
-    text_ = testing::ReadFileText(path);
+    const auto path = testing::RequireInput(testing::AppDir() / "spherepack_1.txt", "the build copies it");
+    if (!path) return;
+    text_ = testing::ReadFileText(*path);
     std::istringstream in(text_);
     const TemplateCell cell = ReadTemplateCell(in);
     for (int t = 0; t < cell.pointsRead; ++t) {

@@ -34,8 +34,8 @@ std::vector<CellLine> ReadCellFile(const std::string& text) {
 class ConsolePipeline : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto protein = testing::SampleProtein("1A8O.pdb");
-    if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+    const auto protein = testing::TestProtein("1A8O.pdb");
+    if (!protein) return;
     points = testing::ReadCaPoints(*protein);
     std::filesystem::copy_file(testing::AppDir() / "spherepack_1.txt", folder / "spherepack_1.txt");
     std::filesystem::create_directory(folder / "1a8o");

