@@ -12,16 +12,16 @@
 #include <sstream>
 #include <string>
 
-#include "tests/support/ca_points.h"
 #include "brindel/cell_builder.h"
 #include "brindel/exchange/option_files.h"
-#include "brindel/neighbour_grid.h"
 #include "brindel/exchange/point_file.h"
-#include "tests/support/point_sets.h"
+#include "brindel/neighbour_grid.h"
 #include "brindel/power_weight.h"
-#include "tests/brindel/reference_cell_builder.h"
-#include "tests/support/scratch_folder.h"
 #include "brindel/tessellation_run.h"
+#include "tests/brindel/reference_cell_builder.h"
+#include "tests/support/ca_points.h"
+#include "tests/support/point_sets.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 
 using namespace mirelda::exchange;
@@ -289,20 +289,9 @@ std::string RunBrindel(const std::vector<PointRecord>& points, const char* threa
   setenv("MIRELDA_THREADS", threads, 1);
   const testing::ProgramRun run = testing::RunProgram("brindel", folder.Path());
   unsetenv("MIRELDA_THREADS");
-  std::string everything = "exit " + std::to_string(run.exitStatus) + "\n";
-  everything += run.standardError;
-  for (const char* name : {"1a8o/C1a8o", "1a8o/F1a8o", "1a8o/1a8o_error2", "1a8o/1a8o_contact",
-                           "1a8o/1a8o.wrl", "1a8o/premier.wrl", "test_tessellation"}) {
-    everything += "\n== ";
-    everything += name;
-    if (folder.Exists(name)) {
-      everything += "\n";
-      everything += folder.Read(name);
-    } else {
-      everything += " absent";
-    }
-  }
-  return everything;
+  return testing::RunRecord(run, folder,
+                            {"1a8o/C1a8o", "1a8o/F1a8o", "1a8o/1a8o_error2", "1a8o/1a8o_contact",
+                             "1a8o/1a8o.wrl", "1a8o/premier.wrl", "test_tessellation"});
 }
 
 TEST(CellRun, BrindelLeavesTheSameFilesOnOneThreadAndOnSeveral) {

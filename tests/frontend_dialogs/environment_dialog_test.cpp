@@ -11,6 +11,7 @@
 
 #include "mirelda/ui/frm_option_envir.h"
 #include "mirelda/ui/frm_option_tessel.h"
+#include "tests/frontend_model/protein_text.h"
 #include "tests/frontend_dialogs/dialog_fixture.h"
 #include "tests/support/test_paths.h"
 
@@ -26,17 +27,6 @@ using testing::BaseColour;
 
 const QColor kMissingYellow(255, 255, 128);
 
-// Two complete residues: enough for every point choice to be offered.
-constexpr const char* kTwoResidues =
-    "ATOM      1  N   ALA A   1      11.104   6.134  -6.504  1.00  0.00           N\r\n"
-    "ATOM      2  CA  ALA A   1      11.639   6.071  -5.147  1.00  0.00           C\r\n"
-    "ATOM      3  C   ALA A   1      13.140   5.903  -5.221  1.00  0.00           C\r\n"
-    "ATOM      4  O   ALA A   1      13.740   5.440  -6.190  1.00  0.00           O\r\n"
-    "ATOM      5  CB  ALA A   1      11.287   7.364  -4.382  1.00  0.00           C\r\n"
-    "ATOM      6  N   GLY A   2      13.753   6.294  -4.106  1.00  0.00           N\r\n"
-    "ATOM      7  CA  GLY A   2      15.190   6.200  -4.000  1.00  0.00           C\r\n"
-    "ATOM      8  C   GLY A   2      15.700   7.500  -3.400  1.00  0.00           C\r\n"
-    "ATOM      9  O   GLY A   2      15.000   8.500  -3.300  1.00  0.00           O\r\n";
 
 class EnvironmentDialog : public ::testing::Test {
  protected:
@@ -70,7 +60,7 @@ class EnvironmentDialog : public ::testing::Test {
 };
 
 TEST_F(EnvironmentDialog, TypedValuesAndTheValidationMessages) {
-  app_.Folder().Write("two.pdb", kTwoResidues);
+  app_.Folder().Write("two.pdb", testing::kTwoResidues);
   session_.proteinFile = app_ / "two.pdb";
   frmOption_envir dialog(session_, platform_);
   ASSERT_TRUE(dialog.ProteinRead()) << (prompts_.warnings.empty() ? "" : prompts_.warnings.front());

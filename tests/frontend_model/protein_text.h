@@ -37,4 +37,17 @@ inline std::string CaOnlyResidue(const char* residue, int number, char chain = '
   return AtomLine({"CA", residue, chain, number, 3.8 * number, 1.0, 2.0});
 }
 
+// Two complete residues, an alanine and a glycine, in CR LF lines: enough for every point choice to be
+// offered.
+inline constexpr const char* kTwoResidues =
+    "ATOM      1  N   ALA A   1      11.104   6.134  -6.504  1.00  0.00           N\r\n"
+    "ATOM      2  CA  ALA A   1      11.639   6.071  -5.147  1.00  0.00           C\r\n"
+    "ATOM      3  C   ALA A   1      13.140   5.903  -5.221  1.00  0.00           C\r\n"
+    "ATOM      4  O   ALA A   1      13.740   5.440  -6.190  1.00  0.00           O\r\n"
+    "ATOM      5  CB  ALA A   1      11.287   7.364  -4.382  1.00  0.00           C\r\n"
+    "ATOM      6  N   GLY A   2      13.753   6.294  -4.106  1.00  0.00           N\r\n"
+    "ATOM      7  CA  GLY A   2      15.190   6.200  -4.000  1.00  0.00           C\r\n"
+    "ATOM      8  C   GLY A   2      15.700   7.500  -3.400  1.00  0.00           C\r\n"
+    "ATOM      9  O   GLY A   2      15.000   8.500  -3.300  1.00  0.00           O\r\n";
+
 }  // namespace mirelda::testing

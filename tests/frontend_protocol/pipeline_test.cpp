@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "mirelda/workflow/residue_table_layout.h"
+#include "tests/frontend_model/protein_text.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 
@@ -21,34 +22,6 @@ using namespace mirelda::protocol;
 
 namespace mirelda {
 namespace {
-
-// The blocking runs start processes, which want an application object.
-class CoreApplication : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "frontend_protocol_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) app_ = new QCoreApplication(argc, argv);
-  }
-  void TearDown() override { delete app_; }
-
- private:
-  QCoreApplication* app_ = nullptr;
-};
-::testing::Environment* const kCoreApplication = ::testing::AddGlobalTestEnvironment(new CoreApplication);
-
-// Two complete residues.
-constexpr const char* kTwoResidues =
-    "ATOM      1  N   ALA A   1      11.104   6.134  -6.504  1.00  0.00           N\r\n"
-    "ATOM      2  CA  ALA A   1      11.639   6.071  -5.147  1.00  0.00           C\r\n"
-    "ATOM      3  C   ALA A   1      13.140   5.903  -5.221  1.00  0.00           C\r\n"
-    "ATOM      4  O   ALA A   1      13.740   5.440  -6.190  1.00  0.00           O\r\n"
-    "ATOM      5  CB  ALA A   1      11.287   7.364  -4.382  1.00  0.00           C\r\n"
-    "ATOM      6  N   GLY A   2      13.753   6.294  -4.106  1.00  0.00           N\r\n"
-    "ATOM      7  CA  GLY A   2      15.190   6.200  -4.000  1.00  0.00           C\r\n"
-    "ATOM      8  C   GLY A   2      15.700   7.500  -3.400  1.00  0.00           C\r\n"
-    "ATOM      9  O   GLY A   2      15.000   8.500  -3.300  1.00  0.00           O\r\n";
 
 // The same residues with their CA atoms only.
 constexpr const char* kCaOnly =
@@ -74,7 +47,7 @@ class Pipeline : public ::testing::Test {
  protected:
   void SetUp() override {
     session_.appFolder = app_.Path();
-    app_.Write("two.pdb", kTwoResidues);
+    app_.Write("two.pdb", testing::kTwoResidues);
     session_.proteinFile = app_ / "two.pdb";
   }
 

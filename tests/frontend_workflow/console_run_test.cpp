@@ -17,22 +17,6 @@ using namespace mirelda::protocol;
 namespace mirelda {
 namespace {
 
-// The asynchronous runs need an application object for their event loop.
-class CoreApplication : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "console_run_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) app_ = new QCoreApplication(argc, argv);
-  }
-  void TearDown() override { delete app_; }
-
- private:
-  QCoreApplication* app_ = nullptr;
-};
-::testing::Environment* const kCoreApplication = ::testing::AddGlobalTestEnvironment(new CoreApplication);
-
 constexpr ConsoleProgram kStandIn{"standin", "test_standin"};
 
 void WriteScript(const testing::ScratchFolder& app, const std::string& body) {

@@ -185,20 +185,9 @@ std::string RunOnThreads(const char* threads, bool crowded) {
   setenv("MIRELDA_THREADS", threads, 1);
   const testing::ProgramRun run = RunProgram("relaxation", folder.Path());
   unsetenv("MIRELDA_THREADS");
-  std::string everything = "exit " + std::to_string(run.exitStatus) + "\n";
-  everything += run.standardError;
-  for (const char* name :
-       {"file_02", "1a8o/1a8o_error", "1a8o/1a8o_R1", "1a8o/1a8o_R2", "1a8o/1a8o_R3", "test_relaxation"}) {
-    everything += "\n== ";
-    everything += name;
-    if (folder.Exists(name)) {
-      everything += "\n";
-      everything += folder.Read(name);
-    } else {
-      everything += " absent";
-    }
-  }
-  return everything;
+  return testing::RunRecord(
+      run, folder,
+      {"file_02", "1a8o/1a8o_error", "1a8o/1a8o_R1", "1a8o/1a8o_R2", "1a8o/1a8o_R3", "test_relaxation"});
 }
 
 TEST(RelaxationThreads, LeaveTheSameFilesAsOneThread) {

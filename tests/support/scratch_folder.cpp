@@ -44,4 +44,21 @@ ProgramRun RunProgram(const std::string& program, const std::filesystem::path& w
   return run;
 }
 
+std::string RunRecord(const ProgramRun& run, const ScratchFolder& folder,
+                      std::initializer_list<const char*> files) {
+  std::string everything = "exit " + std::to_string(run.exitStatus) + "\n";
+  everything += run.standardError;
+  for (const char* name : files) {
+    everything += "\n== ";
+    everything += name;
+    if (folder.Exists(name)) {
+      everything += "\n";
+      everything += folder.Read(name);
+    } else {
+      everything += " absent";
+    }
+  }
+  return everything;
+}
+
 }  // namespace mirelda::testing

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,10 @@ struct ProgramRun {
 
 // Runs AppDir()/program with no arguments in the given folder and captures its standard error.
 ProgramRun RunProgram(const std::string& program, const std::filesystem::path& workingFolder);
+
+// Everything a run left, as one text to compare between runs: its exit status, what it printed and each of
+// the named files of the folder (or that it is absent).
+std::string RunRecord(const ProgramRun& run, const ScratchFolder& folder,
+                      std::initializer_list<const char*> files);
 
 }  // namespace mirelda::testing
