@@ -1,6 +1,7 @@
 #include "mirelda/ui/field_widgets.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -65,6 +66,17 @@ QHBoxLayout* OptionButtonRow(QPushButton* initialisation, QPushButton* cancel, Q
   if (cancel != nullptr) buttons->addWidget(cancel);
   buttons->addWidget(valid);
   return buttons;
+}
+
+QHBoxLayout* InitialiseCancelValidateRow(QDialog* dialog, const std::function<void()>& onInitialisation,
+                                        const std::function<void()>& onValid) {
+  auto* initialisation = CommandButton(dialog, "Initialisation", "cmdInitialisation");
+  auto* cancel = CommandButton(dialog, "Cancel", "cmdAnnulation");
+  auto* valid = CommandButton(dialog, "Validation", "cmdValid");
+  QObject::connect(initialisation, &QPushButton::clicked, dialog, onInitialisation);
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  QObject::connect(valid, &QPushButton::clicked, dialog, onValid);
+  return OptionButtonRow(initialisation, cancel, valid);
 }
 
 void PaintField(QLineEdit* box, const FieldColours& colours) {

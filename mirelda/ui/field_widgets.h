@@ -15,6 +15,7 @@
 #include "mirelda/workflow/field_rules.h"
 #include "mirelda/workflow/grid_model.h"
 
+class QDialog;
 class QLineEdit;
 
 namespace mirelda::ui {
@@ -47,6 +48,11 @@ QPushButton* CommandButton(QWidget* parent, const QString& caption, const QStrin
 // The button row of an option dialog: Initialisation on the left, then Cancel (when there is one) and the
 // validation on the right.
 QHBoxLayout* OptionButtonRow(QPushButton* initialisation, QPushButton* cancel, QPushButton* valid);
+
+// The three command buttons "Initialisation", "Cancel" and "Validation" of a dialog (cmdInitialisation,
+// cmdAnnulation, cmdValid) in their row: Cancel rejects the dialog, the others call the handlers given.
+QHBoxLayout* InitialiseCancelValidateRow(QDialog* dialog, const std::function<void()>& onInitialisation,
+                                        const std::function<void()>& onValid);
 
 // Binds a text box and its up-down to a field: the box starts with the field's text, each text change
 // (typed or set) goes to SetText and each up-down change to SetSpinValue, and afterwards the box shows the

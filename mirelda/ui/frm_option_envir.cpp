@@ -14,6 +14,7 @@
 #include "mirelda/protocol/pipeline.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
+#include "mirelda/ui/step_dialog.h"
 
 using namespace mirelda::model;
 using namespace mirelda::workflow;
@@ -202,11 +203,7 @@ void frmOption_envir::RunValidatedStep() {
   choices.thicknessText = state_.Thickness().Text();
   choices.withEnvironment = state_.WithEnvironment();
   choices.keepCopy = state_.KeepCopy();
-  // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
-  const StepResult result = RunEnvironment(session_, choices, [this](const ConsoleProgram& program) {
-    hide();
-    return platform_.RunConsoleProgram(program, true);
-  });
+  const StepResult result = RunEnvironment(session_, choices, HidingRunner(this, platform_, true));
   if (result.StoppedBeforeProgram()) {
     ShowWarning(this, result.message);  // nothing was run: the dialog stays open
     return;

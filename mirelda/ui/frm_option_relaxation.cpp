@@ -12,6 +12,7 @@
 #include "mirelda/protocol/pipeline.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
+#include "mirelda/ui/step_dialog.h"
 
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;
@@ -72,13 +73,8 @@ frmOption_Relaxation::frmOption_Relaxation(FrontEndSession& session, FrontEndPla
     questionControls_.insert(questionControls_.end(), {questions[k], opty4_[k], optn4_[k]});
   }
 
-  auto* initialisation = CommandButton(this, "Initialisation", "cmdInitialisation");
-  auto* cancel = CommandButton(this, "Cancel", "cmdAnnulation");
-  auto* valid = CommandButton(this, "Validation", "cmdValid");
-  connect(initialisation, &QPushButton::clicked, this, [this] { cmdInitialisation_Click(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });
-  QHBoxLayout* buttons = OptionButtonRow(initialisation, cancel, valid);
+  QHBoxLayout* buttons =
+      InitialiseCancelValidateRow(this, [this] { cmdInitialisation_Click(); }, [this] { cmdValid_Click(); });
   layout->addLayout(buttons, 4, 0, 1, 2);
 
   txtAsk1_->setText(QString::fromStdString(state_.CountText()));
@@ -117,19 +113,10 @@ void frmOption_Relaxation::cmdValid_Click() {
     PaintField(txtAsk1_, state_.Colours());
     return;
   }
-  // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
   // No relaxation runs nothing and the count of passes shown stays as it was.
-  const StepResult result = RunRelaxation(session_, *request, [this](const ConsoleProgram& program) {
-    hide();
-    return platform_.RunConsoleProgram(program, true);
-  });
-  QWidget* owner = result.programStarted && parentWidget() ? parentWidget() : this;
-  if (!result.Ran()) {
-    if (!result.ProgramFailed()) ShowWarning(owner, result.message);  // the platform has told a failed run
-    if (result.programStarted)
-      reject();  // a failed run ends the step; a failure before it leaves the dialog open
-    return;
-  }
+  const StepResult result = RunRelaxation(session_, *request, HidingRunner(this, platform_, true));
+  if (!StepRan(this, result)) return;
+  QWidget* owner = StepOwner(this, result);
   for (const std::string& warning : result.warnings) ShowWarning(owner, warning);
   const bool showReport = !result.question.empty() && AskYesNo(owner, result.question);
   platform_.Refresh();

@@ -11,6 +11,7 @@
 #include "mirelda/protocol/pipeline.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
+#include "mirelda/ui/step_dialog.h"
 #include "mirelda/ui/frm_poids.h"
 
 using namespace mirelda::workflow;
@@ -65,19 +66,9 @@ frmOption_Tessel::frmOption_Tessel(FrontEndSession& session, FrontEndPlatform& p
 }
 
 void frmOption_Tessel::cmdValid_Click() {
-  // The dialog is hidden while the program runs; hiding it also ends its modal loop once this returns.
-  const StepResult result =
-      RunTessellation(session_, state_.Weighted(), [this](const ConsoleProgram& program) {
-        hide();
-        return platform_.RunConsoleProgram(program, false);
-      });
-  QWidget* owner = result.programStarted && parentWidget() ? parentWidget() : this;
-  if (!result.Ran()) {
-    if (!result.ProgramFailed()) ShowWarning(owner, result.message);  // the platform has told a failed run
-    if (result.programStarted)
-      reject();  // a failed run ends the step; a failure before it leaves the dialog open
-    return;
-  }
+  const StepResult result = RunTessellation(session_, state_.Weighted(), HidingRunner(this, platform_, false));
+  if (!StepRan(this, result)) return;
+  QWidget* owner = StepOwner(this, result);
   const bool showReport = !result.question.empty() && AskYesNo(owner, result.question);
 
   const TessellationReading reading =

@@ -46,14 +46,8 @@ frmPoids::frmPoids(FrontEndSession&, FrontEndPlatform&, QWidget* parent)
     upDowns_.push_back(upDown);
   }
 
-  auto* initialisation = CommandButton(this, "Initialisation", "cmdInitialisation");
-  auto* cancel = CommandButton(this, "Cancel", "cmdAnnulation");
-  auto* valid = CommandButton(this, "Validation", "cmdValid");
-  connect(initialisation, &QPushButton::clicked, this, [this] { cmdInitialisation_Click(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(valid, &QPushButton::clicked, this, [this] { cmdValid_Click(); });
-
-  QHBoxLayout* buttons = OptionButtonRow(initialisation, cancel, valid);
+  QHBoxLayout* buttons =
+      InitialiseCancelValidateRow(this, [this] { cmdInitialisation_Click(); }, [this] { cmdValid_Click(); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
