@@ -33,6 +33,7 @@ int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> p
   const int threads = std::max(1, std::min(limits.threads, count));
   const NeighbourGrid grid(positions, limits.dcut2);
   std::vector<std::unique_ptr<CellBuilder>> builders;
+  builders.reserve(static_cast<std::size_t>(threads));
   for (int t = 0; t < threads; ++t) {
     builders.push_back(
         std::make_unique<CellBuilder>(positions, powerWeights, limits.rcut2, limits.dcut2, &grid));

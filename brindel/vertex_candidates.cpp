@@ -99,7 +99,7 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
     if (close.Test(k, l)) keys_.push_back(std::max(k, l) * KeyBase + std::min(k, l));
   };
   constexpr int Buckets = 1024;
-  constexpr double BucketsPerKey = Buckets / 2;
+  constexpr double BucketsPerKey = Buckets / 2.0;
   static_assert((Buckets & (Buckets - 1)) == 0);
   static_assert(1 / BucketsPerKey >= NearlySingularAngle);
   std::array<std::uint64_t, Buckets / 64> occupied{};
