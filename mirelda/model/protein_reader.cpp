@@ -278,7 +278,7 @@ void ProteinReader::ReadRecord(const CoordinateRecord& record) {
     if (previous.CA()[0] != 0 && count > 1 && number - previous.NUM() == 1)
       WriteBond(scenes.trace, previous.CA(), position, BondTarget::Trace);
   }
-  atoms_.emplace_back(std::string(atom), position);
+  atoms_.push_back({std::string(atom), position});
   locations_.emplace_back(std::string(atom), record.altLoc);
   if (atom == "C") {
     hasLastC_ = true;
