@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
   # build (gzip unpacks the compressed pattern tables of data/)
   g++ cmake make pkg-config gzip
-  # tests and cross-checks
-  googletest libgtest-dev voro++-dev dssp
+  # protein files: mmCIF through gemmi's headers (its parser is PEGTL's), gzipped files through zlib
+  gemmi-dev tao-pegtl-dev zlib1g-dev
+  # tests and cross-checks (gemmi's command line converts PDB entries to mmCIF for the reading tests)
+  googletest libgtest-dev voro++-dev dssp gemmi
   # locale definitions, for the tests that run the front-end core under a decimal-comma locale
   locales
   # front-end: Qt 6 widgets and OpenGL widgets, Coin3D for VRML 2.0, Mesa for rendering

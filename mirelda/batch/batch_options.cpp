@@ -123,6 +123,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
       if (!flag(options.withEnvironment, false)) return Refused(error);
     } else if (key == "--weights") {
       if (!flag(options.weighted, true)) return Refused(error);
+    } else if (key == "--modified") {
+      if (!flag(options.modified, true)) return Refused(error);
     } else if (key == "--verbose") {
       if (!flag(options.verbose, true)) return Refused(error);
     } else {
@@ -150,13 +152,14 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
 std::string BatchUsage() {
   return "Usage: mirelda-batch [options] PROTEIN NAME\n"
          "\n"
-         "Analyses the protein coordinate file PROTEIN (.pdb or .ent) as the front-end does with the same\n"
-         "choices: reads it, installs the environment (orvane), relaxes it when asked (relaxation),\n"
-         "tessellates (brindel), reads the cells and faces, assigns the classes (attribution) when the\n"
-         "points are CA, the environment is on and every residue is in the bulk, and composes\n"
-         "resultat.wrl. The console programs and data files are taken from the folder of this program,\n"
-         "which is the working folder; the results go to its subfolder NAME, which is replaced. Runs in\n"
-         "one folder go one after another: a second run is refused while one is going.\n"
+         "Analyses the protein coordinate file PROTEIN (PDB .pdb or .ent, mmCIF .cif or .mmcif, each also\n"
+         "gzipped .gz) as the front-end does with the same choices: reads its first model, installs the\n"
+         "environment (orvane), relaxes it when asked (relaxation), tessellates (brindel), reads the cells\n"
+         "and faces, assigns the classes (attribution) when the points are CA, the environment is on and\n"
+         "every residue is in the bulk, and composes resultat.wrl. The console programs and data files\n"
+         "are taken from the folder of this program, which is the working folder; the results go to its\n"
+         "subfolder NAME, which is replaced. Runs in one folder go one after another: a second run is\n"
+         "refused while one is going.\n"
          "NAME: 4 letters or digits, the prefix of every result file.\n"
          "\n"
          "Options:\n"
@@ -168,6 +171,8 @@ std::string BatchUsage() {
          "  --relaxations N    relaxations of the environment points, 0 to 15 (default 0: none)\n"
          "  --weights          tessellate with the residue weights of the amino-acid table (default:\n"
          "                     without, all weights 0, as the tessellation dialog proposes)\n"
+         "  --modified         read modified amino acids (MSE, SEP, TPO, PTR, HYP, ...) as their parent\n"
+         "                     type (default: left out and named in the problem report)\n"
          "  --verbose          show what the console programs print\n"
          "  -h, --help         show this text\n"
          "\n"

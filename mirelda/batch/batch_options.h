@@ -20,6 +20,7 @@ struct BatchOptions {
   int relaxations = 0;    // the relaxation step is optional: none unless asked
   bool weighted = false;  // the tessellation dialog opens with "no" to the weights
   bool verbose = false;   // stream what the console programs print
+  bool modified = false;  // modified amino acids (HETATM MSE, SEP, ...) read as their parent type
 };
 
 struct ParsedCommandLine {

@@ -44,7 +44,10 @@ BatchRun RunBatch(const std::filesystem::path& appFolder, const BatchOptions& op
   session.proteinFile = options.proteinFile;
   OpenOptions open;
   open.pointChoice = options.point;
-  if (const StepResult opened = OpenProtein(session, open); !opened.Ran()) return failed(opened);
+  open.reading.modifiedAsParent = options.modified;
+  const StepResult opened = OpenProtein(session, open);
+  if (!opened.Ran()) return failed(opened);
+  for (const std::string& warning : opened.warnings) Tell(reporter.warning, warning);
   Tell(reporter.progress, std::to_string(session.residues.ResidueCount()) + " residues, " +
                               std::to_string(session.problemCount) + " problems");
 

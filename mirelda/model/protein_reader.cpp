@@ -1,5 +1,6 @@
 #include "mirelda/model/protein_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,6 +26,24 @@ void StrikeOut(std::string& atomList, std::string_view atom) {
 
 std::string Integer(long long value) { return PlainInteger(value); }
 
+// A record of a PDB line: its name, then a blank or the end of the line ("MODEL        2", "ENDMDL").
+bool IsRecord(std::string_view line, std::string_view name) {
+  return line.substr(0, name.size()) == name && (line.size() == name.size() || line[name.size()] == ' ');
+}
+
+char CharacterOrBlank(std::string_view field) { return field.empty() ? ' ' : field.front(); }
+
+bool IsFinite(const PointTriple& p) {
+  return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]);
+}
+
+// Number, insertion code and chain as a report names a residue: "53A A", "185 A".
+std::string ResidueId(const CoordinateRecord& record) {
+  std::string id = Integer(record.number);
+  if (record.insertionCode != ' ') id += record.insertionCode;
+  return id + " " + std::string(1, record.chain);
+}
+
 }  // namespace
 
 void ProteinReader::Accumulator::Add(const PointTriple& p) {
@@ -37,7 +56,7 @@ PointTriple ProteinReader::Accumulator::Mean() const {
   return {sum[0] / n, sum[1] / n, sum[2] / n};
 }
 
-ProteinReader::ProteinReader() { BuildResidueTypeTables(); }
+ProteinReader::ProteinReader(const ReadingOptions& options) : options_(options) { BuildResidueTypeTables(); }
 
 void ProteinReader::Report(const std::string& line) {
   reading_.tampon += line;
@@ -94,10 +113,19 @@ void ProteinReader::StartResidue(const DEF_RESIDU& type, std::string_view atom, 
     WriteBond(scenes.prot, lastC_.position, position, BondTarget::Prot);
   atoms_.clear();
   hasLastC_ = false;
-  if (number - previousNumber_ >= 2 && chain == previousChain_)
-    Report("PROBLEM BETWEEN " + previous.NAME() + " " + Integer(previousNumber_) + " " +
-           std::string(1, previousChain_) + " AND " + residue.NAME() + " " + Integer(number) + " " +
-           chainText);
+  if (number - previousNumber_ >= 2 && chain == previousChain_) {
+    std::string gap = "PROBLEM BETWEEN " + previous.NAME() + " " + Integer(previousNumber_) + " " +
+                      std::string(1, previousChain_) + " AND " + residue.NAME() + " " + Integer(number) +
+                      " " + chainText;
+    // Modified residues left out in between: the gap is theirs, not missing residues.
+    std::string filled;
+    for (const LeftOut& leftOut : modifiedSinceResidue_)
+      if (leftOut.key.chain == chain && leftOut.key.number > previousNumber_ && leftOut.key.number < number)
+        filled += (filled.empty() ? "" : ", ") + leftOut.id;
+    if (!filled.empty()) gap += " : " + filled + " LEFT OUT";
+    Report(gap);
+  }
+  modifiedSinceResidue_.clear();
   ClosePoints(previous, true);
   side_ = heavy_ = all_ = Accumulator{};
 }
@@ -107,12 +135,26 @@ void ProteinReader::ReadLine(std::string_view line) {
   if (!reading_.Succeeded()) return;
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
   line = TrimBlanks(line);
-  if (line.substr(0, 4) != "ATOM") return;
+  if (IsRecord(line, "MODEL")) {
+    StartModel();
+    return;
+  }
+  if (IsRecord(line, "ENDMDL")) {
+    firstModelEnded_ = true;
+    return;
+  }
+  const bool hetatm = line.substr(0, 6) == "HETATM";
+  if (!hetatm && line.substr(0, 4) != "ATOM") return;
+  // Ligands, ions and water are no part of the chain: their lines are not even cut.
+  if (hetatm && ModifiedResidueByName(TrimBlanks(FieldAt(line, 18, 3))) == nullptr) return;
+  if (firstModelEnded_) return;
 
-  const std::string atom(TrimBlanks(FieldAt(line, 14, 3)));
-  const std::string_view residueName = FieldAt(line, 18, 3);
-  const std::string_view chainField = FieldAt(line, 22, 1);
-  const char chain = chainField.empty() ? ' ' : chainField.front();
+  CoordinateRecord record;
+  record.hetatm = hetatm;
+  record.atomName = TrimBlanks(FieldAt(line, 14, 3));
+  record.altLoc = CharacterOrBlank(FieldAt(line, 17, 1));
+  record.residueName = FieldAt(line, 18, 3);
+  record.chain = CharacterOrBlank(FieldAt(line, 22, 1));
   const std::string_view numberField = TrimBlanks(FieldAt(line, 23, 5));
   const double numberValue = std::nearbyint(DecimalPrefixValue(numberField));  // ties to even
   if (!(numberValue >= std::numeric_limits<std::int16_t>::min() &&
@@ -121,20 +163,82 @@ void ProteinReader::ReadLine(std::string_view line) {
                        "\" out of range (-32768 to 32767) in line " + Integer(lineNumber_);
     return;
   }
-  const auto number = static_cast<std::int16_t>(numberValue);
-  const PointTriple position{DecimalPrefixValue(TrimBlanks(FieldAt(line, 31, 8))),
-                             DecimalPrefixValue(TrimBlanks(FieldAt(line, 39, 8))),
-                             DecimalPrefixValue(TrimBlanks(FieldAt(line, 47, 8)))};
-
-  if (!(std::isfinite(position[0]) && std::isfinite(position[1]) && std::isfinite(position[2]))) {
+  record.number = static_cast<std::int16_t>(numberValue);
+  // A digit in position 27 belongs to a number written one column too wide, not to an insertion code.
+  const char code = CharacterOrBlank(FieldAt(line, 27, 1));
+  record.insertionCode = code >= '0' && code <= '9' ? ' ' : code;
+  record.position = {DecimalPrefixValue(TrimBlanks(FieldAt(line, 31, 8))),
+                     DecimalPrefixValue(TrimBlanks(FieldAt(line, 39, 8))),
+                     DecimalPrefixValue(TrimBlanks(FieldAt(line, 47, 8)))};
+  if (!IsFinite(record.position)) {
     reading_.failure = "coordinate out of range in line " + Integer(lineNumber_);
     return;
   }
+  ReadRecord(record);
+}
 
+void ProteinReader::StartModel() {
+  ++models_;
+  if (models_ > 1) firstModelEnded_ = true;
+}
+
+void ProteinReader::ReportInputProblem(const std::string& line) {
+  if (reading_.Succeeded()) Report(line);
+}
+
+void ProteinReader::LeaveOutModified(const CoordinateRecord& record, const ModifiedResidue& modified) {
+  const ResidueKey key{record.number, record.insertionCode, record.chain};
+  if (modifiedLeftOut_ == key) return;
+  modifiedLeftOut_ = key;
+  std::string id = std::string(modified.name) + " " + ResidueId(record);
+  Report("PROBLEM FOR " + id + " : MODIFIED RESIDUE (" + std::string(modified.parent) + ") LEFT OUT");
+  modifiedSinceResidue_.push_back({key, std::move(id)});
+}
+
+bool ProteinReader::IsOtherLocation(const CoordinateRecord& record, std::string_view residueName,
+                                    std::string_view atom) const {
+  if (record.altLoc != ' ' && residueName != residueName_) return true;
+  return std::ranges::any_of(locations_, [&](const std::pair<std::string, char>& taken) {
+    return taken.first == atom && taken.second != record.altLoc;
+  });
+}
+
+void ProteinReader::ReadRecord(const CoordinateRecord& record) {
+  if (!reading_.Succeeded() || firstModelEnded_) return;
+  std::string_view residueName = record.residueName;
+  std::string_view atom = record.atomName;
+  // Whether a modified residue is in HETATM or ATOM records is the writer's habit: both are one residue.
+  const ModifiedResidue* modified = ModifiedResidueByName(TrimBlanks(residueName));
+  if (record.hetatm && modified == nullptr) return;
   sawAtomLine_ = true;
-  if (skipping_ && number == skippedNumber_) return;
+  if (modified != nullptr && !options_.modifiedAsParent) {
+    LeaveOutModified(record, *modified);
+    return;
+  }
+  if (modified != nullptr) {
+    residueName = modified->parent;
+    atom = ParentAtomName(*modified, atom);
+    const ResidueKey key{record.number, record.insertionCode, record.chain};
+    if (modifiedAsParent_ != key) ++reading_.modifiedReadAsParent;
+    modifiedAsParent_ = key;
+  }
+  const char chain = record.chain;
+  const std::int16_t number = record.number;
+  const PointTriple& position = record.position;
+
+  if (skipping_ && number == skippedNumber_ && record.insertionCode == skippedInsertion_) return;
   skipping_ = false;
+  if (reading_.atomLines != 0 && number == previousNumber_ && record.insertionCode != previousInsertion_) {
+    // Another residue at the number being read: merging it would mix two residues' atoms.
+    const ResidueKey key{number, record.insertionCode, chain};
+    if (insertionLeftOut_ != key)
+      Report("PROBLEM FOR " + std::string(TrimBlanks(record.residueName)) + " " + ResidueId(record) +
+             " : INSERTION CODE, RESIDUE LEFT OUT");
+    insertionLeftOut_ = key;
+    return;
+  }
   const bool startsResidue = reading_.atomLines == 0 || number != previousNumber_;
+  if (!startsResidue && IsOtherLocation(record, residueName, atom)) return;
   const DEF_RESIDU* type = nullptr;
   if (startsResidue) {
     type = ResidueTypeByName(residueName);
@@ -143,6 +247,7 @@ void ProteinReader::ReadLine(std::string_view line) {
              std::string(1, chain) + " : UNKNOWN RESIDUE SKIPPED");
       skipping_ = true;
       skippedNumber_ = number;
+      skippedInsertion_ = record.insertionCode;
       return;
     }
   }
@@ -156,6 +261,8 @@ void ProteinReader::ReadLine(std::string_view line) {
   }
   if (startsResidue) {
     StartResidue(*type, atom, chain, number, position);
+    residueName_ = residueName;
+    locations_.clear();
   } else {
     StrikeOut(remainingAtoms_, atom);
   }
@@ -171,7 +278,8 @@ void ProteinReader::ReadLine(std::string_view line) {
     if (previous.CA()[0] != 0 && count > 1 && number - previous.NUM() == 1)
       WriteBond(scenes.trace, previous.CA(), position, BondTarget::Trace);
   }
-  atoms_.push_back({atom, position});
+  atoms_.push_back({std::string(atom), position});
+  locations_.emplace_back(std::string(atom), record.altLoc);
   if (atom == "C") {
     hasLastC_ = true;
     lastC_ = atoms_.back();
@@ -199,16 +307,17 @@ void ProteinReader::ReadLine(std::string_view line) {
 
   previousNumber_ = number;
   previousChain_ = chain;
+  previousInsertion_ = record.insertionCode;
 }
 
 ProteinReading ProteinReader::Finish() {
   if (reading_.Succeeded() && reading_.atomLines == 0)
-    reading_.failure =
-        sawAtomLine_ ? "no residue of a known type in the protein file" : "no ATOM line in the protein file";
+    reading_.failure = std::string(sawAtomLine_ ? kNoKnownResidueFailure : kNoAtomLineFailure);
   if (!reading_.Succeeded()) return std::move(reading_);
 
   ProteinScenes& scenes = reading_.scenes;
   CheckCompleteness();
+  if (models_ > 1) Report("PROBLEM FOR MODELS : " + Integer(models_ - 1) + " AFTER THE FIRST LEFT OUT");
   DEF_AA& last = reading_.residues.ResidueAt(reading_.ResidueCount());
   ClosePoints(last, false);  // the last residue never clears CaOnly
   const std::string chain(1, previousChain_);
@@ -220,8 +329,9 @@ ProteinReading ProteinReader::Finish() {
   return std::move(reading_);
 }
 
-ProteinReading ReadProtein(std::string_view text, const std::function<void(long long)>& progress) {
-  ProteinReader reader;
+ProteinReading ReadProtein(std::string_view text, const std::function<void(long long)>& progress,
+                           const ReadingOptions& options) {
+  ProteinReader reader(options);
   long long lines = 0;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');

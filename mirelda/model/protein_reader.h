@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "mirelda/model/modified_residues.h"
 #include "mirelda/model/residue_records.h"
 
 namespace mirelda::model {
@@ -28,42 +30,86 @@ struct ProteinReading {
   // True when no residue but the last had any side-chain atom (a glycine's CA counts as one): then only
   // the CA point can be offered.
   bool CaOnly = true;
-  // Lines of the report: incomplete residues, numbering gaps within a chain, residues of unknown type.
+  // Lines of the report: incomplete residues, numbering gaps within a chain, residues left out (unknown
+  // type, insertion code, modified residue), models after the first.
   int ProblemCount = 0;
   std::string tampon;  // the report, CR LF lines
   Residues residues;   // indices 1 to residues.ResidueCount()
   ProteinScenes scenes;
-  long long atomLines = 0;  // ATOM lines taken into the model
+  long long atomLines = 0;       // ATOM lines taken into the model
+  int modifiedReadAsParent = 0;  // modified residues read as their parent type (ReadingOptions)
 
   bool Succeeded() const { return failure.empty(); }
   int ResidueCount() const { return residues.ResidueCount(); }
+};
+
+// The failures of a reading that found no atom to take.
+inline constexpr std::string_view kNoAtomLineFailure = "no ATOM line in the protein file";
+inline constexpr std::string_view kNoKnownResidueFailure = "no residue of a known type in the protein file";
+
+struct ReadingOptions {
+  // Modified amino acids (ModifiedResidueByName), in HETATM or ATOM records, read as their parent type
+  // instead of being left out.
+  bool modifiedAsParent = false;
+};
+
+// One atom record as the reading rules see it, whatever the file format it came from.
+struct CoordinateRecord {
+  bool hetatm = false;
+  std::string_view atomName;     // as positions 14-16 of a PDB line hold it, trimmed
+  char altLoc = ' ';             // alternate location, blank for none
+  std::string_view residueName;  // as positions 18-20 hold it (right-aligned, not trimmed)
+  char chain = ' ';
+  std::int16_t number = 0;
+  char insertionCode = ' ';  // blank for none
+  PointTriple position{};
 };
 
 // Reads the lines of a protein file one by one (so a caller can keep its windows alive in between),
 // then Finish() completes the last residue and the scenes.
 //
 // Field positions count from 1 in the line after its leading and trailing blanks are cut: record name
-// 1-4 ("ATOM", any other line is skipped), atom name 14-16 (trimmed), residue name 18-20 (as is), chain
-// 22, residue number 23-27 (trimmed, decimal prefix, rounded ties to even: "52A" reads 52), x y z 31-38,
-// 39-46, 47-54. A residue starts wherever the residue number changes; chain and insertion code are not
-// compared.
+// 1-4 ("ATOM"; "HETATM" only for a modified amino acid, every other line is skipped), atom name 14-16
+// (trimmed), alternate location 17, residue name 18-20 (as is), chain 22, residue number 23-27 (trimmed,
+// decimal prefix, rounded ties to even: "52A" reads 52), insertion code 27 (a character that is not a
+// digit), x y z 31-38, 39-46, 47-54. A residue starts wherever the residue number changes; the chain is
+// not compared.
+//
+// What a file holds beyond one protein conformation is left out, never merged into it:
+// - Only the first model is read (up to its ENDMDL or the next MODEL); one report line counts the others:
+//   "PROBLEM FOR MODELS : " + count + " AFTER THE FIRST LEFT OUT".
+// - Of the alternate locations of an atom only the first met is kept (blank or a letter): an atom that
+//   the residue already holds under another location is left out, and so is a line with a location
+//   whose residue name is not the residue's (another residue in the same place).
+// - A residue with the number of the residue being read but another insertion code ("53A" after "53") is
+//   left out and reported: "PROBLEM FOR " + name + " " + number + code + " " + chain + " : INSERTION CODE,
+//   RESIDUE LEFT OUT".
+// - A modified amino acid (ModifiedResidueByName), in HETATM records as the format writes it or in ATOM
+//   records, is left out and reported ("PROBLEM FOR MSE 185 A : MODIFIED RESIDUE (MET) LEFT OUT"), unless
+//   ReadingOptions reads it as its parent; a numbering gap that such residues fill says so:
+//   "PROBLEM BETWEEN W 184 A AND T 186 A : MSE 185 A LEFT OUT".
 //
 // Choices for input the format leaves unusable:
-// - A residue whose name is not a known type (a nucleotide, a modified amino acid in an ATOM record) is
+// - A residue whose name is not a known type (a nucleotide, a D-amino acid, a ligand in ATOM records) is
 //   reported ("PROBLEM FOR " + trimmed name + " " + number + " " + chain + " : UNKNOWN RESIDUE SKIPPED") and
 //   its ATOM lines are skipped as if absent, so no residue ever lacks a type; its neighbours see a numbering
 //   gap.
 // - A residue number outside -32768..32767 stops the reading with a failure naming the line.
-// - A text without any ATOM line fails with "no ATOM line in the protein file", one whose residues are
-//   all of unknown types with "no residue of a known type in the protein file".
+// - A text without any ATOM line fails with kNoAtomLineFailure, one whose residues are all of unknown
+//   types with kNoKnownResidueFailure.
 // - A coordinate that reads as infinite ("1E999") stops the reading: no scene could show it.
 // - Without any CA atom, the viewpoint stands above the centroid of all atoms read.
 // Counts of lines, atoms, residues and problems are not limited to 16 bits.
 class ProteinReader {
  public:
-  ProteinReader();
+  explicit ProteinReader(const ReadingOptions& options = {});
   // One line, with or without its line end ("\n" or "\r\n").
   void ReadLine(std::string_view line);
+  // The same rules for a reader of another format: a model starts (the first and every later one), an
+  // atom record of the current model, a line of the report about the input itself.
+  void StartModel();
+  void ReadRecord(const CoordinateRecord& record);
+  void ReportInputProblem(const std::string& line);
   // Ends the reading; the reader is spent afterwards.
   ProteinReading Finish();
 
@@ -78,35 +124,66 @@ class ProteinReader {
     void Add(const PointTriple& p);
     PointTriple Mean() const;
   };
+  // The number, insertion code and chain of a residue left out, so that it is reported once.
+  struct ResidueKey {
+    std::int16_t number = 0;
+    char insertionCode = ' ';
+    char chain = ' ';
+    bool operator==(const ResidueKey&) const = default;
+  };
 
   void StartResidue(const DEF_RESIDU& type, std::string_view atom, char chain, std::int16_t number,
                     const PointTriple& position);
   void CheckCompleteness();
   void ClosePoints(DEF_AA& residue, bool countsForCaOnly);
   void Report(const std::string& line);
+  void LeaveOutModified(const CoordinateRecord& record, const ModifiedResidue& modified);
+  bool IsOtherLocation(const CoordinateRecord& record, std::string_view residueName,
+                       std::string_view atom) const;
 
+  ReadingOptions options_;
   ProteinReading reading_;
   long long lineNumber_ = 0;
+  // Models: MODEL records met, and whether the first model has ended (its atoms are all read).
+  int models_ = 0;
+  bool firstModelEnded_ = false;
   // The previous ATOM line taken (a sentinel number 0 before the first).
   std::int16_t previousNumber_ = 0;
   char previousChain_ = ' ';
-  // The residue being read: its code, topology, atoms so far and the atoms of its type not yet met.
+  char previousInsertion_ = ' ';
+  // The residue being read: its code, residue name, topology, atoms so far (with their alternate
+  // locations) and the atoms of its type not yet met.
   std::string code_;
+  std::string residueName_;
   std::string topology_;
   std::vector<AtomRecord> atoms_;
+  std::vector<std::pair<std::string, char>> locations_;
   bool hasLastC_ = false;
   AtomRecord lastC_;  // the last atom "C" met, kept across the start of the next residue for the peptide bond
   std::string remainingAtoms_;
   Accumulator side_, heavy_, all_;
   Accumulator caAtoms_, everyAtom_;  // for the viewpoint
-  // Lines of a residue of unknown type are skipped until the residue number changes.
-  bool sawAtomLine_ = false;  // any ATOM line, taken or skipped
+  // Lines of a residue of unknown type are skipped until the residue number or insertion code changes.
+  bool sawAtomLine_ = false;  // any atom record of a chain (ATOM, or a modified residue), taken or not
   bool skipping_ = false;
   std::int16_t skippedNumber_ = 0;
+  char skippedInsertion_ = ' ';
+  // Residues left out and reported once: the last inserted one, the last modified one.
+  std::optional<ResidueKey> insertionLeftOut_;
+  std::optional<ResidueKey> modifiedLeftOut_;
+  int modifiedReadAsParent_ = 0;
+  std::optional<ResidueKey> modifiedAsParent_;
+  // Modified residues left out since the residue being read started, named by a gap line that they fill.
+  struct LeftOut {
+    ResidueKey key;
+    std::string id;  // "MSE 185 A"
+  };
+  std::vector<LeftOut> modifiedSinceResidue_;
 };
 
 // Reads a whole protein text; `progress`, when given, is called after each line with the count of lines
 // read (the place for a user interface to process its pending events).
-ProteinReading ReadProtein(std::string_view text, const std::function<void(long long)>& progress = {});
+ProteinReading ReadProtein(std::string_view text, const std::function<void(long long)>& progress = {},
+                           const ReadingOptions& options = {});
 
 }  // namespace mirelda::model

@@ -91,7 +91,7 @@ ConsoleRunner BlockingRunner(std::filesystem::path appFolder, ConsoleOutputHandl
 
 StepResult OpenProtein(FrontEndSession& session, const OpenOptions& options) {
   StepResult result;
-  ProteinReading reading = ReadProteinFile(session.proteinFile, options.progress);
+  ProteinReading reading = ReadProteinFile(session.proteinFile, options.progress, options.reading);
   if (!reading.Succeeded()) {
     result = Stopped(StepOutcome::Failed, "reading the protein", reading.failure);
   } else if (reading.CaOnly && options.pointChoice && *options.pointChoice != kDefaultPointChoice) {
@@ -102,6 +102,9 @@ StepResult OpenProtein(FrontEndSession& session, const OpenOptions& options) {
     result = Stopped(StepOutcome::Failed, "writing the protein scenes", failure);
   }
   if (result.Ran()) {
+    if (reading.modifiedReadAsParent > 0)
+      result.warnings.push_back(std::to_string(reading.modifiedReadAsParent) +
+                                " modified residues read as their parent type");
     session.residues = std::move(reading.residues);
     session.problemCount = reading.ProblemCount;
     session.caOnly = reading.CaOnly;

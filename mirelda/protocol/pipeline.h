@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "mirelda/model/protein_reader.h"
 #include "mirelda/protocol/console_run.h"
 #include "mirelda/protocol/front_end_session.h"
 #include "mirelda/protocol/step_result.h"
@@ -30,6 +31,7 @@ struct OpenOptions {
   // The point the caller will ask for, when it knows it before reading: a protein without side chains
   // then refuses any point but CA before a file is written. (The dialog offers only CA for such a one.)
   std::optional<std::string> pointChoice;
+  model::ReadingOptions reading;  // how modified amino acids are read
 };
 
 // Reads session.proteinFile into the session (residues, problem count, CA only), writes the problem

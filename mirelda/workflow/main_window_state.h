@@ -31,9 +31,11 @@ struct CommandStates {
 };
 
 inline constexpr const char* kAssignmentTooltip = "assignation only with CA and environment";
-// The open-file chooser's filter: pairs of a description and its patterns, each part followed by "|".
+// The open-file chooser's filter: pairs of a description and its patterns, each part followed by "|". The
+// first pair lists every name the reader knows (kProteinFileExtensions, each also gzipped).
 inline constexpr const char* kProteinFileFilter =
-    "protein files|*.ent;*.pdb|pdb (*.pdb)|*.pdb|ent (*.ent)|*.ent|all files (*.*)|*.*|";
+    "protein files|*.pdb;*.ent;*.cif;*.mmcif;*.pdb.gz;*.ent.gz;*.cif.gz;*.mmcif.gz|"
+    "PDB|*.pdb;*.ent;*.pdb.gz;*.ent.gz|mmCIF|*.cif;*.mmcif;*.cif.gz;*.mmcif.gz|all files (*.*)|*.*|";
 // The file list's pattern before any results folder exists (it matches no result file), and after.
 inline constexpr const char* kEmptyFileListPattern = "montoto.x";
 inline constexpr const char* kResultsFileListPattern = "*.*";

@@ -1,8 +1,17 @@
 #include "mirelda/workflow/protein_files.h"
 
-#include <fstream>
-#include <iterator>
+#include <zlib.h>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <fstream>
+#include <memory>
+
+#include "brindel/exchange/text_lines.h"
+#include "mirelda/workflow/mmcif_protein.h"
+
+using namespace mirelda::exchange;
 using namespace mirelda::model;
 
 namespace mirelda::workflow {
@@ -17,23 +26,66 @@ std::string WriteText(const std::filesystem::path& path, const std::string& text
   return {};
 }
 
+// Reads a whole file; a gzipped one (whatever its name) is unpacked on the way, others read as they are.
+std::string ReadMaybeGzipped(const std::filesystem::path& path, std::string& text) {
+  const std::unique_ptr<gzFile_s, int (*)(gzFile)> file(gzopen(path.c_str(), "rb"), gzclose);
+  if (!file) return "cannot open " + path.string();
+  std::array<char, 1 << 16> buffer{};
+  for (;;) {
+    const int count = gzread(file.get(), buffer.data(), static_cast<unsigned>(buffer.size()));
+    if (count < 0) return "cannot read " + path.string();
+    if (count == 0) break;
+    text.append(buffer.data(), static_cast<std::size_t>(count));
+  }
+  // A gzipped file cut short ends like a complete one; only zlib's error state tells them apart.
+  int error = Z_OK;
+  gzerror(file.get(), &error);
+  if (error != Z_OK) return "cannot read " + path.string() + " (gzip data cut short or damaged)";
+  return {};
+}
+
+std::string LowerCase(std::string text) {
+  std::ranges::transform(text, text.begin(),
+                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+// By the name, without its ".gz"; a name without a known extension by the text: an mmCIF file opens with a
+// data block ("data_"), after comments and blank lines.
+ProteinFormat FormatOf(const std::filesystem::path& path, std::string_view text) {
+  std::string name = LowerCase(path.filename().string());
+  if (name.ends_with(".gz")) name.resize(name.size() - 3);
+  const std::string extension = std::filesystem::path(name).extension().string();
+  if (extension == ".cif" || extension == ".mmcif") return ProteinFormat::Mmcif;
+  if (extension == ".pdb" || extension == ".ent") return ProteinFormat::Pdb;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    const std::string_view line = TrimBlanks(text.substr(at, end - at));
+    if (!line.empty() && line.front() != '#')
+      return line.starts_with("data_") ? ProteinFormat::Mmcif : ProteinFormat::Pdb;
+    at = end + 1;
+  }
+  return ProteinFormat::Pdb;
+}
+
 }  // namespace
 
 ProteinReading ReadProteinFile(const std::filesystem::path& path,
-                               const std::function<void(long long)>& progress) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+                               const std::function<void(long long)>& progress,
+                               const ReadingOptions& options) {
+  std::string text;
+  if (std::string failure = ReadMaybeGzipped(path, text); !failure.empty()) {
     ProteinReading failed;
-    failed.failure = "cannot open " + path.string();
+    failed.failure = std::move(failure);
     return failed;
   }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    ProteinReading failed;
-    failed.failure = "cannot read " + path.string();
-    return failed;
-  }
-  return ReadProtein(text, progress);
+  ProteinReading reading = FormatOf(path, text) == ProteinFormat::Mmcif
+                               ? ReadMmcifProtein(text, path.string(), progress, options)
+                               : ReadProtein(text, progress, options);
+  if (reading.failure == kNoAtomLineFailure)
+    reading.failure = path.string() + " holds no atom record: " + std::string(kProteinFormatsRead);
+  return reading;
 }
 
 std::string WriteProteinFiles(const ProteinReading& reading, const std::filesystem::path& folder) {

@@ -1,10 +1,12 @@
-// The file edge of the protein reader: reads a protein file from disk, and writes the report and the
-// four scene files of a reading into a folder (the application folder).
+// The file edge of the protein reader: reads a protein file (PDB or mmCIF, gzipped or not) from disk, and
+// writes the report and the four scene files of a reading into a folder (the application folder).
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "mirelda/model/protein_reader.h"
 
@@ -17,9 +19,20 @@ inline constexpr const char* kTraceSceneFile = "trace.wrl";
 inline constexpr const char* kLabelSceneFile = "label.wrl";
 inline constexpr const char* kViewSceneFile = "view.wrl";
 
-// Reads and parses a protein file; a file that cannot be read gives a failed reading ("cannot open ...").
+// The formats of a protein file, and how a message names them.
+enum class ProteinFormat { Pdb, Mmcif };
+inline constexpr std::array<std::string_view, 4> kProteinFileExtensions = {".pdb", ".ent", ".cif", ".mmcif"};
+inline constexpr std::string_view kProteinFormatsRead =
+    "the formats read are PDB (.pdb, .ent) and mmCIF (.cif, .mmcif), each also gzipped (.gz)";
+
+// Reads and parses a protein file: PDB text with the protein reader's own rules, mmCIF through gemmi into
+// the same rules (ReadMmcifProtein), either one gzipped or not. The format is the name's (".gz" aside);
+// under another name a text opening with an mmCIF data block is mmCIF, any other is PDB. A file that
+// cannot be read gives a failed reading ("cannot open ..."), a file without any atom record one that
+// names the formats read.
 model::ProteinReading ReadProteinFile(const std::filesystem::path& path,
-                                      const std::function<void(long long)>& progress = {});
+                                      const std::function<void(long long)>& progress = {},
+                                      const model::ReadingOptions& options = {});
 
 // Writes tampon, prot.wrl, trace.wrl, label.wrl and view.wrl (replacing older ones) into the folder.
 // Returns an empty text on success, otherwise what failed.

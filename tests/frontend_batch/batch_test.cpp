@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "tests/support/golden_file.h"
+#include "tests/support/mmcif_copy.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 #include "tests/support/text_lines.h"
@@ -258,6 +260,55 @@ TEST(MireldaBatch, RelaxesWhenAskedAndAssignsOnlyOnCaPoints) {
   EXPECT_EQ(TableRows(run.out).size(), static_cast<std::size_t>(k1A8OResidues));
 }
 
+// Every file a run leaves in its application folder (the results folder included), by relative path,
+// except the programs and data files it started with.
+std::map<std::string, std::string> RunFiles(const AppCopy& app) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(app.Path())) {
+    const std::string name = entry.path().lexically_relative(app.Path()).string();
+    if (!entry.is_regular_file() || std::ranges::find(kPrograms, name) != std::end(kPrograms) ||
+        std::ranges::find(kDataFiles, name) != std::end(kDataFiles))
+      continue;
+    files[name] = ReadFileText(entry.path());
+  }
+  return files;
+}
+
+// A structure's mmCIF form (gzipped, made by gemmi from the PDB file) gives the same results, byte for
+// byte, as its PDB file; --modified reads 1A8O's four selenomethionines as methionines in both.
+TEST(MireldaBatch, MmcifOfAnEntryGivesTheResultsOfItsPdbFile) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const ScratchFolder inputs;
+  const std::filesystem::path cif = inputs / "1A8O.cif.gz";
+  ASSERT_TRUE(testing::ConvertToMmcif(*protein, cif));
+  const AppCopy fromPdb, fromCif;
+  const BatchResult pdbRun = fromPdb.Run("--modified '" + protein->string() + "' 1a8o");
+  const BatchResult cifRun = fromCif.Run("--modified '" + cif.string() + "' 1a8o");
+  ASSERT_EQ(pdbRun.exitStatus, 0) << pdbRun.err;
+  ASSERT_EQ(cifRun.exitStatus, 0) << cifRun.err;
+  EXPECT_NE(pdbRun.err.find("warning: 4 modified residues read as their parent type"), std::string::npos)
+      << pdbRun.err;
+  EXPECT_EQ(TableRows(pdbRun.out).size(), static_cast<std::size_t>(k1A8OResidues + 4));
+  EXPECT_FALSE(std::filesystem::exists(fromPdb / "1a8o" / "1a8o_problems")) << "no gap, nothing missing";
+
+  const auto relative = [](std::string text, const AppCopy& app) {
+    const std::string folder = app.Path().string();
+    for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
+      text.replace(at, folder.size(), "APP");
+    return text;
+  };
+  EXPECT_EQ(relative(pdbRun.out, fromPdb), relative(cifRun.out, fromCif));
+  const std::map<std::string, std::string> pdbFiles = RunFiles(fromPdb), cifFiles = RunFiles(fromCif);
+  EXPECT_GT(pdbFiles.size(), 20u);
+  for (const auto& [name, text] : pdbFiles) {
+    const auto other = cifFiles.find(name);
+    ASSERT_NE(other, cifFiles.end()) << name << " only from the PDB file";
+    EXPECT_TRUE(other->second == text) << name << " differs";
+  }
+  EXPECT_EQ(pdbFiles.size(), cifFiles.size());
+}
+
 // A refused command line writes nothing, so a mistyped name never replaces another protein's results
 // (and a name like "../a" could otherwise delete a folder outside the application folder).
 TEST(MireldaBatch, RefusesABadCommandLineBeforeWritingAnything) {
@@ -275,6 +326,7 @@ TEST(MireldaBatch, RefusesABadCommandLineBeforeWritingAnything) {
       {"--relaxations 16 p.pdb 1a8o", "the number of relaxations must be a whole number from 0 to 15"},
       {"--relaxations 3 --no-environment p.pdb 1a8o", "relaxations need the environment"},
       {"--no-weights p.pdb 1a8o", "unknown option --no-weights"},
+      {"--modified=yes p.pdb 1a8o", "--modified takes no value"},
       {"p.pdb", "expected a protein file and a name"},
   };
   for (const auto& c : cases) {

@@ -13,6 +13,7 @@
 #include "mirelda/ui/scene_camera.h"
 #include "mirelda/ui/vrml_scene.h"
 #include "mirelda/workflow/main_window_state.h"
+#include "mirelda/workflow/protein_files.h"
 #include "tests/frontend_gui/cell_scene.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
@@ -44,7 +45,18 @@ TEST(ConsoleScreen, BackspacesAndReturnsRewriteTheLineBeingWritten) {
 
 TEST(FileFilter, ProteinFilterInQtSyntaxWithAllFilesForEveryName) {
   EXPECT_EQ(QtFileFilter(kProteinFileFilter),
-            "protein files (*.ent *.pdb);;pdb (*.pdb);;ent (*.ent);;all files (*)");
+            "protein files (*.pdb *.ent *.cif *.mmcif *.pdb.gz *.ent.gz *.cif.gz *.mmcif.gz);;"
+            "PDB (*.pdb *.ent *.pdb.gz *.ent.gz);;mmCIF (*.cif *.mmcif *.cif.gz *.mmcif.gz);;all files (*)");
+  // The first choice shows every file the reader reads, plain or gzipped.
+  const std::string filter = QtFileFilter(kProteinFileFilter);
+  std::string first(1, ' ');  // its patterns, each between blanks
+  first.append(filter, filter.find('(') + 1, filter.find(')') - filter.find('(') - 1).push_back(' ');
+  for (const std::string_view extension : kProteinFileExtensions)
+    for (const std::string_view suffix : {"", ".gz"}) {
+      std::string pattern(" *");
+      pattern.append(extension).append(suffix).push_back(' ');
+      EXPECT_NE(first.find(pattern), std::string::npos) << pattern;
+    }
   // The results' names have no dot ("C1abc"): the list's "*.*" must still show them.
   EXPECT_EQ(QtNamePattern("*.*"), "*");
   EXPECT_EQ(QtNamePattern("montoto.x"), "montoto.x");

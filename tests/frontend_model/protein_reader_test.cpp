@@ -199,14 +199,6 @@ TEST(ProteinReader, CrLfInputReadsLikeLf) {
   EXPECT_EQ(b.ProblemCount, 0);
 }
 
-TEST(ProteinReader, InsertionCodeIsIgnored) {
-  std::string a = AtomLine({"CA", "GLY", 'A', 52, 1, 2, 3});
-  std::string b = AtomLine({"CA", "GLY", 'A', 52, 4, 5, 6});
-  b[26] = 'A';  // 52A
-  const ProteinReading reading = Read(a + b);
-  EXPECT_EQ(reading.ResidueCount(), 1);
-}
-
 // Hydrogens are side atoms but get neither ball nor stick.
 TEST(ProteinReader, HydrogenHasNoBallNoStickButCountsInTheSideSet) {
   const std::string text =
@@ -219,12 +211,12 @@ TEST(ProteinReader, HydrogenHasNoBallNoStickButCountsInTheSideSet) {
 
 TEST(ProteinReader, UnknownResidueIsReportedAndSkipped) {
   std::string text = Alanine(1);
-  text += AtomLine({"N", "MSE", 'A', 2, 4, 1, 0}) + AtomLine({"CA", "MSE", 'A', 2, 5, 1, 0});
+  text += AtomLine({"N", "ORN", 'A', 2, 4, 1, 0}) + AtomLine({"CA", "ORN", 'A', 2, 5, 1, 0});
   text += Alanine(3, 'A', 8);
   const ProteinReading reading = Read(text);
   EXPECT_EQ(reading.ResidueCount(), 2);
   EXPECT_EQ(reading.tampon,
-            "PROBLEM FOR MSE 2 A : UNKNOWN RESIDUE SKIPPED\r\nPROBLEM BETWEEN A 1 A AND A 3 A\r\n");
+            "PROBLEM FOR ORN 2 A : UNKNOWN RESIDUE SKIPPED\r\nPROBLEM BETWEEN A 1 A AND A 3 A\r\n");
   EXPECT_EQ(reading.ProblemCount, 2);
   EXPECT_EQ(reading.atomLines, 10);
   EXPECT_EQ(Count(reading.scenes.prot, "#AADEB-"), 2u);
@@ -247,7 +239,7 @@ TEST(ProteinReader, TextWithoutAtomLinesFails) {
 }
 
 TEST(ProteinReader, OnlyUnknownResiduesFail) {
-  const ProteinReading reading = ReadProtein(AtomLine({"CA", "MSE", 'A', 1, 0, 0, 0}));
+  const ProteinReading reading = ReadProtein(AtomLine({"CA", "ORN", 'A', 1, 0, 0, 0}));
   EXPECT_EQ(reading.failure, "no residue of a known type in the protein file");
 }
 
@@ -266,15 +258,6 @@ TEST(ProteinReader, ResidueNumberRoundsHalfToEven) {
   ASSERT_EQ(reading.ResidueCount(), 2);
   EXPECT_EQ(reading.residues.Find(1)->NUM(), 2);
   EXPECT_EQ(reading.residues.Find(2)->NUM(), 4);
-}
-
-// Every model of a multi-model file is read; the numbering drop at each new model is no gap.
-TEST(ProteinReader, SeveralModelsFollowEachOther) {
-  const std::string model = Alanine(1) + Alanine(2, 'A', 3.8);
-  const ProteinReading reading =
-      Read("MODEL        1\n" + model + "ENDMDL\nMODEL        2\n" + model + "ENDMDL\n");
-  EXPECT_EQ(reading.ResidueCount(), 4);
-  EXPECT_EQ(reading.ProblemCount, 0);
 }
 
 TEST(ProteinReader, ResidueNumberOutOfRangeFailsWithItsLine) {

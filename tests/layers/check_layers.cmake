@@ -1,5 +1,6 @@
 # Checks that the folders are layers: a file includes only project headers of its own folder or of the
-# layers below it, and the plain C++ layers include no Qt. Run as: cmake -DROOT=<repo> -P check_layers.cmake
+# layers below it, the plain C++ layers include no Qt, and only the file reading (mirelda/workflow)
+# includes gemmi, which the console programs never link. Run as: cmake -DROOT=<repo> -P check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
 # Layer ranks: a folder may include folders of a lower rank (and itself).
 set(layers
@@ -45,6 +46,9 @@ foreach(entry IN LISTS layers)
           message(SEND_ERROR "${source}: includes ${CMAKE_MATCH_1} of the layer ${target}, not below ${own}")
           math(EXPR problems "${problems} + 1")
         endif()
+      elseif(line MATCHES "^#include <gemmi/" AND NOT own STREQUAL "mirelda/workflow")
+        message(SEND_ERROR "${source}: gemmi belongs to the protein file reading of mirelda/workflow (${line})")
+        math(EXPR problems "${problems} + 1")
       elseif(line MATCHES "^#include <Q" AND own IN_LIST plain)
         message(SEND_ERROR "${source}: the plain C++ layer ${own} includes Qt (${line})")
         math(EXPR problems "${problems} + 1")
