@@ -97,7 +97,7 @@ for name in "${cases[@]}"; do
   points="$(grep -c '^ATOM' "$dir/file_02")"
   [ "$points" -le "$maxPoints" ] || continue
   residues="$(awk '/^ATOM/ && substr($0, 22, 1) != "&"' "$dir/file_02" | wc -l)"
-  "$root/tools/default-weights.sh" tess > "$dir/option_bis.txt"
+  "$writer" tessellation-options tess default > "$dir/option_bis.txt"
   repeats=3; [ "$points" -lt 20000 ] || repeats=1; [ -z "$repeatCount" ] || repeats="$repeatCount"
   brindel="$(best_of "$repeats" run_brindel "$dir")"
   one="$(best_of "$repeats" run_brindel_one_thread "$dir")"
