@@ -81,17 +81,8 @@ bool CellBuilder::FindNeighbours(int centre) {
     ys_[k] = d.y;
     zs_[k] = d.z;
   }
-  // Whole rows of pairs at once, with the same expression as a one-by-one search ((d_l - d_k)^2 rounds
-  // as (d_k - d_l)^2), in loops the compiler can vectorise.
-  for (int k = 0; k < count_; ++k) {
-    const double x = xs_[k], y = ys_[k], z = zs_[k];
-    for (int l = 0; l < count_; ++l) {
-      const double dx = xs_[l] - x, dy = ys_[l] - y, dz = zs_[l] - z;
-      closeMask_[l] = dx * dx + dy * dy + dz * dz <= dcut2_ ? ~std::uint64_t{0} : 0;
-    }
-    closeMask_[k] = 0;
-    closePairs_.SetRow(k, closeMask_.data(), count_);
-  }
+  for (int k = count_; k < ClosePairs::PaddedLimit; ++k) xs_[k] = ys_[k] = zs_[k] = NAN;
+  closePairs_.Fill(xs_.data(), ys_.data(), zs_.data(), count_, dcut2_);
   // Both lists in increasing order, as the pairs are found when entries are added one by one.
   for (int k = 0; k < count_; ++k) {
     Neighbour& entry = neighbours_[k];

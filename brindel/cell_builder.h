@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "brindel/close_pairs.h"
-#include "brindel/neighbour_grid.h"
 #include "brindel/exchange/point_file.h"
+#include "brindel/neighbour_grid.h"
 #include "brindel/tessellation_limits.h"
 #include "brindel/vector3.h"
 #include "brindel/vertex_candidates.h"
@@ -119,13 +119,13 @@ class CellBuilder {
   VertexCandidates candidates_;
   std::vector<Vec3> offsets_;
   std::vector<double> planes_;
-  std::array<std::uint64_t, NeighbourLimit> closeMask_{};  // all ones for a close entry
-  std::array<double, NeighbourLimit> xs_{}, ys_{}, zs_{};
+  std::array<double, ClosePairs::PaddedLimit> xs_{}, ys_{}, zs_{};  // the offsets as columns
   std::vector<std::pair<int, int>> pairs_;
   // The planes of m's close entries for the half-space test, as columns padded to whole blocks with
   // planes through the vertex (0 = 0), which never reject.
   static constexpr int HalfSpaceBlock = 8;
-  static constexpr int HalfSpaceColumn = (NeighbourLimit + HalfSpaceBlock - 1) / HalfSpaceBlock * HalfSpaceBlock;
+  static constexpr int HalfSpaceColumn =
+      (NeighbourLimit + HalfSpaceBlock - 1) / HalfSpaceBlock * HalfSpaceBlock;
   int halfSpaceCount_ = 0;
   std::array<double, HalfSpaceColumn> halfPlane_{}, halfX_{}, halfY_{}, halfZ_{};
   std::array<int, HalfSpaceColumn> halfEntry_{};

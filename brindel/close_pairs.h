@@ -14,18 +14,38 @@ namespace mirelda::tessellation {
 
 class ClosePairs {
  public:
+  static constexpr int Words = (NeighbourLimit + 63) / 64;
+
   ClosePairs() : rows_(NeighbourLimit) {}
 
-  // Row k from one mask per entry l < count: all ones when l is close to k, else 0 (the caller keeps the
-  // matrix symmetric).
-  void SetRow(int k, const std::uint64_t* close, int count) {
-    for (int w = 0; w < Words; ++w) {
-      std::uint64_t word = 0;
-      const int first = w * 64, end = std::min(count, first + 64);
-      for (int l = first; l < end; ++l) word |= close[l] & (std::uint64_t{1} << (l - first));
-      rows_[k][w] = word;
+  // Coordinates are read in chunks of this many entries: callers pad their columns to whole chunks.
+  static constexpr int Chunk = 16;
+  static constexpr int PaddedLimit = (NeighbourLimit + Chunk - 1) / Chunk * Chunk;
+
+  // Every row from the offsets of `count` entries (columns of PaddedLimit, the padding NaN so that it is
+  // never close): l is close to k (k != l) when (x_l - x_k)^2 + (y_l - y_k)^2 + (z_l - z_k)^2 <= dcut2, the
+  // expression of a one-by-one search, which rounds alike both ways round and so keeps the matrix
+  // symmetric. The squared distances of a row in one loop over whole chunks, which the compiler
+  // vectorises, then the comparisons.
+  void Fill(const double* xs, const double* ys, const double* zs, int count, double dcut2) {
+    const int padded = (count + Chunk - 1) / Chunk * Chunk;
+    for (int k = 0; k < count; ++k) {
+      const double x = xs[k], y = ys[k], z = zs[k];
+      for (int l = 0; l < padded; ++l) {
+        const double dx = xs[l] - x, dy = ys[l] - y, dz = zs[l] - z;
+        distance2_[l] = dx * dx + dy * dy + dz * dz;
+      }
+      std::array<std::uint64_t, Words>& row = rows_[k];
+      for (int w = 0; w < Words; ++w) {
+        std::uint64_t word = 0;
+        const int first = w * 64, end = std::min(count, first + 64);
+        for (int l = first; l < end; ++l) word |= std::uint64_t{distance2_[l] <= dcut2} << (l - first);
+        row[w] = word;
+      }
+      row[k >> 6] &= ~(std::uint64_t{1} << (k & 63));
     }
   }
+
   bool Test(int k, int l) const { return (rows_[k][l >> 6] >> (l & 63)) & 1; }
   // Calls visit(l) for every l close to k, increasing.
   template <typename Visit>
@@ -37,8 +57,8 @@ class ClosePairs {
   }
 
  private:
-  static constexpr int Words = (NeighbourLimit + 63) / 64;
   std::vector<std::array<std::uint64_t, Words>> rows_;
+  std::array<double, PaddedLimit> distance2_{};
 };
 
 }  // namespace mirelda::tessellation
