@@ -86,12 +86,10 @@ bool CellBuilder::FindNeighbours(int centre) {
   // Both lists in increasing order, as the pairs are found when entries are added one by one.
   for (int k = 0; k < count_; ++k) {
     Neighbour& entry = neighbours_[k];
-    entry.close.clear();
-    entry.later.clear();
-    closePairs_.ForEach(k, [&](int l) {
-      entry.close.push_back(l);
-      if (l > k) entry.later.push_back(l);
-    });
+    entry.close.resize(static_cast<std::size_t>(closePairs_.Count(k)));
+    int* next = entry.close.data();
+    closePairs_.ForEach(k, [&](int l) { *next++ = l; });
+    entry.later.assign(std::upper_bound(entry.close.begin(), entry.close.end(), k), entry.close.end());
   }
   return true;
 }

@@ -46,6 +46,11 @@ class ClosePairs {
     }
   }
 
+  int Count(int k) const {
+    int count = 0;
+    for (std::uint64_t word : rows_[k]) count += std::popcount(word);
+    return count;
+  }
   bool Test(int k, int l) const { return (rows_[k][l >> 6] >> (l & 63)) & 1; }
   // Calls visit(l) for every l close to k, increasing.
   template <typename Visit>
