@@ -35,7 +35,7 @@ CellBuilder::CellBuilder(std::span<const Vec3> positions, std::span<const double
       neighbours_(NeighbourLimit),
       candidates_(rcut2, dcut2) {}
 
-BuildOutcome CellBuilder::Build(int centre) {
+BuildOutcome CellBuilder::Build(int centre, CellParts parts) {
   cell_.centre = centre;
   cell_.state = CellState::Closed;
   cell_.faces.clear();
@@ -46,7 +46,7 @@ BuildOutcome CellBuilder::Build(int centre) {
   if (!FindNeighbours(centre)) return BuildOutcome::TooManyNeighbours;
   EnumerateVertices(centre);
   DecideState();
-  MeasureFaces(centre);
+  if (parts == CellParts::All) MeasureFaces(centre);
   return BuildOutcome::Built;
 }
 
@@ -81,26 +81,15 @@ bool CellBuilder::FindNeighbours(int centre) {
     ys_[k] = d.y;
     zs_[k] = d.z;
   }
-  // Whole rows of pairs at once, with the same expression as a one-by-one search ((d_l - d_k)^2 rounds
-  // as (d_k - d_l)^2), in loops the compiler can vectorise.
-  for (int k = 0; k < count_; ++k) {
-    const double x = xs_[k], y = ys_[k], z = zs_[k];
-    for (int l = 0; l < count_; ++l) {
-      const double dx = xs_[l] - x, dy = ys_[l] - y, dz = zs_[l] - z;
-      closeMask_[l] = dx * dx + dy * dy + dz * dz <= dcut2_ ? ~std::uint64_t{0} : 0;
-    }
-    closeMask_[k] = 0;
-    closePairs_.SetRow(k, closeMask_.data(), count_);
-  }
+  for (int k = count_; k < ClosePairs::PaddedLimit; ++k) xs_[k] = ys_[k] = zs_[k] = NAN;
+  closePairs_.Fill(xs_.data(), ys_.data(), zs_.data(), count_, dcut2_);
   // Both lists in increasing order, as the pairs are found when entries are added one by one.
   for (int k = 0; k < count_; ++k) {
     Neighbour& entry = neighbours_[k];
-    entry.close.clear();
-    entry.later.clear();
-    closePairs_.ForEach(k, [&](int l) {
-      entry.close.push_back(l);
-      if (l > k) entry.later.push_back(l);
-    });
+    entry.close.resize(static_cast<std::size_t>(closePairs_.Count(k)));
+    int* next = entry.close.data();
+    closePairs_.ForEach(k, [&](int l) { *next++ = l; });
+    entry.later.assign(std::upper_bound(entry.close.begin(), entry.close.end(), k), entry.close.end());
   }
   return true;
 }
@@ -116,6 +105,8 @@ void CellBuilder::EnumerateVertices(int centre) {
   }
   for (int m = 0; m < count_; ++m) {
     candidates_.PairsOf(m, neighbours_[m].later, closePairs_, pairs_);
+    if (pairs_.empty()) continue;
+    GatherHalfSpaces(m);
     for (const auto& [b, a] : pairs_) TryTriple(centre, m, b, a);
   }
 }
@@ -124,9 +115,28 @@ void CellBuilder::EnumerateVertices(int centre) {
 void CellBuilder::EnumerateAllTriples(int centre) {
   for (int m = 0; m < count_; ++m) {
     const std::vector<int>& later = neighbours_[m].later;
+    GatherHalfSpaces(m);
     for (std::size_t v = 1; v < later.size(); ++v) {
       for (std::size_t u = 0; u < v; ++u) TryTriple(centre, m, later[u], later[v]);
     }
+  }
+}
+
+void CellBuilder::GatherHalfSpaces(int m) {
+  const std::vector<int>& close = neighbours_[m].close;
+  halfSpaceCount_ = static_cast<int>(close.size());
+  for (int i = 0; i < halfSpaceCount_; ++i) {
+    const Neighbour& nn = neighbours_[close[i]];
+    halfPlane_[i] = nn.plane;
+    halfX_[i] = nn.offset.x;
+    halfY_[i] = nn.offset.y;
+    halfZ_[i] = nn.offset.z;
+    halfEntry_[i] = close[i];
+  }
+  const int padded = (halfSpaceCount_ + HalfSpaceBlock - 1) / HalfSpaceBlock * HalfSpaceBlock;
+  for (int i = halfSpaceCount_; i < padded; ++i) {
+    halfPlane_[i] = halfX_[i] = halfY_[i] = halfZ_[i] = 0;
+    halfEntry_[i] = -1;
   }
 }
 
@@ -147,21 +157,28 @@ void CellBuilder::TryTriple(int centre, int m, int b, int a) {
 
   // The vertex must lie on the centre's side of the plane of every close neighbour of m (on it passes).
   // The plane that rejected the last vertex often rejects this one too: it is tried first, which changes
-  // nothing but the time, since the vertex passes only when no plane rejects it.
-  const auto rejects = [&](int n) {
-    const Neighbour& nn = neighbours_[n];
-    const double t = nn.plane * det - Dot(nn.offset, num);
-    return t * det < 0;
-  };
+  // nothing but the time, since the vertex passes only when no plane rejects it. The others are tested a
+  // block at a time, with the same expression in a loop the compiler can vectorise.
   const int first = lastRejecting_;
-  if (first >= 0 && first != a && first != b && first != m && closePairs_.Test(m, first) && rejects(first)) {
-    return;
+  if (first >= 0 && first != a && first != b && first != m && closePairs_.Test(m, first)) {
+    const Neighbour& nn = neighbours_[first];
+    const double t = nn.plane * det - Dot(nn.offset, num);
+    if (t * det < 0) return;
   }
-  for (int n : nm.close) {
-    if (n == a || n == b || n == first) continue;
-    if (rejects(n)) {
-      lastRejecting_ = n;
-      return;
+  for (int i = 0; i < halfSpaceCount_; i += HalfSpaceBlock) {
+    int rejected = 0;
+    for (int j = i; j < i + HalfSpaceBlock; ++j) {
+      const double t = halfPlane_[j] * det - (halfX_[j] * num.x + halfY_[j] * num.y + halfZ_[j] * num.z);
+      rejected |= static_cast<int>(t * det < 0) & static_cast<int>(halfEntry_[j] != a) &
+                  static_cast<int>(halfEntry_[j] != b);
+    }
+    if (rejected == 0) continue;
+    for (int j = i;; ++j) {
+      const double t = halfPlane_[j] * det - (halfX_[j] * num.x + halfY_[j] * num.y + halfZ_[j] * num.z);
+      if (t * det < 0 && halfEntry_[j] != a && halfEntry_[j] != b) {
+        lastRejecting_ = halfEntry_[j];
+        return;
+      }
     }
   }
 

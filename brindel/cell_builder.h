@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "brindel/close_pairs.h"
-#include "brindel/neighbour_grid.h"
 #include "brindel/exchange/point_file.h"
+#include "brindel/neighbour_grid.h"
 #include "brindel/tessellation_limits.h"
 #include "brindel/vector3.h"
 #include "brindel/vertex_candidates.h"
@@ -51,6 +51,10 @@ struct Cell {
   bool IsClosed() const { return state == CellState::Closed; }
 };
 
+// What a build computes: everything, or only the vertices and whether the cell closes (the relaxation's
+// need), which leaves the faces empty and the volume and area 0.
+enum class CellParts { All, VerticesAndState };
+
 enum class BuildOutcome {
   Built,
   TooManyNeighbours  // more than NeighbourLimit candidates: the cell is not built
@@ -80,7 +84,7 @@ class CellBuilder {
   CellBuilder(std::span<const Vec3> positions, std::span<const double> powerWeights, double rcut2,
               double dcut2, const NeighbourGrid* grid = nullptr);
 
-  BuildOutcome Build(int centre);
+  BuildOutcome Build(int centre, CellParts parts = CellParts::All);
   const Cell& GetCell() const { return cell_; }
 
  private:
@@ -97,6 +101,7 @@ class CellBuilder {
   bool FindNeighbours(int centre);
   void EnumerateVertices(int centre);
   void EnumerateAllTriples(int centre);
+  void GatherHalfSpaces(int m);
   void TryTriple(int centre, int m, int b, int a);
   void DecideState();
   void MeasureFaces(int centre);
@@ -114,9 +119,16 @@ class CellBuilder {
   VertexCandidates candidates_;
   std::vector<Vec3> offsets_;
   std::vector<double> planes_;
-  std::array<std::uint64_t, NeighbourLimit> closeMask_{};  // all ones for a close entry
-  std::array<double, NeighbourLimit> xs_{}, ys_{}, zs_{};
+  std::array<double, ClosePairs::PaddedLimit> xs_{}, ys_{}, zs_{};  // the offsets as columns
   std::vector<std::pair<int, int>> pairs_;
+  // The planes of m's close entries for the half-space test, as columns padded to whole blocks with
+  // planes through the vertex (0 = 0), which never reject.
+  static constexpr int HalfSpaceBlock = 8;
+  static constexpr int HalfSpaceColumn =
+      (NeighbourLimit + HalfSpaceBlock - 1) / HalfSpaceBlock * HalfSpaceBlock;
+  int halfSpaceCount_ = 0;
+  std::array<double, HalfSpaceColumn> halfPlane_{}, halfX_{}, halfY_{}, halfZ_{};
+  std::array<int, HalfSpaceColumn> halfEntry_{};
   int lastRejecting_ = -1;  // the entry whose plane rejected the last vertex: tried first on the next
   Cell cell_;
 };

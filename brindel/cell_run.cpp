@@ -46,7 +46,7 @@ int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> p
     const auto work = [&](CellBuilder& builder) {
       for (int centre = next++; centre < end; centre = next++) {
         if (centre > failed.load()) continue;
-        if (builder.Build(centre) == BuildOutcome::TooManyNeighbours) {
+        if (builder.Build(centre, limits.parts) == BuildOutcome::TooManyNeighbours) {
           int seen = failed.load();
           while (centre < seen && !failed.compare_exchange_weak(seen, centre)) {
           }

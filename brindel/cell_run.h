@@ -17,6 +17,7 @@ struct CellRunLimits {
   double rcut2 = 0;
   double dcut2 = 0;
   int threads = 1;
+  CellParts parts = CellParts::All;
 };
 
 // Centres are built in batches of `batch` consecutive points: within a batch, inspect(slot, centre, cell)

@@ -7,6 +7,9 @@
 #include <bit>
 #include <cstdint>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "brindel/tessellation_limits.h"
 
@@ -14,17 +17,55 @@ namespace mirelda::tessellation {
 
 class ClosePairs {
  public:
+  static constexpr int Words = (NeighbourLimit + 63) / 64;
+
   ClosePairs() : rows_(NeighbourLimit) {}
 
-  // Row k from one mask per entry l < count: all ones when l is close to k, else 0 (the caller keeps the
-  // matrix symmetric).
-  void SetRow(int k, const std::uint64_t* close, int count) {
-    for (int w = 0; w < Words; ++w) {
-      std::uint64_t word = 0;
-      const int first = w * 64, end = std::min(count, first + 64);
-      for (int l = first; l < end; ++l) word |= close[l] & (std::uint64_t{1} << (l - first));
-      rows_[k][w] = word;
+  // Coordinates are read in chunks of this many entries: callers pad their columns to whole chunks.
+  static constexpr int Chunk = 16;
+  static constexpr int PaddedLimit = (NeighbourLimit + Chunk - 1) / Chunk * Chunk;
+
+  // Every row from the offsets of `count` entries (columns of PaddedLimit, the padding NaN so that it is
+  // never close): l is close to k (k != l) when (x_l - x_k)^2 + (y_l - y_k)^2 + (z_l - z_k)^2 <= dcut2, the
+  // expression of a one-by-one search, which rounds alike both ways round and so keeps the matrix
+  // symmetric.
+  void Fill(const double* xs, const double* ys, const double* zs, int count, double dcut2) {
+    const int padded = (count + Chunk - 1) / Chunk * Chunk;
+    for (int k = 0; k < count; ++k) {
+      const double x = xs[k], y = ys[k], z = zs[k];
+      std::array<std::uint64_t, Words>& row = rows_[k];
+#if defined(__SSE2__)
+      // Two entries at a time, the comparisons packed straight into bits (the padding never passes).
+      row.fill(0);
+      const __m128d cx = _mm_set1_pd(x), cy = _mm_set1_pd(y), cz = _mm_set1_pd(z), limit = _mm_set1_pd(dcut2);
+      for (int l = 0; l < padded; l += 2) {
+        const __m128d dx = _mm_sub_pd(_mm_loadu_pd(xs + l), cx);
+        const __m128d dy = _mm_sub_pd(_mm_loadu_pd(ys + l), cy);
+        const __m128d dz = _mm_sub_pd(_mm_loadu_pd(zs + l), cz);
+        const __m128d d2 = _mm_add_pd(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)), _mm_mul_pd(dz, dz));
+        const auto pair = static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmple_pd(d2, limit)));
+        row[l >> 6] |= pair << (l & 63);
+      }
+#else
+      for (int l = 0; l < padded; ++l) {
+        const double dx = xs[l] - x, dy = ys[l] - y, dz = zs[l] - z;
+        distance2_[l] = dx * dx + dy * dy + dz * dz;
+      }
+      for (int w = 0; w < Words; ++w) {
+        std::uint64_t word = 0;
+        const int first = w * 64, end = std::min(count, first + 64);
+        for (int l = first; l < end; ++l) word |= std::uint64_t{distance2_[l] <= dcut2} << (l - first);
+        row[w] = word;
+      }
+#endif
+      row[k >> 6] &= ~(std::uint64_t{1} << (k & 63));
     }
+  }
+
+  int Count(int k) const {
+    int count = 0;
+    for (std::uint64_t word : rows_[k]) count += std::popcount(word);
+    return count;
   }
   bool Test(int k, int l) const { return (rows_[k][l >> 6] >> (l & 63)) & 1; }
   // Calls visit(l) for every l close to k, increasing.
@@ -37,8 +78,8 @@ class ClosePairs {
   }
 
  private:
-  static constexpr int Words = (NeighbourLimit + 63) / 64;
   std::vector<std::array<std::uint64_t, Words>> rows_;
+  std::array<double, PaddedLimit> distance2_{};
 };
 
 }  // namespace mirelda::tessellation

@@ -79,13 +79,17 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
   const Vec3 e2 = Cross(n, e1);
 
   AddNearlySingularPairs(later, close, e1, e2);
+  // The crossing pairs come sorted and once each: alone they need no sorting.
+  const bool mixed = !keys_.empty();
   if (std::fabs(pm.height) <= rcut_ + margin_) {
     ClipPolygon(m, close, e1, e2);
     if (!polygon_.empty()) AddCrossingPairs(m, later, close, e1, e2);
   }
 
-  std::sort(keys_.begin(), keys_.end());
-  keys_.erase(std::unique(keys_.begin(), keys_.end()), keys_.end());
+  if (mixed) {
+    std::sort(keys_.begin(), keys_.end());
+    keys_.erase(std::unique(keys_.begin(), keys_.end()), keys_.end());
+  }
   for (int key : keys_) pairs.emplace_back(key % KeyBase, key / KeyBase);
 }
 
@@ -240,8 +244,9 @@ void VertexCandidates::AddCrossingPairs(int m, std::span<const int> later, const
     for (const Point2& p : polygon_) highest = std::max(highest, a1 * p.x + a2 * p.y - level);
     if (highest >= -margin_) crossing_.push_back(a);
   }
-  for (std::size_t i = 0; i < crossing_.size(); ++i) {
-    for (std::size_t j = i + 1; j < crossing_.size(); ++j) {
+  // In increasing keys: a (the later entry) outer, b inner, both increasing.
+  for (std::size_t j = 1; j < crossing_.size(); ++j) {
+    for (std::size_t i = 0; i < j; ++i) {
       if (close.Test(crossing_[i], crossing_[j])) keys_.push_back(crossing_[j] * KeyBase + crossing_[i]);
     }
   }

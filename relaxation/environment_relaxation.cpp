@@ -31,10 +31,11 @@ RelaxationPassResult EnvironmentRelaxation::RunPass(int pass) {
     }
   }
   RelaxationPassResult result;
-  // Each cell writes only its own point's move and flag, so the cells may be built on any thread.
+  // Each cell writes only its own point's move and flag, so the cells may be built on any thread. A pass
+  // needs only the vertices and the closure, never the faces' measures.
   open_.assign(points_.size(), 0);
   const int failed = BuildCellsInOrder(
-      positions_, powerWeights_, {rcut2_, dcut2_, threads_}, CellsPerBatch,
+      positions_, powerWeights_, {rcut2_, dcut2_, threads_, CellParts::VerticesAndState}, CellsPerBatch,
       [&](int, int i, const Cell& cell) {
         if (Moves(points_[i])) {
           // A closed cell without any vertex (a point with no neighbour) has no mean: the point stays put.

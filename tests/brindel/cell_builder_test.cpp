@@ -154,6 +154,33 @@ TEST(CellConstruction, EqualWeightsGiveTheOrdinaryVoronoiCell) {
   EXPECT_NEAR(b.totalArea, area, 1e-9);
 }
 
+TEST(CellConstruction, VerticesAndStateAloneMatchTheFullBuildWithoutFaces) {
+  // The relaxation builds only these: the same vertices, in the same order, and the same closure, for
+  // closed inner cells and open border cells alike.
+  std::vector<Vec3> points;
+  for (const PointRecord& p : testing::JitteredGrid(4, 4, 0.25)) points.push_back({p.x, p.y, p.z});
+  const std::vector<double> powers(points.size(), 0.0);
+  CellBuilder full(points, powers, 64, 81), partial(points, powers, 64, 81);
+  bool sawOpen = false, sawClosed = false;
+  for (int centre = 0; centre < static_cast<int>(points.size()); ++centre) {
+    ASSERT_EQ(full.Build(centre), BuildOutcome::Built);
+    ASSERT_EQ(partial.Build(centre, CellParts::VerticesAndState), BuildOutcome::Built);
+    const Cell& a = full.GetCell();
+    const Cell& b = partial.GetCell();
+    EXPECT_EQ(b.state, a.state) << centre;
+    ASSERT_EQ(b.vertices.size(), a.vertices.size()) << centre;
+    for (std::size_t v = 0; v < a.vertices.size(); ++v) {
+      EXPECT_EQ(b.vertices[v].x, a.vertices[v].x);
+      EXPECT_EQ(b.vertices[v].y, a.vertices[v].y);
+      EXPECT_EQ(b.vertices[v].z, a.vertices[v].z);
+    }
+    EXPECT_TRUE(b.faces.empty());
+    EXPECT_EQ(b.volume, 0);
+    (a.IsClosed() ? sawClosed : sawOpen) = true;
+  }
+  EXPECT_TRUE(sawOpen && sawClosed);
+}
+
 TEST(CellConstruction, AHeavierNeighbourMovesThePlaneTowardsTheCentre) {
   std::vector<Vec3> points;
   for (const PointRecord& p : testing::JitteredGrid(3, 4, 0.25)) points.push_back({p.x, p.y, p.z});

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times brindel (on every core and held to one thread), relaxation (nine passes) and voro++ (the radical
 # tessellation of the same points and weights on one core, tools/bench/voro_timing.cpp) side by side, and
-# prints the ratios and the exponent of brindel's one-thread time fitted over the point counts.
+# prints the ratios and the exponent of brindel's one-thread time fitted over the point counts. Wall times
+# (best of the repeats) make the ratios; the CPU times of brindel on one thread and of voro++ (user and
+# system) make one more ratio, which stands when other jobs share the cores and stretch the wall times.
 #
 # Cases: CA points of real proteins inside their environment shell (orvane, then nine relaxations for
 # brindel's input), from about 300 residues (../shared/structures) to 2 750 (4JSV of the samples) and
@@ -78,40 +80,45 @@ if [ -f "$samples/4JSV.pdb" ]; then
 fi
 for n in 1000 10000 50000; do make_random_case "$n"; cases+=("random-$n"); done
 
-seconds() { local start end; start="$(date +%s.%N)"; "$@"; end="$(date +%s.%N)"; echo "$end - $start" | bc; }
+# "<wall seconds> <CPU seconds>" of a command (its children included).
+seconds() { local TIMEFORMAT='%R %U %S'; { time "$@"; } 2>&1 | awk '{ printf "%s %.3f\n", $1, $2 + $3 }'; }
 run_brindel() { (cd "$1" && "$app/brindel" > /dev/null 2> brindel.log); }
 run_brindel_one_thread() { (cd "$1" && MIRELDA_THREADS=1 "$app/brindel" > /dev/null 2> brindel.log); }
 run_relaxation() { (cd "$1" && rm -rf rlx && mkdir -p rlx/tess && cp file_01.orvane rlx/file_01 && cp option.txt rlx/ &&
   cd rlx && "$app/relaxation" > /dev/null 2> relaxation.log); }
-best_of() {  # best_of N command...: the least seconds of N runs
-  local n="$1" best="" t; shift
-  for ((r = 0; r < n; ++r)); do t="$(seconds "$@")"; if [ -z "$best" ] || [ "$(echo "$t < $best" | bc)" = 1 ]; then best="$t"; fi; done
-  echo "$best"
+best_of() {  # best_of N command...: "<least wall seconds> <least CPU seconds>" of N runs
+  local n="$1" r; shift
+  for ((r = 0; r < n; ++r)); do seconds "$@"; done |
+    awk 'NR == 1 || $1 < w { w = $1 } NR == 1 || $2 < c { c = $2 } END { print w, c }'
 }
 
-printf '%-12s %7s %9s %10s %9s %8s %9s %10s %11s %9s\n' case points residues brindel 1-thread voro++ \
-       "b/voro" "b1/voro" relaxation "r/voro"
+printf '%-12s %7s %9s %8s %9s %7s %7s %8s %8s %10s %8s\n' case points residues brindel 1-thread voro++ \
+       "b/voro" "b1/voro" "cpu b1/v" relaxation "r/voro"
 fit="$(mktemp)"
 for name in "${cases[@]}"; do
   dir="$inputs/$name"
   points="$(grep -c '^ATOM' "$dir/file_02")"
   [ "$points" -le "$maxPoints" ] || continue
   residues="$(awk '/^ATOM/ && substr($0, 22, 1) != "&"' "$dir/file_02" | wc -l)"
-  "$root/tools/default-weights.sh" tess > "$dir/option_bis.txt"
+  "$writer" tessellation-options tess default > "$dir/option_bis.txt"
   repeats=3; [ "$points" -lt 20000 ] || repeats=1; [ -z "$repeatCount" ] || repeats="$repeatCount"
-  brindel="$(best_of "$repeats" run_brindel "$dir")"
-  one="$(best_of "$repeats" run_brindel_one_thread "$dir")"
+  brindel="$(best_of "$repeats" run_brindel "$dir" | cut -d' ' -f1)"
+  oneTimes="$(best_of "$repeats" run_brindel_one_thread "$dir")"
+  one="$(echo "$oneTimes" | cut -d' ' -f1)"
+  oneCpu="$(echo "$oneTimes" | cut -d' ' -f2)"
   voroLine="$("$voro" "$dir/file_02" "$dir/option_bis.txt" 3)"
   voroSeconds="$(echo "$voroLine" | cut -d' ' -f2)"
+  voroCpu="$(echo "$voroLine" | cut -d' ' -f4)"
   relaxation="-"; relaxRatio="-"
   if [ -f "$dir/file_01.orvane" ] && [ "$points" -le "$relaxMax" ]; then
-    relaxation="$(seconds run_relaxation "$dir")"
+    relaxation="$(seconds run_relaxation "$dir" | cut -d' ' -f1)"
     relaxVoro="$("$voro" "$dir/file_01.orvane" - 3 | cut -d' ' -f2)"
     relaxRatio="$(awk -v r="$relaxation" -v v="$relaxVoro" 'BEGIN { printf "%.1f", r / v }')"
   fi
   awk -v n="$name" -v p="$points" -v a="$residues" -v b="$brindel" -v o="$one" -v v="$voroSeconds" \
-      -v r="$relaxation" -v rr="$relaxRatio" 'BEGIN {
-        printf "%-12s %7d %9d %10.3f %9.3f %8.3f %9.2f %10.2f %11s %9s\n", n, p, a, b, o, v, b / v, o / v, r, rr }'
+      -v oc="$oneCpu" -v vc="$voroCpu" -v r="$relaxation" -v rr="$relaxRatio" 'BEGIN {
+        printf "%-12s %7d %9d %8.3f %9.3f %7.3f %7.2f %8.2f %8.2f %10s %8s\n", n, p, a, b, o, v, b / v, o / v,
+               oc / vc, r, rr }'
   echo "$points $one" >> "$fit"
   # The results are not kept: the contact file of 50 000 amino acids alone holds 2.5 GB.
   rm -rf "$dir/tess" "$dir/rlx" && mkdir -p "$dir/tess"
