@@ -6,11 +6,13 @@
 #include <QString>
 #include <clocale>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "mirelda/batch/batch_options.h"
+#include "mirelda/batch/result_tables.h"
 #include "mirelda/batch/batch_pipeline.h"
 #include "mirelda/batch/residue_listing.h"
 
@@ -24,6 +26,16 @@ constexpr const char* kLockFile = "mirelda-batch.lock";
 
 void Progress(std::string_view line) { std::cerr << "mirelda-batch: " << line << '\n'; }
 void Warning(std::string_view line) { std::cerr << "mirelda-batch: warning: " << line << '\n'; }
+
+// Writes a table of the results; says so and returns false when it could not be written completely.
+bool WriteTable(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  out.close();
+  if (out) return true;
+  std::cerr << "mirelda-batch: cannot write " << path << '\n';
+  return false;
+}
 
 }  // namespace
 
@@ -63,6 +75,14 @@ int main(int argc, char* argv[]) {
     std::cerr << "mirelda-batch: " << run.failure << '\n';
     return kExitStepFailed;
   }
+
+  // The tables for data analysis, beside the system's own result files.
+  const std::filesystem::path tables = run.session.resultsFolder / options.proteinName;
+  if (!WriteTable(tables.string() + ".residues.tsv",
+                  mirelda::batch::ResiduesTsv(run.session.tab1, run.session.residues, options.point,
+                                              run.assigned)) ||
+      !WriteTable(tables.string() + ".contacts.tsv", mirelda::batch::ContactsTsv(run.session.residues)))
+    return kExitStepFailed;
 
   std::cout << mirelda::batch::ResidueListing(run.session.tab1, run.session.residues, run.assigned);
   std::cout << "Results of " << options.proteinName << ": " << run.session.resultsFolder.string() << '\n';

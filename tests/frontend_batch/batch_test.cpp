@@ -192,6 +192,36 @@ TEST(MireldaBatch, RunsTheWholePipelineOnARealProtein) {
   }
 }
 
+// The tables for data analysis: a header, one row of 15 fields per residue, one row per face between two
+// residues whose contact characters are those of the contact file.
+TEST(MireldaBatch, WritesTheResultTablesForDataAnalysis) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const AppCopy app;
+  const BatchResult run = app.Run("'" + protein->string() + "' 1a8o");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  const std::filesystem::path results = app / "1a8o";
+  const std::vector<std::string> residues = Lines(ReadFileText(results / "1a8o.residues.tsv"));
+  ASSERT_EQ(residues.size(), static_cast<std::size_t>(k1A8OResidues) + 1);
+  EXPECT_EQ(residues[0],
+            "chain\tresSeq\tiCode\tresName\taa\tx\ty\tz\tvolume\tarea\tfaces\tclosed\texposure\tbulk\tclass");
+  for (const std::string& row : residues)
+    EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 14) << row;
+  EXPECT_EQ(residues[1].rfind("A\t152\tNA\tASP\tD\t21.835\t", 0), 0u) << residues[1];
+
+  const std::string matrix = ReadFileText(results / "1a8o_contact");
+  const std::vector<std::string> faces = Lines(ReadFileText(results / "1a8o.contacts.tsv"));
+  ASSERT_GT(faces.size(), 1u);
+  EXPECT_EQ(faces[0], "chain1\tresSeq1\tiCode1\tchain2\tresSeq2\tiCode2\tarea\tseparation\tcontact");
+  long ones = 0, twos = 0;
+  for (std::size_t k = 1; k < faces.size(); ++k) {
+    ones += faces[k].back() == '1';
+    twos += faces[k].back() == '2';
+  }
+  EXPECT_EQ(ones, std::count(matrix.begin(), matrix.end(), '1'));
+  EXPECT_EQ(twos, std::count(matrix.begin(), matrix.end(), '2'));
+}
+
 // The printed table and summary of the typical run equal the committed ones, line by line. The results
 // folder lies in a fresh folder every run: its path is compared as "APP".
 TEST(MireldaBatch, TableOfARealProteinEqualsTheCommittedOne) {
