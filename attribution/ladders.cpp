@@ -51,7 +51,8 @@ void PassA(const ContactMatrix& matrix, const StateLetters& s0, const ResidueSco
       if (!MayTakeStrand(s0, scores, j)) continue;
       for (const auto& [di, dj] : kDirections) {
         if (!matrix.Contact(i + di, j + dj)) continue;
-        const int steps = WalkLength(matrix, i, j, di, dj, [&](int step) {
+        // The binding is copied into the capture: clang 14 cannot capture structured bindings.
+        const int steps = WalkLength(matrix, i, j, di, dj, [&, di = di](int step) {
           return PbAtLeast(scores.At(i + step * di), LadderStrandScore);
         });
         MarkRun(s0, scores, j, dj, steps, marks);
@@ -71,7 +72,7 @@ void PassB(const ContactMatrix& matrix, const StateLetters& s0, const ResidueSco
       for (const auto& [di, dj] : kDirections) {
         if (!matrix.Contact(i + di, j + dj)) continue;
         const int steps =
-            WalkLength(matrix, i, j, di, dj, [&](int step) { return s0.At(j + step * dj) == 'b'; });
+            WalkLength(matrix, i, j, di, dj, [&, dj = dj](int step) { return s0.At(j + step * dj) == 'b'; });
         MarkRun(s0, scores, i, di, steps, marks);
       }
     }
