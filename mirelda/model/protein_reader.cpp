@@ -39,6 +39,18 @@ PointTriple ProteinReader::Accumulator::Mean() const {
 
 ProteinReader::ProteinReader() { BuildResidueTypeTables(); }
 
+namespace {
+
+// The last column of the z coordinate: every whole ATOM line reaches it.
+constexpr std::size_t kAtomCoordinatesEnd = 54;
+
+bool StartsWithNumber(std::string_view field) {
+  if (!field.empty() && (field.front() == '-' || field.front() == '+')) field.remove_prefix(1);
+  return !field.empty() && field.front() >= '0' && field.front() <= '9';
+}
+
+}  // namespace
+
 void ProteinReader::Report(const std::string& line) {
   reading_.tampon += line;
   reading_.tampon += kReportLineEnd;
@@ -114,6 +126,12 @@ void ProteinReader::ReadLine(std::string_view line) {
   const std::string_view chainField = FieldAt(line, 22, 1);
   const char chain = chainField.empty() ? ' ' : chainField.front();
   const std::string_view numberField = TrimBlanks(FieldAt(line, 23, 5));
+  // A line cut before the end of its z coordinate, or without a residue number, would read as an atom
+  // at the origin of a residue 0: it is reported and left out.
+  if (line.size() < kAtomCoordinatesEnd || !StartsWithNumber(numberField)) {
+    Report("PROBLEM FOR LINE " + Integer(lineNumber_) + " : ATOM LINE CUT SHORT SKIPPED");
+    return;
+  }
   const double numberValue = std::nearbyint(DecimalPrefixValue(numberField));  // ties to even
   if (!(numberValue >= std::numeric_limits<std::int16_t>::min() &&
         numberValue <= std::numeric_limits<std::int16_t>::max())) {
@@ -217,6 +235,7 @@ ProteinReading ProteinReader::Finish() {
   AppendEndMarker(scenes.label, code_, chain, previousNumber_);
   AppendTraceFooter(scenes.trace);
   scenes.view = ViewpointFile(caAtoms_.count != 0 ? caAtoms_.Mean() : everyAtom_.Mean());
+  reading_.caAtoms = caAtoms_.count;
   return std::move(reading_);
 }
 

@@ -1,7 +1,9 @@
 #include "mirelda/workflow/protein_files.h"
 
 #include <fstream>
+#include <ios>
 #include <iterator>
+#include <system_error>
 
 using namespace mirelda::model;
 
@@ -21,15 +23,26 @@ std::string WriteText(const std::filesystem::path& path, const std::string& text
 
 ProteinReading ReadProteinFile(const std::filesystem::path& path,
                                const std::function<void(long long)>& progress) {
+  ProteinReading failed;
+  // A folder, a device such as /dev/zero or a pipe is no protein file: reading one would throw or never end.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    failed.failure =
+        (std::filesystem::exists(path, error) ? "not a regular file: " : "cannot open ") + path.string();
+    return failed;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    ProteinReading failed;
     failed.failure = "cannot open " + path.string();
     return failed;
   }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text;
+  try {
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    in.setstate(std::ios::badbit);
+  }
   if (in.bad()) {
-    ProteinReading failed;
     failed.failure = "cannot read " + path.string();
     return failed;
   }
