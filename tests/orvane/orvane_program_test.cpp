@@ -224,7 +224,7 @@ TEST(OrvaneProgram, TemplateCutShortOrGarbledEndsWithItsLineAndNoMarker) {
 // The protein box once started at +-1000: a protein beyond 1000 was centred wrongly and its shell landed
 // off it. The same protein moved by 5000 gets the same shell, moved.
 TEST(OrvaneProgram, CoordinatesBeyond1000GetTheSameShellMoved) {
-  const std::string parameters = "DEF RSPHERE 5\nDEF C_SUPER 0.8\nDEF C_SUPPR 3.5\n";
+  const std::string parameters = "DEF RSPHERE 5\nDEF C_SUPER 0.1\nDEF C_SUPPR 3.5\n";
   std::string near, far;
   for (int k = 0; k < 6; ++k) {
     near += PointLine(k + 1, "ALA", 'A', k + 1, 3.0 * k, 1.5 * k, -2.0 * k);
@@ -250,10 +250,11 @@ TEST(OrvaneProgram, CoordinatesBeyond1000GetTheSameShellMoved) {
 }
 
 TEST(OrvaneProgram, MoreThan9999PointsKeepTheColumnsOfThePointFile) {
-  // Every one of the 27 648 candidates retained: serials and ranks pass 9999, and a fifth digit would
-  // shift the columns so that readers drop or misread points.
+  // 15 256 of the 27 648 candidates retained (a thickness of 14 R, the most the 3 x 3 x 3 block holds
+  // around one point): serials and ranks pass 9999, and a fifth digit would shift the columns so that
+  // readers drop or misread points.
   ScratchFolder folder;
-  folder.Write("file_00", "DEF RSPHERE 1\nDEF C_SUPER 0.01\nDEF C_SUPPR 100\n" +
+  folder.Write("file_00", "DEF RSPHERE 1\nDEF C_SUPER 0.01\nDEF C_SUPPR 14\n" +
                               PointLine(1, "ALA", 'A', 5, 0.1, 0.2, 0.3));
   std::string packing;
   char line[64];
@@ -264,7 +265,7 @@ TEST(OrvaneProgram, MoreThan9999PointsKeepTheColumnsOfThePointFile) {
   folder.Write("spherepack_1.txt", packing);
   const ProgramRun run = RunOrvane(folder);
   ASSERT_EQ(run.exitStatus, 0);
-  EXPECT_TRUE(run.standardError.ends_with("Nb of environment points : 27648\n")) << run.standardError;
+  EXPECT_TRUE(run.standardError.ends_with("Nb of environment points : 15256\n")) << run.standardError;
   const std::string text = folder.Read("file_01");
   std::istringstream lines(text);
   std::size_t count = 0;
@@ -272,7 +273,7 @@ TEST(OrvaneProgram, MoreThan9999PointsKeepTheColumnsOfThePointFile) {
     ASSERT_EQ(pointLine.size(), 54u) << "line " << count + 1 << ": " << pointLine;
   std::istringstream in(text);
   const PointFile file = ReadPointFile(in);
-  EXPECT_EQ(file.points.size(), 27649u);
+  EXPECT_EQ(file.points.size(), 15257u);
   EXPECT_EQ(file.points[10000].residueNumber, 0);
   EXPECT_EQ(text.substr(10000 * 55, 26), "ATOM      1  C   XXX &   0");  // serial 10001, rank 10000
 }
