@@ -1,8 +1,10 @@
 // attribution: assigns every residue of the protein named in option_bis.txt a class letter from its
 // contact file and the two pattern tables, writes the class file and then the marker test_attribution.
+// A missing, empty or cut pattern table ends the run with status 1 and no marker, as a missing contact file.
 #include <cstdio>
 #include <fstream>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "attribution/attribution.h"
@@ -20,14 +22,19 @@ constexpr const char* kOptionFile = "option_bis.txt";
 constexpr const char* kCentralTableFile = "Tab_cen_2";
 constexpr const char* kTerminalTableFile = "Tab_ext_2";
 
-// A table that cannot be opened stays empty: its patterns then find no entry.
-PatternTable ReadTable(const char* path, const char* shortName) {
+// A table that cannot be opened, or is cut short or empty, ends the run: without it every residue
+// would silently become coil.
+std::optional<PatternTable> ReadTable(const char* path, const char* shortName) {
   RunInput in(path, shortName);
-  if (!in.IsOpen()) return {};
+  if (!in.IsOpen()) return std::nullopt;
   std::fprintf(stderr, "reading %s ...\n", path);
-  PatternTable table = ReadPatternTable(in.Stream());
+  PatternTableReading reading = ReadCheckedPatternTable(in.Stream());
   in.Close(std::string(shortName) + " still open\n");
-  return table;
+  if (!reading.Usable()) {
+    std::fprintf(stderr, "%s %s\n", path, reading.Problem().c_str());
+    return std::nullopt;
+  }
+  return std::move(reading.table);
 }
 
 ExitStatus WriteClassFile(const std::string& path, const StateLetters& classes) {
@@ -45,8 +52,10 @@ ExitStatus Run() {
   if (options.nameRefused) ReportRefusedName(options.proteinName);
   const std::string& name = options.proteinName;
 
-  const PatternTable centralTable = ReadTable(kCentralTableFile, "Tab_cen");
-  const PatternTable terminalTable = ReadTable(kTerminalTableFile, "Tab_ext");
+  const std::optional<PatternTable> centralTable = ReadTable(kCentralTableFile, "Tab_cen");
+  if (!centralTable) return InputMissing;
+  const std::optional<PatternTable> terminalTable = ReadTable(kTerminalTableFile, "Tab_ext");
+  if (!terminalTable) return InputMissing;
   std::fprintf(stderr, "%s\n", name.c_str());
 
   const std::string contactPath = ResultPath(name, name + "_contact");
@@ -57,7 +66,7 @@ ExitStatus Run() {
   const ContactMatrix matrix = ReadContactMatrix(contactFile.Stream());
   contactFile.Close(contactPath + " still open\n ");
 
-  const Attribution attribution = AssignClasses(matrix, centralTable, terminalTable);
+  const Attribution attribution = AssignClasses(matrix, *centralTable, *terminalTable);
   for (const MalformedPattern& pattern : attribution.malformed) {
     std::fprintf(stderr, pattern.terminal ? "Nter : AUTRE ERREUR : %s %d\n" : "AUTRE ERREUR : %s %d\n",
                  pattern.text.c_str(), static_cast<int>(pattern.text.size()));

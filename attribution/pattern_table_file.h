@@ -27,6 +27,20 @@ inline constexpr std::int32_t MinFieldCount = -9999;
 // stops at the first non-digit, 0 when there is none), held to the 32-bit range.
 PatternTable ReadPatternTable(std::istream& in);
 
+// A table read with ReadPatternTable and what makes it unusable: no entry at all, or an entry line that is
+// not whole (PatternLineLength characters and its line end), the mark of a file cut short.
+struct PatternTableReading {
+  PatternTable table;
+  std::size_t entries = 0;    // entry lines read
+  long long badLine = 0;      // the first entry line (from 1) that is not whole; 0 when none
+  std::size_t badLength = 0;  // its length, line end excluded
+  bool badLineEnd = false;    // it ends without a line end
+  bool Usable() const { return entries > 0 && badLine == 0; }
+  // "line 12: 700 characters, expected 1469", "line 12: no line end" or "no entry"; "" when usable.
+  std::string Problem() const;
+};
+PatternTableReading ReadCheckedPatternTable(std::istream& in);
+
 // The line of an entry, without its line end: key text, separator, and the 243 counts right-aligned in
 // six characters each (1469 characters). nullopt when the key is not a valid key or a count does not fit
 // its field (MinFieldCount .. MaxFieldCount).

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <istream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,5 +34,17 @@ EnvironmentInput ReadEnvironmentInput(std::istream& in,
 
 // Reads the template cell: numbers at indices 0, 9 and 18 of each line, at most TemplateBlockSize lines.
 TemplateCell ReadTemplateCell(std::istream& in);
+
+// The template cell and what makes it unusable: a template must hold TemplateBlockSize lines, each with
+// three finite numbers starting in its columns; lines after those are not read.
+struct TemplateReading {
+  TemplateCell cell;
+  int badLine = 0;        // the first line (from 1) without its three numbers; 0 when every line has them
+  bool cutShort = false;  // the file ended before TemplateBlockSize lines
+  bool Usable() const { return badLine == 0 && !cutShort; }
+  // "line 12: expected three numbers in columns 1, 10 and 19" or "1000 lines, expected 1024"; "" if usable.
+  std::string Problem() const;
+};
+TemplateReading ReadCheckedTemplateCell(std::istream& in);
 
 }  // namespace mirelda::environment

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <new>
 
 #include "brindel/exchange/residue_codes.h"
@@ -11,27 +12,34 @@ using namespace mirelda::exchange;
 namespace mirelda::environment {
 namespace {
 
-// Starting values of both bounding boxes: any coordinate of the point-file format lies inside them.
-constexpr double BoxStartMin = 1000;
-constexpr double BoxStartMax = -1000;
+// Starting values of both bounding boxes: the first point sets them, whatever its coordinates.
+constexpr double BoxStartMin = std::numeric_limits<double>::infinity();
+constexpr double BoxStartMax = -std::numeric_limits<double>::infinity();
 constexpr const char* EnvironmentName = "XXX";
 
 TemplatePoint Shifted(const TemplatePoint& p, double dx, double dy, double dz) {
   return {p.x + dx, p.y + dy, p.z + dz};
 }
 
-// Fills blocks [count, 3 count) from blocks [0, count): first the copies shifted by +shift, then by -shift.
-void Replicate(std::vector<TemplatePoint>& points, std::size_t count, const TemplatePoint& shift) {
-  for (std::size_t t = 0; t < count; ++t) {
-    points[count + t] = Shifted(points[t], shift.x, shift.y, shift.z);
-    points[2 * count + t] = Shifted(points[t], -shift.x, -shift.y, -shift.z);
-  }
+// Fills blocks [count, blocks x count) from blocks [0, count): the copies shifted by +shift, then by
+// -shift, then by +2 shift, -2 shift, and so on.
+void Replicate(std::vector<TemplatePoint>& points, std::size_t count, const TemplatePoint& shift,
+               int blocks) {
+  std::size_t next = count;
+  for (int k = 1; 2 * k < blocks + 1; ++k)
+    for (const double sign : {1.0, -1.0}) {
+      const double f = sign * k;
+      for (std::size_t t = 0; t < count; ++t)
+        points[next + t] = Shifted(points[t], f * shift.x, f * shift.y, f * shift.z);
+      next += count;
+    }
 }
 
 TemplatePoint TemplateCentre(const TemplateCell& cell, double rsphere) {
   double minX = BoxStartMin, minY = BoxStartMin, minZ = BoxStartMin;
   double maxX = BoxStartMax, maxY = BoxStartMax, maxZ = BoxStartMax;
   const int read = std::clamp(cell.pointsRead, 0, TemplateBlockSize);
+  if (read == 0) return {};
   for (int t = 0; t < read; ++t) {
     const TemplatePoint& p = cell.points[static_cast<std::size_t>(t)];
     const double x = p.x * rsphere, y = p.y * rsphere, z = p.z * rsphere;
@@ -50,6 +58,7 @@ double Distance(const PointRecord& p, const EnvironmentCandidate& c) {
 }  // namespace
 
 TemplatePoint ProteinCentre(const std::vector<PointRecord>& protein) {
+  if (protein.empty()) return {};
   float minX = BoxStartMin, minY = BoxStartMin, minZ = BoxStartMin;
   float maxX = BoxStartMax, maxY = BoxStartMax, maxZ = BoxStartMax;
   for (const PointRecord& p : protein) {
@@ -64,24 +73,41 @@ TemplatePoint ProteinCentre(const std::vector<PointRecord>& protein) {
           static_cast<double>(minZ + maxZ) * 0.5};
 }
 
-std::vector<TemplatePoint> ReplicatedTemplate(const TemplateCell& cell, double rsphere) {
-  std::vector<TemplatePoint> points(CandidateCount);
+int BlocksPerSide(const std::vector<PointRecord>& protein, const EnvironmentParameters& parameters) {
+  const TemplatePoint centre = ProteinCentre(protein);
+  double reach = 0;  // the farthest a protein coordinate lies from the centre, along one axis
+  for (const PointRecord& p : protein)
+    reach = std::max({reach, std::abs(p.x - centre.x), std::abs(p.y - centre.y), std::abs(p.z - centre.z)});
+  const double needed = reach + std::abs(parameters.cSuppr * parameters.rsphere);
+  const double side = std::abs(TemplateCellSide * parameters.rsphere);
+  if (side == 0) return MinBlocksPerSide;  // a radius of 0 places every copy on the cell itself
+  // n blocks reach (n - 1) / 2 sides beyond the central cell, whose points lie within half a side of the
+  // centre; the central cell alone counts as half a side.
+  for (int n = MinBlocksPerSide; n <= MaxBlocksPerSide; n += 2)
+    if (!(side * n * 0.5 < needed)) return n;
+  return MaxBlocksPerSide + 2;
+}
+
+std::vector<TemplatePoint> ReplicatedTemplate(const TemplateCell& cell, double rsphere, int blocksPerSide) {
+  const auto blocks = static_cast<std::size_t>(blocksPerSide);
+  std::vector<TemplatePoint> points(TemplateBlockSize * blocks * blocks * blocks);
   for (std::size_t t = 0; t < TemplateBlockSize; ++t) {
     const TemplatePoint& p = cell.points[t];
     points[t] = {p.x * rsphere, p.y * rsphere, p.z * rsphere};
   }
   const double side = TemplateCellSide * rsphere;
-  Replicate(points, TemplateBlockSize, {side, 0, 0});
-  Replicate(points, 3 * TemplateBlockSize, {0, side, 0});
-  Replicate(points, 9 * TemplateBlockSize, {0, 0, side});
+  Replicate(points, TemplateBlockSize, {side, 0, 0}, blocksPerSide);
+  Replicate(points, blocks * TemplateBlockSize, {0, side, 0}, blocksPerSide);
+  Replicate(points, blocks * blocks * TemplateBlockSize, {0, 0, side}, blocksPerSide);
   return points;
 }
 
 std::vector<EnvironmentCandidate> PlaceCandidates(const std::vector<PointRecord>& protein,
-                                                  const TemplateCell& cell, double rsphere) {
+                                                  const TemplateCell& cell, double rsphere,
+                                                  int blocksPerSide) {
   const TemplatePoint proteinCentre = ProteinCentre(protein);
   const TemplatePoint templateCentre = TemplateCentre(cell, rsphere);
-  const std::vector<TemplatePoint> points = ReplicatedTemplate(cell, rsphere);
+  const std::vector<TemplatePoint> points = ReplicatedTemplate(cell, rsphere, blocksPerSide);
   std::vector<EnvironmentCandidate> candidates(points.size());
   for (std::size_t k = 0; k < points.size(); ++k) {
     candidates[k].x = proteinCentre.x + points[k].x - templateCentre.x;
@@ -138,9 +164,18 @@ EnvironmentShell SelectEnvironment(const std::vector<EnvironmentCandidate>& cand
 
 EnvironmentShell InstallEnvironment(const std::vector<PointRecord>& protein,
                                     const EnvironmentParameters& parameters, const TemplateCell& cell) {
-  std::vector<EnvironmentCandidate> candidates = PlaceCandidates(protein, cell, parameters.rsphere);
+  const int blocks = BlocksPerSide(protein, parameters);
+  if (blocks > MaxBlocksPerSide) {
+    EnvironmentShell refused;
+    refused.blocksPerSide = blocks;
+    refused.tooWide = true;
+    return refused;
+  }
+  std::vector<EnvironmentCandidate> candidates = PlaceCandidates(protein, cell, parameters.rsphere, blocks);
   const int suppressed = SuppressAndCount(protein, parameters, candidates);
-  return SelectEnvironment(candidates, protein, suppressed);
+  EnvironmentShell shell = SelectEnvironment(candidates, protein, suppressed);
+  shell.blocksPerSide = blocks;
+  return shell;
 }
 
 }  // namespace mirelda::environment

@@ -19,6 +19,11 @@ inline constexpr double TemplateCellSide = 9.3898;
 inline constexpr int TemplateBlockSize = 1024;
 inline constexpr int TemplateBlockCount = 27;
 inline constexpr int CandidateCount = TemplateBlockSize * TemplateBlockCount;  // 27 648
+// Copies of the cell along each axis: 3 for every protein the 3 x 3 x 3 block covers, more (an odd number)
+// for a wider one, at most MaxBlocksPerSide: 9 x 9 x 9 copies are 746 496 candidates, each compared with
+// every protein point, and cover about 550 A at R = 6.5; a wider protein is refused.
+inline constexpr int MinBlocksPerSide = 3;
+inline constexpr int MaxBlocksPerSide = 9;
 // Environment points are numbered by their rank among the retained candidates, modulo this: the
 // residue-number field has four digits, readers only compare adjacent numbers, and consecutive ranks
 // stay distinct after the wrap (9999 is followed by 0).
@@ -54,19 +59,29 @@ struct EnvironmentShell {
   std::vector<exchange::PointRecord> environmentPoints;  // residue name "XXX", chain '&', in candidate order
   int suppressedCount = 0;   // candidates within the near distance of a protein point
   bool outOfMemory = false;  // the point list could not grow: selection stopped, what was kept remains
+  int blocksPerSide = MinBlocksPerSide;
+  bool tooWide = false;  // the protein needs more than MaxBlocksPerSide copies a side: no point installed
 };
 
-// Centre of the protein's bounding box, kept in single precision with minima starting at 1000 and
-// maxima at -1000 (so an empty protein is centred at the origin).
+// Centre of the protein's bounding box, kept in single precision (an empty protein is centred at the
+// origin). The box grows from the first point, so coordinates of any size are centred.
 TemplatePoint ProteinCentre(const std::vector<exchange::PointRecord>& protein);
 
-// The 27 648 template points scaled by R: block 0 is the cell, then copies along x (+D, -D), the three
-// blocks along y (+D, -D) and the nine along z (+D, -D), D = TemplateCellSide x R.
-std::vector<TemplatePoint> ReplicatedTemplate(const TemplateCell& cell, double rsphere);
+// The copies of the cell a side that the shell around the protein needs: the smallest odd number from
+// MinBlocksPerSide whose block reaches, along every axis, the thickness cSuppr x R beyond the protein's box
+// (as seen from its centre); more than MaxBlocksPerSide when even that block would not.
+int BlocksPerSide(const std::vector<exchange::PointRecord>& protein, const EnvironmentParameters& parameters);
+
+// The template points scaled by R, blocksPerSide^3 copies: block 0 is the cell, then copies along x
+// (+D, -D, +2D, -2D, ...), the resulting row along y in the same order, and the layer along z,
+// D = TemplateCellSide x R. With 3 a side these are the 27 648 points of the 3 x 3 x 3 block.
+std::vector<TemplatePoint> ReplicatedTemplate(const TemplateCell& cell, double rsphere,
+                                              int blocksPerSide = MinBlocksPerSide);
 
 // The candidates: the replicated template moved so that its block-0 box centre sits on the protein centre.
 std::vector<EnvironmentCandidate> PlaceCandidates(const std::vector<exchange::PointRecord>& protein,
-                                                  const TemplateCell& cell, double rsphere);
+                                                  const TemplateCell& cell, double rsphere,
+                                                  int blocksPerSide = MinBlocksPerSide);
 
 // Suppression and far counts over every protein point and candidate; returns the suppressed count.
 int SuppressAndCount(const std::vector<exchange::PointRecord>& protein,

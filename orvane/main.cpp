@@ -2,10 +2,13 @@
 // spherepack_1.txt, and writes file_01 (protein points, then environment points), environment.wrl and,
 // last, the marker test_environnement. No arguments; every file lives in the working folder.
 //
-// A file that cannot be opened ends the run at once with its "cannot open" message, a non-zero exit
-// status (1 for an input, 2 for an output) and no marker, so that the front-end can tell a failed run
-// from a finished one. An output that cannot be written or closed completely is reported with its "still
-// open" line; the other output is still written, but the run then ends with status 2 and no marker.
+// A template (spherepack_1.txt) that is cut short or holds other text than its numbers ends the run with
+// status 1 and a line naming the file and the line; a protein wider than the largest block of template
+// copies ends it with status 3. A file that cannot be opened ends the run at once with its "cannot open"
+// message, a non-zero exit status (1 for an input, 2 for an output) and no marker, so that the front-end can
+// tell a failed run from a finished one. An output that cannot be written or closed completely is reported
+// with its "still open" line; the other output is still written, but the run then ends with status 2 and no
+// marker.
 #include <cstdio>
 #include <fstream>
 #include <new>
@@ -47,10 +50,20 @@ int main() {
 
   RunInput templateIn(TemplateFile);
   if (!templateIn.IsOpen()) return InputMissing;
-  const TemplateCell cell = ReadTemplateCell(templateIn.Stream());
+  const TemplateReading templateReading = ReadCheckedTemplateCell(templateIn.Stream());
   templateIn.Close(StillOpen(TemplateFile));
+  if (!templateReading.Usable()) {
+    // A template cut short or holding other text would give a thin or misplaced shell without a word.
+    std::fprintf(stderr, "%s %s\n", TemplateFile, templateReading.Problem().c_str());
+    return InputMissing;
+  }
 
-  EnvironmentShell shell = InstallEnvironment(input.protein, input.parameters, cell);
+  EnvironmentShell shell = InstallEnvironment(input.protein, input.parameters, templateReading.cell);
+  if (shell.tooWide) {
+    std::fprintf(stderr, "protein too wide for the environment: more than %d copies of the template a side\n",
+                 MaxBlocksPerSide);
+    return CapacityExceeded;
+  }
   std::fprintf(stderr, "Nb suppressed points %4d\n", shell.suppressedCount);
   if (shell.outOfMemory) std::fprintf(stderr, "not enough memory\n");
   std::fprintf(stderr, "Nb of environment points : %4d\n", static_cast<int>(shell.environmentPoints.size()));

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build (gzip unpacks the compressed pattern tables of data/)
   g++ cmake make pkg-config gzip
+  # clang and its libFuzzer runtime, for the fuzzing harnesses (tools/fuzz.sh) and the clang build
+  clang libclang-rt-14-dev
   # protein files: mmCIF through gemmi's headers (its parser is PEGTL's), gzipped files through zlib
   gemmi-dev tao-pegtl-dev zlib1g-dev
   # tests and cross-checks (gemmi's command line converts PDB entries to mmCIF for the reading tests)

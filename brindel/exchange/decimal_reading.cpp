@@ -41,6 +41,12 @@ LeadingNumber<double> ReadLeadingDouble(std::string_view text) {
   std::size_t i = SkipBlanks(text);
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  // Only a literal that starts with a digit (or '.' and a digit) is a number: from_chars would also take
+  // "nan", "inf" and "infinity", which no exchange file holds and no computation downstream survives.
+  const bool digitAhead =
+      i < text.size() &&
+      (IsDigit(text[i]) || (text[i] == '.' && i + 1 < text.size() && IsDigit(text[i + 1])));
+  if (!digitAhead) return result;
   // from_chars reads the unsigned literal; it accepts no leading '+' of its own, hence the sign above.
   const char* first = text.data() + i;
   const char* last = text.data() + text.size();

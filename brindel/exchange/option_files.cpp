@@ -74,7 +74,11 @@ RelaxationOptions ReadRelaxationOptions(std::istream& in) {
     if (StartsWith(line, "NOM_PROT") && !ApplyName(line, options.proteinName)) options.nameRefused = true;
     if (StartsWith(line, "RLX")) {
       const OptionValue value = ValueAfterColon(line);
-      if (value.found) options.relaxationCount = ClampToInt(ReadLeadingInteger(value.text).value);
+      if (value.found) {
+        options.relaxationCount = ClampToInt(ReadLeadingInteger(value.text).value);
+        options.relaxationCountCapped = options.relaxationCount > MaxRelaxationCount;
+        if (options.relaxationCountCapped) options.relaxationCount = MaxRelaxationCount;
+      }
     }
     if (StartsWith(line, "RCUT")) ApplyDouble(line, options.rcut);
     if (StartsWith(line, "DCUT")) ApplyDouble(line, options.dcut);

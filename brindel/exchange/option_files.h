@@ -17,6 +17,10 @@ inline constexpr const char* DefaultProteinName = "prot";
 inline constexpr double DefaultRcut = 10.0;
 inline constexpr double DefaultDcut = 16.0;
 inline constexpr int DefaultRelaxationCount = 9;
+// The largest RLX the reader takes; a larger one is read as this and flagged. Every pass rebuilds the whole
+// tessellation, so even this many is hours of work (the front-end offers at most 15), and the pass
+// counter of the program never comes near the end of int.
+inline constexpr int MaxRelaxationCount = 999;
 
 // 26 weights by letter, position = letter - 'A'.
 using WeightTable = std::array<double, LetterTableSize>;
@@ -56,6 +60,7 @@ struct RelaxationOptions {
   bool eachPass = false;     // EACH: a coordinate file after every pass
   bool stopOnError = false;  // ERROR: stop after a pass with an amino acid not in the bulk
   bool nameRefused = false;
+  bool relaxationCountCapped = false;  // RLX was above MaxRelaxationCount, which was taken instead
 
   double Rcut2() const { return rcut * rcut; }
   double Dcut2() const { return dcut * dcut; }

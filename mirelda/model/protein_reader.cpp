@@ -58,6 +58,18 @@ PointTriple ProteinReader::Accumulator::Mean() const {
 
 ProteinReader::ProteinReader(const ReadingOptions& options) : options_(options) { BuildResidueTypeTables(); }
 
+namespace {
+
+// The last column of the z coordinate: every whole ATOM line reaches it.
+constexpr std::size_t kAtomCoordinatesEnd = 54;
+
+bool StartsWithNumber(std::string_view field) {
+  if (!field.empty() && (field.front() == '-' || field.front() == '+')) field.remove_prefix(1);
+  return !field.empty() && field.front() >= '0' && field.front() <= '9';
+}
+
+}  // namespace
+
 void ProteinReader::Report(const std::string& line) {
   reading_.tampon += line;
   reading_.tampon += kReportLineEnd;
@@ -156,6 +168,12 @@ void ProteinReader::ReadLine(std::string_view line) {
   record.residueName = FieldAt(line, 18, 3);
   record.chain = CharacterOrBlank(FieldAt(line, 22, 1));
   const std::string_view numberField = TrimBlanks(FieldAt(line, 23, 5));
+  // A line cut before the end of its z coordinate, or without a residue number, would read as an atom
+  // at the origin of a residue 0: it is reported and left out.
+  if (line.size() < kAtomCoordinatesEnd || !StartsWithNumber(numberField)) {
+    Report("PROBLEM FOR LINE " + Integer(lineNumber_) + " : ATOM LINE CUT SHORT SKIPPED");
+    return;
+  }
   const double numberValue = std::nearbyint(DecimalPrefixValue(numberField));  // ties to even
   if (!(numberValue >= std::numeric_limits<std::int16_t>::min() &&
         numberValue <= std::numeric_limits<std::int16_t>::max())) {
@@ -326,6 +344,7 @@ ProteinReading ProteinReader::Finish() {
   AppendEndMarker(scenes.label, code_, chain, previousNumber_);
   AppendTraceFooter(scenes.trace);
   scenes.view = ViewpointFile(caAtoms_.count != 0 ? caAtoms_.Mean() : everyAtom_.Mean());
+  reading_.caAtoms = caAtoms_.count;
   return std::move(reading_);
 }
 

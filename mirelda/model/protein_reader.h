@@ -37,6 +37,7 @@ struct ProteinReading {
   Residues residues;   // indices 1 to residues.ResidueCount()
   ProteinScenes scenes;
   long long atomLines = 0;       // ATOM lines taken into the model
+  long long caAtoms = 0;         // CA atoms among them: without any, no CA point can be placed
   int modifiedReadAsParent = 0;  // modified residues read as their parent type (ReadingOptions)
 
   bool Succeeded() const { return failure.empty(); }
@@ -98,6 +99,9 @@ struct CoordinateRecord {
 // - A text without any ATOM line fails with kNoAtomLineFailure, one whose residues are all of unknown
 //   types with kNoKnownResidueFailure.
 // - A coordinate that reads as infinite ("1E999") stops the reading: no scene could show it.
+// - An ATOM line cut before the end of its z coordinate (column 54), or whose residue number field does
+//   not start with a number, is reported ("PROBLEM FOR LINE " + line + " : ATOM LINE CUT SHORT SKIPPED")
+//   and skipped, rather than read as an atom at the origin of a residue 0.
 // - Without any CA atom, the viewpoint stands above the centroid of all atoms read.
 // Counts of lines, atoms, residues and problems are not limited to 16 bits.
 class ProteinReader {

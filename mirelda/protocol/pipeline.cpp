@@ -94,6 +94,9 @@ StepResult OpenProtein(FrontEndSession& session, const OpenOptions& options) {
   ProteinReading reading = ReadProteinFile(session.proteinFile, options.progress, options.reading);
   if (!reading.Succeeded()) {
     result = Stopped(StepOutcome::Failed, "reading the protein", reading.failure);
+  } else if (reading.caAtoms == 0) {
+    // Every point choice starts from the CA atoms: without one no cell could be built.
+    result = Stopped(StepOutcome::Failed, "reading the protein", "no CA atom in the protein file");
   } else if (reading.CaOnly && options.pointChoice && *options.pointChoice != kDefaultPointChoice) {
     result =
         Stopped(StepOutcome::Refused, "reading the protein",

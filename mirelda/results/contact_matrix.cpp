@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "brindel/exchange/contact_file.h"
 #include "mirelda/model/scene_numbers.h"
@@ -66,6 +67,15 @@ ContactDrawing DrawContactMatrix(std::string_view text, int areaPixels) {
   ContactDrawing drawing;
   const std::vector<std::string_view> lines = ContactRows(text);
   if (lines.empty() || lines.front().empty()) return drawing;  // nothing to divide the area by
+  // A contact file holds every pair it describes, so its pairs never outnumber its characters: a text
+  // whose first line and line count would ask for more (a long line over many short ones) is not drawn,
+  // which bounds the drawing by the size of the file.
+  const std::size_t pairs = lines.size() * lines.front().size();
+  if (pairs / lines.size() != lines.front().size() || pairs > text.size()) {
+    drawing.problem = "not a contact matrix: " + std::to_string(lines.size()) + " lines, the first of " +
+                      std::to_string(lines.front().size()) + " characters";
+    return drawing;
+  }
   drawing.rows_ = static_cast<int>(lines.size());
   drawing.cols_ = static_cast<int>(lines.front().size());
   drawing.cellSize_ = areaPixels / drawing.rows_;

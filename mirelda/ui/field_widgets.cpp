@@ -18,9 +18,6 @@ constexpr int kFirstPrintable = 32;  // below: control characters
 constexpr int kDeleteCode = 127;
 constexpr int kLastAscii = 127;
 constexpr int kUpDownWidth = 18;  // wide enough for the arrows alone
-constexpr int kSystemIndexMask = 0xFF;
-constexpr int kSystemWindowIndex = 5;
-constexpr int kSystemWindowTextIndex = 8;
 
 class KeyFilterObject : public QObject {
  public:

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <fstream>
 #include <memory>
+#include <system_error>
 
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/workflow/mmcif_protein.h"
@@ -74,6 +75,14 @@ ProteinFormat FormatOf(const std::filesystem::path& path, std::string_view text)
 ProteinReading ReadProteinFile(const std::filesystem::path& path,
                                const std::function<void(long long)>& progress,
                                const ReadingOptions& options) {
+  // A folder, a device such as /dev/zero or a pipe is no protein file: reading one would fail or never end.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    ProteinReading failed;
+    failed.failure =
+        (std::filesystem::exists(path, error) ? "not a regular file: " : "cannot open ") + path.string();
+    return failed;
+  }
   std::string text;
   if (std::string failure = ReadMaybeGzipped(path, text); !failure.empty()) {
     ProteinReading failed;

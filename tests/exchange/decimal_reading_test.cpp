@@ -25,6 +25,18 @@ TEST(DecimalReading, DoublesStopAtTheFirstCharacterThatCannotContinue) {
   EXPECT_EQ(ReadLeadingDouble("1e-999").value, 0);
 }
 
+// from_chars takes "nan" and "inf": a NaN point once passed every reader and orvane built a shell around it.
+TEST(DecimalReading, NanAndInfWordsAreNoNumbers) {
+  for (const char* text : {"nan", "-nan", "NaN", "inf", "+inf", "-Infinity", " nan(1)", ".", "-.e5"}) {
+    EXPECT_FALSE(ReadLeadingDouble(text).found) << text;
+    EXPECT_EQ(ReadLeadingDouble(text).value, 0) << text;
+    EXPECT_EQ(ReadLeadingDouble(text).end, 0u) << text;
+  }
+  EXPECT_DOUBLE_EQ(ReadLeadingDouble("-.5nan").value, -0.5);
+  EXPECT_EQ(ReadLeadingDouble("-.5nan").end, 3u);
+  EXPECT_DOUBLE_EQ(DoubleAt("ATOM  nan", 6), 0);
+}
+
 TEST(DecimalReading, IntegersWithSignAndBlanks) {
   EXPECT_EQ(ReadLeadingInteger("  -999x").value, -999);
   EXPECT_EQ(ReadLeadingInteger("0012").value, 12);

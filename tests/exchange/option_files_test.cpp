@@ -68,6 +68,20 @@ TEST(TessellationOptionsReading, ANameThatWouldLeaveTheWorkingFolderIsRefused) {
   EXPECT_EQ(Tessellation("NOM_PROT:ab\r\n").proteinName, "ab");  // short: ends at the line end
 }
 
+// RLX:2147483647 overflowed the pass counter of relaxation (a hang in a release build): the reader caps it
+// and says so; the last RLX line decides.
+TEST(RelaxationOptionsReading, HugeRlxIsCappedAndFlagged) {
+  for (const char* text : {"RLX:2147483647\n", "RLX:99999999999999999999\n", "RLX:1000\n"}) {
+    const RelaxationOptions options = Relaxation(text);
+    EXPECT_EQ(options.relaxationCount, MaxRelaxationCount) << text;
+    EXPECT_TRUE(options.relaxationCountCapped) << text;
+  }
+  const RelaxationOptions largest = Relaxation("RLX:999\n");
+  EXPECT_EQ(largest.relaxationCount, 999);
+  EXPECT_FALSE(largest.relaxationCountCapped);
+  EXPECT_FALSE(Relaxation("RLX:2147483647\nRLX:3\n").relaxationCountCapped);
+}
+
 TEST(RelaxationOptionsReading, DefaultsAndSwitches) {
   const RelaxationOptions defaults = Relaxation("NOM_PROT:1abc\n");
   EXPECT_EQ(defaults.relaxationCount, 9);

@@ -399,6 +399,46 @@ TEST(MireldaBatch, AProgramEndingWithoutItsMarkerStopsTheRun) {
   EXPECT_TRUE(run.out.empty()) << run.out;
 }
 
+// A folder once aborted the batch (an uncaught stream exception), /dev/zero was read until killed, and a
+// protein without CA atoms ran to the end with no cell at all.
+TEST(MireldaBatch, AProteinThatIsNoFileOrHasNoCaAtomFailsWithAMessage) {
+  const AppCopy app;
+  ScratchFolder inputs;
+  inputs.Write("no_ca.pdb",
+               "ATOM      1  N   ALA A   1      11.104   6.134  -6.504  1.00  0.00           N\n"
+               "ATOM      2  CB  ALA A   1      11.639   6.071  -5.147  1.00  0.00           C\n"
+               "ATOM      3  N   GLY A   2      12.104   7.134  -6.504  1.00  0.00           N\n");
+  const struct {
+    std::string protein;
+    std::string message;
+  } cases[] = {
+      {inputs.Path().string(), "reading the protein: not a regular file: " + inputs.Path().string()},
+      {"/dev/zero", "reading the protein: not a regular file: /dev/zero"},
+      {(inputs / "no_ca.pdb").string(), "reading the protein: no CA atom in the protein file"},
+  };
+  for (const auto& c : cases) {
+    const BatchResult run = app.Run("--no-environment '" + c.protein + "' 1abc");
+    EXPECT_EQ(run.exitStatus, 2) << c.protein;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.protein << ":\n" << run.err;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+  }
+}
+
+// Without its pattern tables attribution once classified every residue as coil and the batch said nothing.
+TEST(MireldaBatch, AMissingPatternTableStopsTheAssignmentAndSaysSo) {
+  const auto protein = Protein1A8O();
+  if (!protein) GTEST_SKIP() << "1A8O.pdb is absent: run tools/fetch-samples.sh";
+  const AppCopy app;
+  std::filesystem::remove(app / "Tab_ext_2");
+  const BatchResult run = app.Run("'" + protein->string() + "' 1a8o");
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_NE(run.err.find("assignment: attribution ended without completing its work (exit status 1)"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("cannot open Tab_ext"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(app / "test_attribution"));
+}
+
 // Two runs in one application folder would overwrite each other's point and option files: while one is
 // going (held here by a stand-in orvane that waits for a go), a second is refused and changes nothing.
 TEST(MireldaBatch, RefusesASecondRunInTheSameFolder) {

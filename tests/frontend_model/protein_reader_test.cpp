@@ -267,12 +267,33 @@ TEST(ProteinReader, ResidueNumberOutOfRangeFailsWithItsLine) {
   EXPECT_EQ(reading.failure, "residue number \"40000\" out of range (-32768 to 32767) in line 6");
 }
 
+// A cut ATOM line once read as an atom at the origin of a residue 0: 83 residues for 66.
+TEST(ProteinReader, TruncatedAtomLinesMakeNoPhantomResidues) {
+  const std::string whole = AtomLine({"CB", "ALA", 'A', 1, 1.0, 2.5, 1.5});
+  std::string noNumber = whole;
+  noNumber.replace(22, 4, "    ");  // columns 23-26 blank
+  const ProteinReading reading = Read(Alanine(1) + whole.substr(0, 40) + "\nATOM\n" + noNumber +
+                                      whole.substr(0, 53) + "\n" + Alanine(2));
+  ASSERT_TRUE(reading.Succeeded()) << reading.failure;
+  EXPECT_EQ(reading.ResidueCount(), 2);
+  EXPECT_EQ(reading.residues.Find(1)->NUM(), 1);
+  EXPECT_EQ(reading.residues.Find(2)->NUM(), 2);
+  EXPECT_EQ(reading.ProblemCount, 4);
+  for (int line = 6; line <= 9; ++line)
+    EXPECT_NE(reading.tampon.find("PROBLEM FOR LINE " + std::to_string(line) +
+                                  " : ATOM LINE CUT SHORT SKIPPED\r\n"),
+              std::string::npos)
+        << reading.tampon;
+  EXPECT_EQ(reading.caAtoms, 2);
+}
+
 // Without any CA the mean of the CA atoms is undefined: the camera looks at the centroid of all atoms.
 TEST(ProteinReader, ProteinWithoutCaGetsAViewpointAboveItsAtoms) {
   const ProteinReading reading =
       Read(AtomLine({"N", "ALA", 'A', 1, 1, 0, 0}) + AtomLine({"C", "ALA", 'A', 1, 3, 2, 4}));
   EXPECT_EQ(reading.scenes.view,
             "#VRML V2.0 utf8\r\nViewpoint {position  2  1  202 orientation  2  1  2 0}\r\n");
+  EXPECT_EQ(reading.caAtoms, 0);  // which the pipeline refuses
 }
 
 // Counting ATOM lines and residues in 16 bits would overflow on large structures.

@@ -82,6 +82,16 @@ TEST(ContactMatrixTest, AnEmptyFileOrFirstLineDrawsNothing) {
   EXPECT_TRUE(DrawContactMatrix("\n0000\n").Cells().empty());
 }
 
+// A 400 KB file of one long line over many empty ones once asked for 40 GB: the pairs drawn never
+// outnumber the characters of the file.
+TEST(ContactMatrixTest, ALongFirstLineOverManyEmptyLinesIsNotDrawn) {
+  const std::string text = std::string(200000, '1') + std::string(200000, '\n');
+  const ContactDrawing drawing = DrawContactMatrix(text);
+  EXPECT_TRUE(drawing.Cells().empty());
+  EXPECT_EQ(drawing.Rows(), 0);
+  EXPECT_NE(drawing.problem.find("200000 lines"), std::string::npos) << drawing.problem;
+}
+
 // More residues than pixels: one pixel a pair without gap instead of cells of size zero.
 TEST(ContactMatrixTest, ALargeProteinGetsOnePixelCells) {
   std::string line(600, '0');

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace mirelda::exchange;
@@ -49,6 +50,56 @@ TEST(TemplateReplication, CopiesFollowXThenYThenZWithPlusBeforeMinus) {
   EXPECT_DOUBLE_EQ(t[27647].x, t[1023].x - d);
   EXPECT_DOUBLE_EQ(t[27647].y, t[1023].y - d);
   EXPECT_DOUBLE_EQ(t[27647].z, t[1023].z - d);
+}
+
+// A protein wider than the 3 x 3 x 3 block (about 183 A at R = 6.5) once got a shell over part of it only:
+// the block grows by two copies a side as needed, and keeps the order of the smaller block first.
+TEST(TemplateReplication, AWideProteinGetsAsManyCopiesAsItsBoxNeeds) {
+  const EnvironmentParameters parameters{6.5, 0.8, 3.5};
+  const double side = TemplateCellSide * 6.5;  // 61.03
+  const double fits = 1.5 * side - 3.5 * 6.5;  // the half-width the 3 x 3 x 3 block covers with the shell
+  auto twoPoints = [](double halfWidth) {
+    return std::vector<PointRecord>{ProteinPoint(-halfWidth + 100, 0, 0),
+                                    ProteinPoint(halfWidth + 100, 0, 0)};
+  };
+  EXPECT_EQ(BlocksPerSide(twoPoints(fits - 0.01), parameters), 3);
+  EXPECT_EQ(BlocksPerSide(twoPoints(fits + 0.01), parameters), 5);
+  EXPECT_EQ(BlocksPerSide(twoPoints(fits + side + 0.01), parameters), 7);
+  EXPECT_GT(BlocksPerSide(twoPoints(5000), parameters), MaxBlocksPerSide);
+  EXPECT_EQ(BlocksPerSide({}, parameters), 3);
+
+  TemplateCell cell;
+  for (int t = 0; t < TemplateBlockSize; ++t) cell.points[static_cast<std::size_t>(t)] = {t * 0.001, 1, 2};
+  cell.pointsRead = TemplateBlockSize;
+  const std::vector<TemplatePoint> three = ReplicatedTemplate(cell, 2, 3);
+  const std::vector<TemplatePoint> five = ReplicatedTemplate(cell, 2, 5);
+  ASSERT_EQ(five.size(), 125u * TemplateBlockSize);
+  const double d = TemplateCellSide * 2;
+  for (std::size_t t = 0; t < 3 * 1024; ++t) EXPECT_DOUBLE_EQ(five[t].x, three[t].x) << t;  // 0, +D, -D
+  EXPECT_DOUBLE_EQ(five[3 * 1024 + 7].x, five[7].x + 2 * d);
+  EXPECT_DOUBLE_EQ(five[4 * 1024 + 7].x, five[7].x - 2 * d);
+  EXPECT_DOUBLE_EQ(five[5 * 1024 + 7].y, five[7].y + d);
+  EXPECT_DOUBLE_EQ(five[25 * 1024 + 7].z, five[7].z + d);
+
+  // The shell of a protein 400 A long reaches both of its ends; a far wider one is refused, not cut.
+  std::vector<PointRecord> rod;
+  for (int k = 0; k <= 100; ++k) rod.push_back(ProteinPoint(4.0 * k - 2000, 1000, -3000));
+  TemplateCell spread;
+  for (int t = 0; t < TemplateBlockSize; ++t)
+    spread.points[static_cast<std::size_t>(t)] = {(t % 16) * 0.58, (t / 16 % 8) * 1.16, (t / 128) * 1.16};
+  spread.pointsRead = TemplateBlockSize;
+  const EnvironmentShell shell = InstallEnvironment(rod, parameters, spread);
+  EXPECT_FALSE(shell.tooWide);
+  EXPECT_EQ(shell.blocksPerSide, 9);
+  double lowest = 1e9, highest = -1e9;
+  for (const PointRecord& p : shell.environmentPoints)
+    lowest = std::min(lowest, p.x), highest = std::max(highest, p.x);
+  EXPECT_LT(lowest, -2000);
+  EXPECT_GT(highest, -1600);
+  rod.push_back(ProteinPoint(-1000, 1000, -3000));
+  const EnvironmentShell refused = InstallEnvironment(rod, parameters, spread);
+  EXPECT_TRUE(refused.tooWide);
+  EXPECT_TRUE(refused.environmentPoints.empty());
 }
 
 TEST(EnvironmentSuppression, CandidateExactlyAtTheNearDistanceIsSuppressed) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "brindel/exchange/point_file.h"
 #include "tests/support/ca_points.h"
@@ -34,9 +35,15 @@ constexpr const char* EnvironmentShape =
 constexpr const char* SceneHeader =
     "#VRML V2.0 utf8\nNavigationInfo {type [\"FLY\",\"ANY\"]}\nInline {url \"trace.wrl\"}\n";
 
-// Two template lines, (0, 0, 0) and (1.6, 0, 0): with R = 5 the block-0 candidates sit at the protein
-// centre -(4, 0, 0) (template point 0 and the 1022 missing ones) and +(4, 0, 0) (template point 1).
-constexpr const char* TwoPointTemplate = "   0.0000   0.0000   0.0000\n   1.6000   0.0000   0.0000\n";
+// Two template points, (0, 0, 0) and (1.6, 0, 0): with R = 5 the block-0 candidates sit at the protein
+// centre -(4, 0, 0) (template point 0 and the 1022 others) and +(4, 0, 0) (template point 1).
+// The other 1022 lines of the template are the origin too.
+std::string TwoPointTemplateText() {
+  std::string text = "   0.0000   0.0000   0.0000\n   1.6000   0.0000   0.0000\n";
+  for (int t = 2; t < 1024; ++t) text += "   0.0000   0.0000   0.0000\n";
+  return text;
+}
+const std::string TwoPointTemplate = TwoPointTemplateText();
 
 std::string PointLine(int serial, const char* name, char chain, int number, double x, double y, double z) {
   return FormatPointLine(serial, name, chain, number, x, y, z);
@@ -191,11 +198,63 @@ TEST(OrvaneProgram, OutputThatCannotBeWrittenCompletelyEndsWithoutMarker) {
   EXPECT_FALSE(folder.Exists(Marker));
 }
 
+// A cut or garbled template once gave a thin shell (133 points instead of 1 293) with status 0.
+TEST(OrvaneProgram, TemplateCutShortOrGarbledEndsWithItsLineAndNoMarker) {
+  const std::string protein = TwoPointProtein("DEF RSPHERE 5\nDEF C_SUPER 0.8\nDEF C_SUPPR 3.5\n");
+  std::string garbled = TwoPointTemplate;
+  garbled.replace(garbled.find("   1.6000"), 9, "   x.6000");
+  const std::pair<std::string, std::string> cases[] = {
+      {TwoPointTemplate.substr(0, 100 * 28), "spherepack_1.txt 100 lines, expected 1024\n"},
+      {garbled, "spherepack_1.txt line 2: expected three numbers in columns 1, 10 and 19\n"},
+      {"   0.0000   0.0000\n" + TwoPointTemplate,
+       "spherepack_1.txt line 1: expected three numbers in columns 1, 10 and 19\n"},
+      {"nan inf\n", "spherepack_1.txt line 1: expected three numbers in columns 1, 10 and 19\n"}};
+  for (const auto& [text, message] : cases) {
+    ScratchFolder folder;
+    folder.Write("file_00", protein);
+    folder.Write("spherepack_1.txt", text);
+    const ProgramRun run = RunOrvane(folder);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_TRUE(run.standardError.ends_with(message)) << run.standardError;
+    EXPECT_FALSE(folder.Exists("file_01"));
+    EXPECT_FALSE(folder.Exists(Marker));
+  }
+}
+
+// The protein box once started at +-1000: a protein beyond 1000 was centred wrongly and its shell landed
+// off it. The same protein moved by 5000 gets the same shell, moved.
+TEST(OrvaneProgram, CoordinatesBeyond1000GetTheSameShellMoved) {
+  const std::string parameters = "DEF RSPHERE 5\nDEF C_SUPER 0.1\nDEF C_SUPPR 3.5\n";
+  std::string near, far;
+  for (int k = 0; k < 6; ++k) {
+    near += PointLine(k + 1, "ALA", 'A', k + 1, 3.0 * k, 1.5 * k, -2.0 * k);
+    far += PointLine(k + 1, "ALA", 'A', k + 1, 3.0 * k + 5000, 1.5 * k - 5000, -2.0 * k + 5000);
+  }
+  ScratchFolder nearFolder, farFolder;
+  nearFolder.Write("file_00", parameters + near);
+  farFolder.Write("file_00", parameters + far);
+  nearFolder.Write("spherepack_1.txt", TwoPointTemplate);
+  farFolder.Write("spherepack_1.txt", TwoPointTemplate);
+  const ProgramRun nearRun = RunOrvane(nearFolder), farRun = RunOrvane(farFolder);
+  ASSERT_EQ(nearRun.exitStatus, 0) << nearRun.standardError;
+  ASSERT_EQ(farRun.exitStatus, 0) << farRun.standardError;
+  std::istringstream nearIn(nearFolder.Read("file_01")), farIn(farFolder.Read("file_01"));
+  const PointFile nearFile = ReadPointFile(nearIn), farFile = ReadPointFile(farIn);
+  ASSERT_EQ(nearFile.points.size(), farFile.points.size());
+  ASSERT_GT(nearFile.points.size(), 6u);
+  for (std::size_t k = 0; k < nearFile.points.size(); ++k) {
+    EXPECT_NEAR(farFile.points[k].x - nearFile.points[k].x, 5000, 2e-3) << k;
+    EXPECT_NEAR(farFile.points[k].y - nearFile.points[k].y, -5000, 2e-3) << k;
+    EXPECT_NEAR(farFile.points[k].z - nearFile.points[k].z, 5000, 2e-3) << k;
+  }
+}
+
 TEST(OrvaneProgram, MoreThan9999PointsKeepTheColumnsOfThePointFile) {
-  // Every one of the 27 648 candidates retained: serials and ranks pass 9999, and a fifth digit would
-  // shift the columns so that readers drop or misread points.
+  // 15 256 of the 27 648 candidates retained (a thickness of 14 R, the most the 3 x 3 x 3 block holds
+  // around one point): serials and ranks pass 9999, and a fifth digit would shift the columns so that
+  // readers drop or misread points.
   ScratchFolder folder;
-  folder.Write("file_00", "DEF RSPHERE 1\nDEF C_SUPER 0.01\nDEF C_SUPPR 100\n" +
+  folder.Write("file_00", "DEF RSPHERE 1\nDEF C_SUPER 0.01\nDEF C_SUPPR 14\n" +
                               PointLine(1, "ALA", 'A', 5, 0.1, 0.2, 0.3));
   std::string packing;
   char line[64];
@@ -206,7 +265,7 @@ TEST(OrvaneProgram, MoreThan9999PointsKeepTheColumnsOfThePointFile) {
   folder.Write("spherepack_1.txt", packing);
   const ProgramRun run = RunOrvane(folder);
   ASSERT_EQ(run.exitStatus, 0);
-  EXPECT_TRUE(run.standardError.ends_with("Nb of environment points : 27648\n")) << run.standardError;
+  EXPECT_TRUE(run.standardError.ends_with("Nb of environment points : 15256\n")) << run.standardError;
   const std::string text = folder.Read("file_01");
   std::istringstream lines(text);
   std::size_t count = 0;
@@ -214,7 +273,7 @@ TEST(OrvaneProgram, MoreThan9999PointsKeepTheColumnsOfThePointFile) {
     ASSERT_EQ(pointLine.size(), 54u) << "line " << count + 1 << ": " << pointLine;
   std::istringstream in(text);
   const PointFile file = ReadPointFile(in);
-  EXPECT_EQ(file.points.size(), 27649u);
+  EXPECT_EQ(file.points.size(), 15257u);
   EXPECT_EQ(file.points[10000].residueNumber, 0);
   EXPECT_EQ(text.substr(10000 * 55, 26), "ATOM      1  C   XXX &   0");  // serial 10001, rank 10000
 }
