@@ -34,6 +34,8 @@ int Run() {
   const RelaxationOptions options = ReadRelaxationOptions(optionFile.Stream());
   optionFile.Close("option.txt still open\n ");
   if (options.nameRefused) ReportRefusedName(options.proteinName);
+  if (options.relaxationCountCapped)
+    std::fprintf(stderr, "RLX above %d: %d relaxations run\n", MaxRelaxationCount, MaxRelaxationCount);
 
   RunInput pointInput("file_01");
   if (!pointInput.IsOpen()) return InputMissing;

@@ -147,6 +147,18 @@ TEST_F(RelaxationProgram, AMissingInputFailsWithoutMarkerAndAMissingResultsFolde
   EXPECT_FALSE(folder.Exists("test_relaxation"));
 }
 
+// RLX:2147483647 once overflowed the pass counter and, in a release build, ran for ever with the front-end
+// waiting on it.
+TEST_F(RelaxationProgram, AHugeRelaxationCountIsCappedAndSaid) {
+  folder.Write("option.txt", "NOM_PROT:1abc\nRLX:2147483647\nDCUT:9\nRCUT:8\n");
+  folder.Write("file_01", "");
+  std::filesystem::create_directories(folder / "1abc");
+  const auto run = RunProgram("relaxation", folder.Path());
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_NE(run.standardError.find("RLX above 999: 999 relaxations run\n"), std::string::npos) << run.standardError;
+  EXPECT_NE(run.standardError.find("1000/1000 please wait ..."), std::string::npos);
+}
+
 // An error file that cannot be written completely once gave "encore ouvert", then status 0 and the marker,
 // and the front-end counted every residue in the bulk.
 TEST_F(RelaxationProgram, AnUnwritableErrorFileFailsWithoutMarker) {
