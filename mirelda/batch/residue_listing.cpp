@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 
+#include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/workflow/residue_table_layout.h"
 
@@ -30,12 +31,6 @@ std::string Line(const std::string& number, const std::string& chain, const std:
   return line;
 }
 
-std::string Fixed(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
 }  // namespace
 
 std::string ResidueListing(const GridModel& tab1, const Residues& residues, bool classColumn) {
@@ -46,14 +41,15 @@ std::string ResidueListing(const GridModel& tab1, const Residues& residues, bool
   for (int row = 1; row < tab1.Rows(); ++row) {
     // The numbers the table shows, from the records behind it with the decimals of the cell file.
     const DEF_AA* residue = residues.Find(row);
-    const auto number = [&](int col, const char* format, double value) {
-      return Shown(tab1, row, col) == "-" || residue == nullptr ? std::string("-") : Fixed(format, value);
+    const auto number = [&](int col, int decimals, double value) {
+      return Shown(tab1, row, col) == "-" || residue == nullptr ? std::string("-")
+                                                                : Fixed(value, 0, decimals);
     };
     text += Line(Shown(tab1, row, kColumnNumber), Shown(tab1, row, kColumnChain),
-                 Shown(tab1, row, kColumnCode), number(kColumnVolume, "%.3f", residue ? residue->VOL() : 0.0),
-                 number(kColumnArea, "%.3f", residue ? residue->SUR() : 0.0), Shown(tab1, row, kColumnFaces),
-                 Shown(tab1, row, kColumnIndicator),
-                 number(exposureCol, "%.1f", residue ? residue->EXP() : 0.0), Shown(tab1, row, classCol));
+                 Shown(tab1, row, kColumnCode), number(kColumnVolume, 3, residue ? residue->VOL() : 0.0),
+                 number(kColumnArea, 3, residue ? residue->SUR() : 0.0), Shown(tab1, row, kColumnFaces),
+                 Shown(tab1, row, kColumnIndicator), number(exposureCol, 1, residue ? residue->EXP() : 0.0),
+                 Shown(tab1, row, classCol));
   }
   return text;
 }

@@ -1,9 +1,9 @@
 #include "mirelda/batch/result_tables.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "brindel/contacts.h"
+#include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/point_file.h"
 #include "brindel/exchange/residue_codes.h"
 #include "brindel/exchange/text_lines.h"
@@ -18,12 +18,6 @@ namespace mirelda::batch {
 namespace {
 
 constexpr const char* kMissing = "NA";
-
-std::string Number(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 std::string ThreeLetterName(const std::string& code) {
   const DEF_RESIDU* type = ResidueTypeByLetter(code);
@@ -54,8 +48,8 @@ exchange::PointRecord PointOf(int number, const std::string& code, const std::st
 std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
                         bool classColumn) {
   std::string text;
-  AddRow(text, {"chain", "resSeq", "iCode", "resName", "aa", "x", "y", "z", "volume", "area", "faces", "closed",
-                "exposure", "bulk", "class"});
+  AddRow(text, {"chain", "resSeq", "iCode", "resName", "aa", "x", "y", "z", "volume", "area", "faces",
+                "closed", "exposure", "bulk", "class"});
   const int choice = AtomChoiceOf(pointChoice);
   const int classCol = classColumn ? tab1.Cols() - 1 : -1;
   const bool withExposure = (classColumn ? tab1.Cols() - 1 : tab1.Cols()) > kColumnExposure;
@@ -68,32 +62,36 @@ std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::st
     const bool hasCell = indicator == "V" || indicator == "S";
     const std::string classText =
         classCol >= 0 ? std::string(exchange::TrimBlanks(tab1.TextAt(row, classCol))) : std::string();
-    AddRow(text, {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, ThreeLetterName(residue->NAME()),
-                  residue->NAME(), hasPoint ? Number("%.3f", point[0]) : kMissing,
-                  hasPoint ? Number("%.3f", point[1]) : kMissing, hasPoint ? Number("%.3f", point[2]) : kMissing,
-                  hasCell ? Number("%.3f", residue->VOL()) : kMissing,
-                  hasCell ? Number("%.3f", residue->SUR()) : kMissing,
-                  hasCell ? std::to_string(residue->NBF()) : kMissing,
-                  hasCell ? (indicator == "V" ? "1" : "0") : kMissing,
-                  hasCell && withExposure ? Number("%.1f", residue->EXP()) : kMissing,
-                  hasCell ? (indicator == "V" ? "1" : "0") : kMissing, classText.empty() ? kMissing : classText});
+    AddRow(text,
+           {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, ThreeLetterName(residue->NAME()),
+            residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : kMissing,
+            hasPoint ? exchange::Fixed(point[1], 0, 3) : kMissing,
+            hasPoint ? exchange::Fixed(point[2], 0, 3) : kMissing,
+            hasCell ? exchange::Fixed(residue->VOL(), 0, 3) : kMissing,
+            hasCell ? exchange::Fixed(residue->SUR(), 0, 3) : kMissing,
+            hasCell ? std::to_string(residue->NBF()) : kMissing,
+            hasCell ? (indicator == "V" ? "1" : "0") : kMissing,
+            hasCell && withExposure ? exchange::Fixed(residue->EXP(), 0, 1) : kMissing,
+            hasCell ? (indicator == "V" ? "1" : "0") : kMissing, classText.empty() ? kMissing : classText});
   }
   return text;
 }
 
 std::string ContactsTsv(const Residues& residues) {
   std::string text;
-  AddRow(text, {"chain1", "resSeq1", "iCode1", "chain2", "resSeq2", "iCode2", "area", "separation", "contact"});
+  AddRow(text,
+         {"chain1", "resSeq1", "iCode1", "chain2", "resSeq2", "iCode2", "area", "separation", "contact"});
   for (int r = 1; r <= residues.ResidueCount(); ++r) {
     const DEF_AA* residue = residues.Find(r);
     if (residue == nullptr) continue;
     for (const Voisin& face : residue->VOIS()) {
       if (face.CHA.empty() || face.CHA.front() == exchange::EnvironmentChain) continue;
       const bool sameChain = face.CHA == residue->CHAIN();
-      const char contact = tessellation::ContactCharacter(PointOf(residue->NUM(), residue->NAME(), residue->CHAIN()),
-                                                          PointOf(face.NUM, face.NOM, face.CHA), face.SUR);
-      AddRow(text, {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, face.CHA, std::to_string(face.NUM),
-                    kMissing, Number("%.3f", face.SUR),
+      const char contact =
+          tessellation::ContactCharacter(PointOf(residue->NUM(), residue->NAME(), residue->CHAIN()),
+                                         PointOf(face.NUM, face.NOM, face.CHA), face.SUR);
+      AddRow(text, {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, face.CHA,
+                    std::to_string(face.NUM), kMissing, exchange::Fixed(face.SUR, 0, 3),
                     sameChain ? std::to_string(std::abs(residue->NUM() - face.NUM)) : kMissing,
                     std::string(1, contact)});
     }
