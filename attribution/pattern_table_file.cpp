@@ -30,7 +30,7 @@ PatternTableReading ReadCheckedPatternTable(std::istream& in) {
   ForEachBufferedLine(in, PatternLineBuffer, [&](std::string_view line) {
     const bool startsLine = lineStart;
     lineNumber += startsLine ? 1 : 0;
-    lineStart = line.ends_with('\n');
+    lineStart = EndsLine(line);
     if (!startsLine) return;
     const std::string_view key = line.substr(0, PatternLength);
     const std::optional<int> value = KeyValue(key);

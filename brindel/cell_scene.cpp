@@ -133,7 +133,7 @@ void WriteFirstLayerScene(std::istream& cellScene, std::span<const float> blockS
       ++blocks;
     }
     if (copying) out << piece;
-    lineStart = !piece.empty() && piece.back() == '\n';
+    lineStart = EndsLine(piece);
   });
 }
 

@@ -352,11 +352,8 @@ ProteinReading ReadProtein(std::string_view text, const std::function<void(long 
                            const ReadingOptions& options) {
   ProteinReader reader(options);
   long long lines = 0;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
+  for (const std::string_view line : exchange::SplitLines(text)) {
     reader.ReadLine(line);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (progress) progress(++lines);
   }
   return reader.Finish();

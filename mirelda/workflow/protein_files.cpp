@@ -61,7 +61,7 @@ ProteinFormat FormatOf(const std::filesystem::path& path, std::string_view text)
   if (extension == ".pdb" || extension == ".ent") return ProteinFormat::Pdb;
   std::size_t at = 0;
   while (at < text.size()) {
-    const std::size_t end = std::min(text.find('\n', at), text.size());
+    const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
     const std::string_view line = TrimBlanks(text.substr(at, end - at));
     if (!line.empty() && line.front() != '#')
       return line.starts_with("data_") ? ProteinFormat::Mmcif : ProteinFormat::Pdb;

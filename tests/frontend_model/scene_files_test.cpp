@@ -2,6 +2,10 @@
 // must parse without a read error, for synthetic edge cases and for a real protein.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "mirelda/workflow/protein_files.h"
 #include "tests/frontend_model/protein_text.h"
 #include "tests/support/scratch_folder.h"
@@ -94,6 +98,26 @@ TEST_F(SceneFiles, RealProtein1A8O) {
   ScratchFolder folder;
   ASSERT_EQ(WriteProteinFiles(reading, folder.Path()), "");
   ExpectAllParse(folder);
+}
+
+// A file saved with old Mac line ends (a lone carriage return) or with CR LF reads as the original.
+TEST_F(SceneFiles, EveryLineEndReadsTheSameProtein1A8O) {
+  const auto path = testing::TestProtein("1A8O.pdb");
+  if (!path) return;
+  std::ifstream in(*path, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const ProteinReading original = ReadProtein(text);
+  ASSERT_TRUE(original.Succeeded()) << original.failure;
+  for (const std::string end : {"\r", "\r\n"}) {
+    std::string changed;
+    for (char c : text) changed += c == '\n' ? end : std::string(1, c);
+    const ProteinReading reading = ReadProtein(changed);
+    ASSERT_TRUE(reading.Succeeded()) << reading.failure;
+    EXPECT_EQ(reading.ResidueCount(), original.ResidueCount()) << end.size();
+    EXPECT_EQ(reading.tampon, original.tampon);
+    EXPECT_EQ(reading.scenes.prot, original.scenes.prot);
+    EXPECT_EQ(reading.scenes.trace, original.scenes.trace);
+  }
 }
 
 }  // namespace
