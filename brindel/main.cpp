@@ -11,6 +11,9 @@
 //   the run ends with OutputFailed and no marker, so a partial result is never taken for a complete one.
 // - "IVMAX too small" ends the run with CapacityExceeded and no marker.
 // - A negative (or not finite) weight is reported and counts as 0.
+// - A DCUT or RCUT that is not a positive number is refused (status InputUnusable) before anything is
+//   written. A point set where no amino-acid cell has a face (points all in one plane or on one line, or
+//   farther apart than DCUT) is written as such but gives no marker: there is nothing to analyse.
 #include <cstdio>
 #include <string>
 
@@ -67,6 +70,10 @@ int Run() {
   if (options.nameRefused) ReportRefusedName(options.proteinName);
   EchoWeights(options);
   optionInput.Close("option_bis.txt still open\n ");
+  if (const std::string problem = CutOffProblem(options.rcut, options.dcut); !problem.empty()) {
+    std::fprintf(stderr, "option_bis.txt: %s\n", problem.c_str());
+    return InputUnusable;
+  }
 
   RunInput pointInput("file_02");
   if (!pointInput.IsOpen()) return InputMissing;
@@ -97,6 +104,12 @@ int Run() {
     return CapacityExceeded;
   }
   pointFile.points.clear();
+  if (outcome.facelessCells > 0) {
+    std::fprintf(stderr,
+                 "%d of %d cells have no face (no other point within DCUT, or all points in one plane or "
+                 "on one line)\n",
+                 outcome.facelessCells, outcome.aminoAcidCells);
+  }
 
   bool ok = cells.Close("fichier resultat C encore ouvert\n");
   ok = faces.Close("fichier resultat F encore ouvert\n") && ok;
@@ -106,6 +119,10 @@ int Run() {
   ok = sceneWritten && ok;
   ok = WriteFirstLayer(name, scene.Path(), sceneWritten, outcome) && ok;
   if (!ok) return OutputFailed;
+  if (outcome.aminoAcidCells > 0 && outcome.facelessCells == outcome.aminoAcidCells) {
+    std::fputs("no cell has a face: nothing to analyse\n", stderr);
+    return InputUnusable;
+  }
   return CreateRunMarker(TessellationMarker) ? Success : OutputFailed;
 }
 

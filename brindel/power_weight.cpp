@@ -9,7 +9,7 @@ using namespace mirelda::exchange;
 
 namespace mirelda::tessellation {
 
-bool IsUnusableWeight(double weight) { return !(weight >= 0) || !std::isfinite(weight); }
+bool IsUnusableWeight(double weight) { return !(weight >= 0 && weight <= LargestWeight); }
 
 double PowerWeight(double weight) {
   const double usable = IsUnusableWeight(weight) ? 0.0 : weight;

@@ -9,9 +9,9 @@
 
 namespace mirelda::tessellation {
 
-// PowerScale * w^(2/3) - PowerOffset. A weight that is negative or not finite has no power (the power of
-// a negative number is undefined, and an infinite one would push every plane away): it counts as 0, like a
-// switched-off weight, and gives -PowerOffset. The program warns about such weights.
+// PowerScale * w^(2/3) - PowerOffset. A weight that is negative, not finite or above LargestWeight has no
+// usable power (the power of a negative number is undefined, and a huge one pushes every plane away): it
+// counts as 0, like a switched-off weight, and gives -PowerOffset. The program warns about such weights.
 double PowerWeight(double weight);
 
 // True when PowerWeight replaces this weight by 0.

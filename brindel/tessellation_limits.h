@@ -26,6 +26,11 @@ inline constexpr double PowerScale = 0.5282;
 inline constexpr double PowerExponent = 0.6666666666666666;
 inline constexpr double PowerOffset = 14.325;
 
+// The largest residue weight taken. Weights are residue volumes of a few hundred cubic angstroms; at a
+// million the planes already move hundreds of angstroms, and far above it the plane constants swallow the
+// coordinates' digits (at 1e30 every cell comes out open).
+inline constexpr double LargestWeight = 1e6;
+
 // The cell scene is read back line by line through a buffer of this size to build the first-layer scene;
 // longer lines arrive in pieces and are copied piece by piece, unchanged.
 inline constexpr std::size_t SceneLineBuffer = 100;

@@ -112,6 +112,8 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
           if (result.written) outcome.sceneBlockShares.push_back(0.0f);
           return;
         }
+        ++outcome.aminoAcidCells;
+        if (result.faces.empty()) ++outcome.facelessCells;
         out.errors << result.errors;
         out.faces << result.faces;
         out.cells << result.cells;

@@ -25,6 +25,8 @@ struct TessellationOutcome {
   // The environment share of the cell of every block of the cell scene, in block order, for the
   // first-layer scene.
   std::vector<float> sceneBlockShares;
+  int aminoAcidCells = 0;  // cells of amino-acid points written
+  int facelessCells = 0;   // of those, cells without any face
 };
 
 // Builds every cell and writes its results in point order; the cells may be built on several threads,

@@ -34,6 +34,10 @@ int Run() {
   const RelaxationOptions options = ReadRelaxationOptions(optionFile.Stream());
   optionFile.Close("option.txt still open\n ");
   if (options.nameRefused) ReportRefusedName(options.proteinName);
+  if (const std::string problem = CutOffProblem(options.rcut, options.dcut); !problem.empty()) {
+    std::fprintf(stderr, "option.txt: %s\n", problem.c_str());
+    return InputUnusable;
+  }
   if (options.relaxationCountCapped)
     std::fprintf(stderr, "RLX above %d: %d relaxations run\n", MaxRelaxationCount, MaxRelaxationCount);
 

@@ -130,6 +130,23 @@ std::string FormatTessellationOptions(std::string_view proteinName, std::span<co
   return text;
 }
 
+namespace {
+
+std::string CutOffText(const char* key, double value) {
+  char text[64];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(key) + ":" + std::string(text, end) +
+         " is not a usable cut-off: a positive number of angstroms is expected";
+}
+
+}  // namespace
+
+std::string CutOffProblem(double rcut, double dcut) {
+  if (!(dcut > 0) || !std::isfinite(dcut)) return CutOffText("DCUT", dcut);
+  if (!(rcut > 0) || !std::isfinite(rcut)) return CutOffText("RCUT", rcut);
+  return {};
+}
+
 std::string FormatRelaxationOptions(std::string_view proteinName, int relaxationCount, bool eachPass,
                                     bool stopOnError) {
   std::string text = "NOM_PROT:" + std::string(proteinName) + "\r\n";

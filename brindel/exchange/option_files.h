@@ -52,6 +52,10 @@ struct TessellationOptions {
   double Dcut2() const { return dcut * dcut; }
 };
 
+// Why the cut-offs cannot be used, empty when they can: a DCUT that is not a positive number leaves every
+// cell without a face, an RCUT that is not one leaves every face out.
+std::string CutOffProblem(double rcut, double dcut);
+
 struct RelaxationOptions {
   std::string proteinName = DefaultProteinName;
   int relaxationCount = DefaultRelaxationCount;  // RLX: the program runs RLX + 1 passes

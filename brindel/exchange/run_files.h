@@ -14,6 +14,7 @@ namespace mirelda::exchange {
 enum ExitStatus : int {
   Success = 0,
   InputMissing = 1,     // an input file could not be opened: nothing could be computed
+  InputUnusable = 1,    // an input was read but holds nothing that can be computed on
   OutputFailed = 2,     // an output file could not be opened or written completely
   CapacityExceeded = 3  // a design limit was reached ("IVMAX too small")
 };

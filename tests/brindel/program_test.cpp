@@ -69,6 +69,10 @@ TEST(BrindelMessages, ANegativeWeightIsReportedAndCountsAsZero) {
   EXPECT_EQ(negative.result.exitStatus, 0);
   EXPECT_EQ(negative.Result("C1abc"), zero.Result("C1abc"));
   EXPECT_EQ(negative.Result("C1abc").find("nan"), std::string::npos);
+  // A weight far beyond any residue volume would swallow the planes' digits: it counts as 0 as well.
+  BrindelRun huge(std::string(kGridOptions) + ">A:1e30\n", points);
+  EXPECT_NE(huge.result.standardError.find("weight of A ("), std::string::npos);
+  EXPECT_EQ(huge.Result("C1abc"), zero.Result("C1abc"));
 }
 
 TEST(BrindelResults, AnEmptyPointFileGivesHeadersOnlyAndTheMarker) {
@@ -174,10 +178,10 @@ TEST(BrindelResults, MoreThan9999PointsAreTessellated) {
   std::vector<PointRecord> points;
   for (int k = 0; k < 10001; ++k) {
     const bool amino = k < 3;
-    points.push_back(MakePoint((k % 100) * 5.0, (k / 100) * 5.0, 0, amino ? "ALA" : "XXX", amino ? 'A' : '&',
-                               k % 9000 + 1));
+    points.push_back(MakePoint((k % 100) * 5.0, (k / 100) * 5.0, (k * 37 % 11) * 0.3, amino ? "ALA" : "XXX",
+                               amino ? 'A' : '&', k % 9000 + 1));
   }
-  BrindelRun run("NOM_PROT:1abc\nDCUT:6\nRCUT:8\n", testing::PointFileText(points));
+  BrindelRun run("NOM_PROT:1abc\nDCUT:9\nRCUT:8\n", testing::PointFileText(points));
   EXPECT_NE(run.result.standardError.find("tessellation on 10001 points\n"), std::string::npos);
   EXPECT_EQ(run.result.exitStatus, 0);
   EXPECT_EQ(LineCount(run.Result("C1abc")), 3u);
@@ -193,6 +197,43 @@ TEST(BrindelFailures, TooManyNeighboursStopsWithoutMarker) {
   EXPECT_FALSE(run.Marked());
   const std::string& errors = run.result.standardError;
   EXPECT_EQ(errors.substr(errors.size() - 22), "IVMAX too small 1 C K\n");
+}
+
+TEST(BrindelFailures, CutOffsThatAreNotPositiveNumbersAreRefusedBeforeAnyResult) {
+  const std::string points = testing::PointFileText(testing::JitteredGrid(3, 4, 0.25));
+  for (const char* options : {"NOM_PROT:1abc\nDCUT:0\n", "NOM_PROT:1abc\nDCUT:-16\n", "NOM_PROT:1abc\nDCUT:nan\n",
+                              "NOM_PROT:1abc\nRCUT:0\n", "NOM_PROT:1abc\nDCUT:1e999\n"}) {
+    BrindelRun run(options, points);
+    EXPECT_EQ(run.result.exitStatus, 1) << options;
+    EXPECT_FALSE(run.Marked()) << options;
+    EXPECT_FALSE(run.folder.Exists("1abc/C1abc")) << options;
+    EXPECT_NE(run.result.standardError.find("is not a usable cut-off"), std::string::npos) << options;
+  }
+}
+
+TEST(BrindelFailures, PointsWhereNoCellHasAFaceGiveNoMarker) {
+  std::vector<PointRecord> plane, line, apart;
+  for (const PointRecord& point : testing::JitteredGrid(4, 4, 0.5)) {
+    plane.push_back(MakePoint(point.x, point.y, 0, "ALA", 'A', point.residueNumber));
+    line.push_back(MakePoint(point.x + 4 * point.y + 16 * point.z, 0, 0, "ALA", 'A', point.residueNumber));
+  }
+  apart = {MakePoint(0, 0, 0, "ALA", 'A', 1), MakePoint(50, 0, 0, "GLY", 'A', 2)};
+  for (const auto& points : {plane, line, apart}) {
+    BrindelRun run(kGridOptions, testing::PointFileText(points));
+    EXPECT_EQ(run.result.exitStatus, 1) << points.size();
+    EXPECT_FALSE(run.Marked());
+    EXPECT_NE(run.result.standardError.find("no cell has a face: nothing to analyse\n"), std::string::npos);
+    EXPECT_NE(run.result.standardError.find(std::to_string(points.size()) + " of " +
+                                            std::to_string(points.size()) + " cells have no face"),
+              std::string::npos);
+  }
+  // One point far from the others keeps its empty cell; the run is a success that says so.
+  std::vector<PointRecord> grid = testing::JitteredGrid(3, 4, 0.25);
+  grid.push_back(MakePoint(200, 200, 200, "GLY", 'B', 99));
+  BrindelRun run(kGridOptions, testing::PointFileText(grid));
+  EXPECT_EQ(run.result.exitStatus, 0);
+  EXPECT_TRUE(run.Marked());
+  EXPECT_NE(run.result.standardError.find("1 of 28 cells have no face"), std::string::npos);
 }
 
 TEST(BrindelFailures, AMissingOptionFileStopsWithoutMarker) {
@@ -214,10 +255,10 @@ TEST(BrindelFailures, AMissingPointFileStopsWithoutMarker) {
 }
 
 TEST(BrindelFailures, AMissingResultsFolderIsCreated) {
-  BrindelRun run("NOM_PROT:1abc\n", testing::PointFileText({MakePoint(1, 2, 3)}), false);
+  BrindelRun run(kGridOptions, testing::PointFileText(testing::JitteredGrid(3, 4, 0.25)), false);
   EXPECT_EQ(run.result.exitStatus, 0);
   EXPECT_TRUE(run.Marked());
-  EXPECT_EQ(run.Result("C1abc"), "A    1 A    0.000    0.000  0 V   0.0\n");
+  EXPECT_EQ(LineCount(run.Result("C1abc")), 27u);
 }
 
 TEST(BrindelFailures, AnOutputThatCannotBeOpenedIsNoSuccess) {

@@ -159,6 +159,16 @@ TEST_F(RelaxationProgram, AHugeRelaxationCountIsCappedAndSaid) {
   EXPECT_NE(run.standardError.find("1000/1000 please wait ..."), std::string::npos);
 }
 
+TEST_F(RelaxationProgram, ACutOffThatIsNotAPositiveNumberIsRefused) {
+  folder.Write("option.txt", "NOM_PROT:1abc\nRLX:1\nDCUT:0\nRCUT:8\n");
+  folder.Write("file_01", GridPointFile(true));
+  const auto run = RunProgram("relaxation", folder.Path());
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_FALSE(folder.Exists("test_relaxation"));
+  EXPECT_NE(run.standardError.find("option.txt: DCUT:0 is not a usable cut-off"), std::string::npos)
+      << run.standardError;
+}
+
 // An error file that cannot be written completely once gave "encore ouvert", then status 0 and the marker,
 // and the front-end counted every residue in the bulk.
 TEST_F(RelaxationProgram, AnUnwritableErrorFileFailsWithoutMarker) {
