@@ -1,6 +1,9 @@
 #include "mirelda/workflow/environment_step.h"
 
+#include <fstream>
 #include <system_error>
+
+#include "brindel/exchange/point_file.h"
 
 #include "mirelda/workflow/environment_dialog.h"
 #include "mirelda/workflow/file_00.h"
@@ -11,6 +14,18 @@
 using namespace mirelda::model;
 
 namespace mirelda::workflow {
+
+namespace {
+
+// Whether the point file holds protein points but no environment point: what a radius or thickness of 0
+// gives, a protein "in its environment" that would be analysed as if it had none.
+bool LacksEnvironmentPoints(const std::filesystem::path& pointFile) {
+  std::ifstream in(pointFile, std::ios::binary);
+  const exchange::PointFile file = exchange::ReadPointFile(in);
+  return file.aminoAcidCount > 0 && file.points.size() == static_cast<std::size_t>(file.aminoAcidCount);
+}
+
+}  // namespace
 
 std::filesystem::path ResultsFolderOf(const std::filesystem::path& appFolder,
                                       const std::string& proteinName) {
@@ -47,6 +62,11 @@ EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, int
                      request.withEnvironment};
 
   if (request.withEnvironment) {
+    if (LacksEnvironmentPoints(app / kFile01)) {
+      outcome.failure = "no environment point around the protein: the radius (" + request.radiusText +
+                        ") and the thickness (" + request.thicknessText + ") must be above 0";
+      return outcome;
+    }
     outcome.failure = CopyFileReplacing(app / kFile01, app / kFile02);
     if (!outcome.failure.empty()) return outcome;
     if (request.keepCopy) {

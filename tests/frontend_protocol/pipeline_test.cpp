@@ -68,7 +68,7 @@ class Pipeline : public ::testing::Test {
   void OpenWithEnvironment() {
     ASSERT_TRUE(OpenProtein(session_).Ran());
     standIns_["orvane"] = [this] {
-      app_.Write("file_01", app_.Read("file_00") + "environment point\r\n");
+      app_.Write("file_01", app_.Read("file_00") + "ATOM  00003  C   XXX &0003     019.000 009.000 009.000\r\n");
       app_.Write("environment.wrl", "#VRML V2.0 utf8\n");
       return Completed();
     };

@@ -95,6 +95,20 @@ TEST_F(EnvironmentStep, AFailedEnvironmentRunStopsBeforeFile02) {
   EXPECT_FALSE(app_.Exists("file_02"));
 }
 
+// A radius or thickness of 0 (within the dialog's range) once gave a protein without any environment point
+// while the window said it was in its environment.
+TEST_F(EnvironmentStep, AnEnvironmentWithoutAnyPointFailsTheStep) {
+  request_.thicknessText = "0";
+  const EnvironmentOutcome outcome = RunEnvironmentStep(request_, residues_, [this] {
+    app_.Write("file_01", app_.Read("file_00"));
+    app_.Write("environment.wrl", "#VRML V2.0 utf8 environment\r\n");
+    return std::string();
+  });
+  EXPECT_EQ(outcome.failure,
+            "no environment point around the protein: the radius (6,5) and the thickness (0) must be above 0");
+  EXPECT_FALSE(app_.Exists("file_02"));
+}
+
 // The name becomes a folder deleted with its contents: a bad name must never reach the deletion.
 TEST_F(EnvironmentStep, AnUnusableNameDeletesNothing) {
   for (const char* name : {"", "..", "../x", "ab/c"}) {
