@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "brindel/exchange/residue_codes.h"
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/model/decimal_text.h"
 #include "mirelda/model/protein_scenes.h"
@@ -229,6 +230,13 @@ void ProteinReader::ReadRecord(const CoordinateRecord& record) {
   const ModifiedResidue* modified = ModifiedResidueByName(TrimBlanks(residueName));
   if (record.hetatm && modified == nullptr) return;
   sawAtomLine_ = true;
+  if (record.chain == exchange::EnvironmentChain) {
+    // In the point files this chain marks environment points: its residues would become environment.
+    const ResidueKey key{record.number, record.insertionCode, record.chain};
+    if (reservedChainLast_ != key) ++reservedChainResidues_;
+    reservedChainLast_ = key;
+    return;
+  }
   if (modified != nullptr && !options_.modifiedAsParent) {
     LeaveOutModified(record, *modified);
     return;
@@ -329,6 +337,9 @@ void ProteinReader::ReadRecord(const CoordinateRecord& record) {
 }
 
 ProteinReading ProteinReader::Finish() {
+  if (reading_.Succeeded() && reading_.atomLines == 0 && reservedChainResidues_ > 0)
+    reading_.failure = "every residue is in chain " + std::string(1, exchange::EnvironmentChain) +
+                       ", which the point files reserve for environment points";
   if (reading_.Succeeded() && reading_.atomLines == 0)
     reading_.failure = std::string(sawAtomLine_ ? kNoKnownResidueFailure : kNoAtomLineFailure);
   if (!reading_.Succeeded()) return std::move(reading_);
@@ -336,6 +347,9 @@ ProteinReading ProteinReader::Finish() {
   ProteinScenes& scenes = reading_.scenes;
   CheckCompleteness();
   if (models_ > 1) Report("PROBLEM FOR MODELS : " + Integer(models_ - 1) + " AFTER THE FIRST LEFT OUT");
+  if (reservedChainResidues_ > 0)
+    Report("PROBLEM FOR CHAIN " + std::string(1, exchange::EnvironmentChain) +
+           " : RESERVED FOR ENVIRONMENT POINTS, " + Integer(reservedChainResidues_) + " RESIDUES LEFT OUT");
   DEF_AA& last = reading_.residues.ResidueAt(reading_.ResidueCount());
   ClosePoints(last, false);  // the last residue never clears CaOnly
   const std::string chain(1, previousChain_);

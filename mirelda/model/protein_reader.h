@@ -175,6 +175,9 @@ class ProteinReader {
   // Residues left out and reported once: the last inserted one, the last modified one.
   std::optional<ResidueKey> insertionLeftOut_;
   std::optional<ResidueKey> modifiedLeftOut_;
+  // Residues of the chain that the point files reserve for environment points, left out.
+  std::optional<ResidueKey> reservedChainLast_;
+  int reservedChainResidues_ = 0;
   int modifiedReadAsParent_ = 0;
   std::optional<ResidueKey> modifiedAsParent_;
   // Modified residues left out since the residue being read started, named by a gap line that they fill.

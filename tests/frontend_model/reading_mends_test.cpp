@@ -126,6 +126,16 @@ TEST(ReadingMends, DuplicatedAtomsWithoutLocationStayAsBefore) {
   EXPECT_EQ(reading.residues.Find(1)->CA(), (PointTriple{3, 3, 3})) << "the last one, if repeated";
 }
 
+// A chain named '&' once became environment points: exposure 100 everywhere, no contacts, no classes.
+TEST(ReadingMends, TheChainReservedForEnvironmentPointsIsLeftOutAndSaid) {
+  const ProteinReading reading = Read(Alanine(1, 'A', 0) + Alanine(1, '&', 4) + Alanine(2, '&', 8));
+  EXPECT_EQ(reading.ResidueCount(), 1);
+  EXPECT_EQ(reading.residues.Find(1)->CHAIN(), "A");
+  EXPECT_EQ(reading.tampon, "PROBLEM FOR CHAIN & : RESERVED FOR ENVIRONMENT POINTS, 2 RESIDUES LEFT OUT\r\n");
+  const ProteinReading only = ReadProtein(Alanine(1, '&'));
+  EXPECT_EQ(only.failure, "every residue is in chain &, which the point files reserve for environment points");
+}
+
 // 53, 53A, 53B used to be one residue with the atoms of three.
 TEST(ReadingMends, InsertedResiduesAreLeftOutAndNamed) {
   const std::string text = Alanine(52) + Alanine(53, 'A', 3.8) +
