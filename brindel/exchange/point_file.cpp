@@ -18,6 +18,8 @@ bool IsPointLine(std::string_view line) {
 }
 
 PointRecord ParsePointLine(std::string_view line) {
+  // The line end is no field: on a short line it would become the chain or part of the name.
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
   PointRecord point;
   point.name = std::string(line.size() > 17 ? line.substr(17, 3) : std::string_view());
   point.chain = line.size() > 21 ? line[21] : ' ';

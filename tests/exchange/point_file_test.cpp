@@ -30,6 +30,17 @@ TEST(PointFileReading, ReadsTheColumnsOfAWrittenLine) {
   EXPECT_DOUBLE_EQ(point.z, 103.125);
 }
 
+// A line cut right before its chain once gave the chain '\n', and every C line of that cell broke in two.
+TEST(PointFileReading, TheLineEndOfAShortLineIsNoField) {
+  for (const char* end : {"\n", "\r\n", "\r"}) {
+    const PointFile file = Read(std::string("ATOM      4  C   GLN ") + end);
+    ASSERT_EQ(file.points.size(), 1u) << end;
+    EXPECT_EQ(file.points[0].chain, ' ');
+    EXPECT_EQ(file.points[0].name, "GLN");
+  }
+  EXPECT_EQ(ParsePointLine("ATOM      4  C   G\r\n").name, "G");
+}
+
 TEST(PointFileReading, EqualAdjacentResidueNumbersKeepOnlyTheFirstEvenAcrossChains) {
   const PointFile file = Read(FormatPointLine(1, "ALA", 'A', 5, 0, 0, 0) +
                               FormatPointLine(2, "GLY", 'B', 5, 1, 1, 1) +  // same number, other chain

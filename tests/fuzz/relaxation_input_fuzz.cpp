@@ -18,7 +18,7 @@ MIRELDA_FUZZ_TARGET(relaxation_input) {
   if (!CutOffProblem(options.rcut, options.dcut).empty()) return;
   std::istringstream pointsIn{std::string(input)};
   PointFile file = ReadPointFile(pointsIn);
-  if (file.points.size() > 400) return;
+  if (file.points.size() > 120) return;
   const int count = static_cast<int>(file.points.size());
   mirelda::relaxation::EnvironmentRelaxation relaxation(std::move(file.points), options.Rcut2(), options.Dcut2());
   for (int pass = 0; pass < 2; ++pass) {

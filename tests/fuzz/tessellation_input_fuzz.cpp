@@ -17,7 +17,7 @@ MIRELDA_FUZZ_TARGET(tessellation_input) {
   std::istringstream pointsIn{std::string(input)};
   const PointFile file = ReadPointFile(pointsIn);
   // Larger sets only repeat the same code at a cost in executions.
-  if (file.points.size() > 400) return;
+  if (file.points.size() > 120) return;
   std::ostringstream cells, faces, errors, contacts, scene;
   const mirelda::tessellation::TessellationOutcome outcome =
       mirelda::tessellation::WriteTessellation(file.points, options, {cells, faces, errors, contacts, scene}, 1);
