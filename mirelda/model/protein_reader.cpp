@@ -176,10 +176,10 @@ void ProteinReader::ReadLine(std::string_view line) {
     return;
   }
   const double numberValue = std::nearbyint(DecimalPrefixValue(numberField));  // ties to even
-  if (!(numberValue >= std::numeric_limits<std::int16_t>::min() &&
-        numberValue <= std::numeric_limits<std::int16_t>::max())) {
-    reading_.failure = "residue number \"" + std::string(numberField) +
-                       "\" out of range (-32768 to 32767) in line " + Integer(lineNumber_);
+  if (!(numberValue >= kLowestResidueNumber && numberValue <= kHighestResidueNumber)) {
+    reading_.failure = "residue number \"" + std::string(numberField) + "\" in line " + Integer(lineNumber_) +
+                       ": the point file holds residue numbers of four digits (" +
+                       Integer(kLowestResidueNumber) + " to " + Integer(kHighestResidueNumber) + ")";
     return;
   }
   record.number = static_cast<std::int16_t>(numberValue);

@@ -45,6 +45,10 @@ struct ProteinReading {
 };
 
 // The failures of a reading that found no atom to take.
+// The residue numbers the point files can hold: four characters, -999 to 9999.
+inline constexpr int kLowestResidueNumber = -999;
+inline constexpr int kHighestResidueNumber = 9999;
+
 inline constexpr std::string_view kNoAtomLineFailure = "no ATOM line in the protein file";
 inline constexpr std::string_view kNoKnownResidueFailure = "no residue of a known type in the protein file";
 
@@ -95,7 +99,8 @@ struct CoordinateRecord {
 //   reported ("PROBLEM FOR " + trimmed name + " " + number + " " + chain + " : UNKNOWN RESIDUE SKIPPED") and
 //   its ATOM lines are skipped as if absent, so no residue ever lacks a type; its neighbours see a numbering
 //   gap.
-// - A residue number outside -32768..32767 stops the reading with a failure naming the line.
+// - A residue number outside -999..9999 (five digits, written one column too wide) stops the reading with a
+//   failure naming the line and the limit: the point files would wrap it and no result would match.
 // - A text without any ATOM line fails with kNoAtomLineFailure, one whose residues are all of unknown
 //   types with kNoKnownResidueFailure.
 // - A coordinate that reads as infinite ("1E999") stops the reading: no scene could show it.

@@ -142,7 +142,7 @@ StepResult RunEnvironment(FrontEndSession& session, const EnvironmentChoices& ch
   ProgramCall orvane(runner, kEnvironmentProgram);
   if (request.withEnvironment && !orvane.Run()) return orvane.Stop(kStep, {});
 
-  EnvironmentOutcome outcome = CompleteEnvironmentRun(request, session.residues.ResidueCount());
+  EnvironmentOutcome outcome = CompleteEnvironmentRun(request, session.residues);
   StepResult result = orvane.Result(kStep);
   result.stage = StepResult::Stage::AfterProgram;  // also without environment, where no program runs
   if (!outcome.failure.empty()) {

@@ -54,8 +54,9 @@ std::string PrepareEnvironmentRun(const EnvironmentRequest& request, const Resid
   return WriteFile00(app, residues, request.pointChoice, request.radiusText, request.thicknessText);
 }
 
-EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, int residueCount) {
+EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, const Residues& residues) {
   EnvironmentOutcome outcome;
+  const int residueCount = residues.ResidueCount();
   const std::filesystem::path& app = request.appFolder;
   const std::filesystem::path results = ResultsFolderOf(app, request.proteinName);
   outcome.summary = {request.proteinName, results.string(), request.pointChoice, residueCount,
@@ -90,6 +91,9 @@ EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, int
     }
   }
 
+  for (std::string& hidden : File00HiddenResidues(residues, request.pointChoice))
+    outcome.warnings.push_back(std::move(hidden));
+
   if (request.withEnvironment) {
     outcome.secondViewScene = app / kEnvironmentScene;
     if (std::string failure = CopyFileReplacing(app / kEnvironmentScene, results / kEnvironmentScene);
@@ -110,7 +114,7 @@ EnvironmentOutcome RunEnvironmentStep(const EnvironmentRequest& request, const R
     outcome.failure = runEnvironment ? runEnvironment() : "no environment program to run";
     if (!outcome.failure.empty()) return outcome;
   }
-  return CompleteEnvironmentRun(request, residues.ResidueCount());
+  return CompleteEnvironmentRun(request, residues);
 }
 
 }  // namespace mirelda::workflow

@@ -47,8 +47,8 @@ std::string PrepareEnvironmentRun(const EnvironmentRequest& request, const model
 
 // After the environment program (or at once without environment): file_01 (with environment) or file_00
 // copied to file_02, the "_envir0" copy when asked, the "_problems" copy of the report with its question,
-// the environment scene copied into the results folder.
-EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, int residueCount);
+// the environment scene copied into the results folder; a warning for each residue file_00 hides.
+EnvironmentOutcome CompleteEnvironmentRun(const EnvironmentRequest& request, const model::Residues& residues);
 
 // The whole validation for a caller that runs the environment program itself: runEnvironment returns
 // what went wrong with the run, empty when its marker appeared.

@@ -20,11 +20,11 @@ std::string File00PointLine(int serial, const DEF_AA& residue, const PointTriple
                                               residue.NUM(), point[0], point[1], point[2]));
 }
 
-std::string File00Text(const Residues& residues, std::string_view pointChoice, std::string_view radiusText,
-                       std::string_view thicknessText) {
-  std::string text = FormatParameterLine(RsphereKey, CommaToPoint(std::string(radiusText)));
-  text += FormatParameterLine(CSuperKey, DefaultCSuperText);
-  text += FormatParameterLine(CSupprKey, CommaToPoint(std::string(thicknessText)));
+namespace {
+
+// Calls written(i, residue, point) for every residue that has a line in file_00, in file order.
+template <typename Written>
+void ForEachFile00Residue(const Residues& residues, std::string_view pointChoice, Written&& written) {
   const int choice = AtomChoiceOf(pointChoice);
   for (int i = 1; i <= residues.ResidueCount(); ++i) {
     const DEF_AA* record = residues.Find(i);
@@ -34,9 +34,38 @@ std::string File00Text(const Residues& residues, std::string_view pointChoice, s
     if (point[0] == 0 && point[1] == 0 && point[2] == 0) continue;  // the residue lacks the atoms for it
     // The reader gives every residue a known type; one without would make a line no program can read.
     if (ResidueTypeByLetter(residue.NAME()) == nullptr) continue;
-    text += File00PointLine(i, residue, point);
+    written(i, residue, point);
   }
+}
+
+std::string ResidueName(const DEF_AA& residue) {
+  return residue.NAME() + " " + std::to_string(residue.NUM()) + " " + residue.CHAIN();
+}
+
+}  // namespace
+
+std::string File00Text(const Residues& residues, std::string_view pointChoice, std::string_view radiusText,
+                       std::string_view thicknessText) {
+  std::string text = FormatParameterLine(RsphereKey, CommaToPoint(std::string(radiusText)));
+  text += FormatParameterLine(CSuperKey, DefaultCSuperText);
+  text += FormatParameterLine(CSupprKey, CommaToPoint(std::string(thicknessText)));
+  ForEachFile00Residue(residues, pointChoice, [&](int i, const DEF_AA& residue, const PointTriple& point) {
+    text += File00PointLine(i, residue, point);
+  });
   return text;
+}
+
+std::vector<std::string> File00HiddenResidues(const Residues& residues, std::string_view pointChoice) {
+  std::vector<std::string> hidden;
+  const DEF_AA* previous = nullptr;
+  ForEachFile00Residue(residues, pointChoice, [&](int, const DEF_AA& residue, const PointTriple&) {
+    if (previous != nullptr && previous->NUM() == residue.NUM())
+      hidden.push_back("residue " + ResidueName(residue) + " follows " + ResidueName(*previous) +
+                       " in file_00 with the same number: the programs keep only the first, so it has no "
+                       "cell");
+    previous = &residue;
+  });
+  return hidden;
 }
 
 std::string WriteFile00(const std::filesystem::path& appFolder, const Residues& residues,

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mirelda/model/residue_records.h"
 
@@ -19,6 +20,10 @@ std::string File00PointLine(int serial, const model::DEF_AA& residue, const mode
 // (0, 0, 0). The combo text chooses the point (see AtomChoiceOf).
 std::string File00Text(const model::Residues& residues, std::string_view pointChoice,
                        std::string_view radiusText, std::string_view thicknessText);
+
+// The residues whose line in file_00 follows one of the same number (the residues between them had no
+// chosen point): the point readers keep only the first of such lines, so each is named in a warning.
+std::vector<std::string> File00HiddenResidues(const model::Residues& residues, std::string_view pointChoice);
 
 // Writes file_00 into the application folder; returns what failed, empty on success.
 std::string WriteFile00(const std::filesystem::path& appFolder, const model::Residues& residues,

@@ -14,8 +14,8 @@ namespace mirelda::workflow {
 // more chains than these characters, or a residue number beyond four digits, refuse the structure.
 inline constexpr std::string_view kChainCharacters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-inline constexpr int kLowestResidueNumber = -999;
-inline constexpr int kHighestResidueNumber = 9999;
+using model::kHighestResidueNumber;
+using model::kLowestResidueNumber;
 
 // Reads an mmCIF text (`source` names it in messages); a text gemmi cannot read fails with its message.
 // `progress` is called after each atom record with the count so far.

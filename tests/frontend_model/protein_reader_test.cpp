@@ -260,11 +260,20 @@ TEST(ProteinReader, ResidueNumberRoundsHalfToEven) {
   EXPECT_EQ(reading.residues.Find(2)->NUM(), 4);
 }
 
-TEST(ProteinReader, ResidueNumberOutOfRangeFailsWithItsLine) {
-  std::string big = AtomLine({"CA", "ALA", 'A', 1, 0, 0, 0});
-  big.replace(22, 5, "40000");  // columns 23-27
-  const ProteinReading reading = ReadProtein(Alanine(1) + big);
-  EXPECT_EQ(reading.failure, "residue number \"40000\" out of range (-32768 to 32767) in line 6");
+// A number of five digits (written one column too wide) was once read whole and wrapped in the point file,
+// so that no result line matched its residue: every residue came back without cell, faces or class.
+TEST(ProteinReader, ResidueNumberBeyondFourDigitsFailsWithItsLineAndTheLimit) {
+  for (const char* number : {"40000", "10000", "-1000"}) {
+    std::string big = AtomLine({"CA", "ALA", 'A', 1, 0, 0, 0});
+    big.replace(22, 5, number);  // columns 23-27
+    const ProteinReading reading = ReadProtein(Alanine(1) + big);
+    EXPECT_EQ(reading.failure, "residue number \"" + std::string(number) +
+                                   "\" in line 6: the point file holds residue numbers of four digits "
+                                   "(-999 to 9999)");
+  }
+  std::string edge = AtomLine({"CA", "ALA", 'A', 1, 0, 0, 0});
+  edge.replace(22, 5, " 9999");
+  EXPECT_TRUE(ReadProtein(Alanine(1) + edge).Succeeded());
 }
 
 // A cut ATOM line once read as an atom at the origin of a residue 0: 83 residues for 66.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "brindel/exchange/point_file.h"
 #include "mirelda/workflow/protein_files.h"
@@ -107,6 +108,24 @@ TEST_F(EnvironmentStep, AnEnvironmentWithoutAnyPointFailsTheStep) {
   EXPECT_EQ(outcome.failure,
             "no environment point around the protein: the radius (6,5) and the thickness (0) must be above 0");
   EXPECT_FALSE(app_.Exists("file_02"));
+}
+
+// Equal numbers separated only by residues without a point once lost the second residue without a word.
+TEST_F(EnvironmentStep, AResidueHiddenByAnEqualNumberBeforeItIsNamed) {
+  for (auto [chain, number, withPoint] : {std::tuple{"A", std::int16_t{2}, false}, std::tuple{"B", std::int16_t{1}, true}}) {
+    DEF_AA& residue = residues_.ResidueAt(residues_.Grow());
+    residue.SetNAME("G");
+    residue.SetCHAIN(chain);
+    residue.SetNUM(number);
+    if (withPoint) residue.SetCA({5, 6, 7});
+  }
+  request_.withEnvironment = false;
+  const EnvironmentOutcome outcome = RunEnvironmentStep(request_, residues_, {});
+  ASSERT_EQ(outcome.failure, "");
+  ASSERT_EQ(outcome.warnings.size(), 1u);
+  EXPECT_EQ(outcome.warnings[0],
+            "residue G 1 B follows A 1 A in file_00 with the same number: the programs keep only the first, so "
+            "it has no cell");
 }
 
 // The name becomes a folder deleted with its contents: a bad name must never reach the deletion.
