@@ -6,12 +6,15 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
@@ -465,6 +468,173 @@ TEST(MireldaBatch, RefusesASecondRunInTheSameFolder) {
   const BatchResult firstResult = AppCopy::Wait(first);
   EXPECT_EQ(firstResult.exitStatus, 2) << "the stand-in leaves no marker:\n" << firstResult.out;
   EXPECT_FALSE(std::filesystem::exists(app / "mirelda-batch.lock")) << "the lock goes with its run";
+}
+
+// The copy of a PDB text with every atom moved by `move` (x, y, z in, x, y, z out), written back in the
+// columns of the format.
+template <typename Move>
+std::string MovedProtein(const std::string& text, Move move) {
+  std::string moved;
+  for (std::string line : Lines(text)) {
+    if ((line.rfind("ATOM", 0) == 0 || line.rfind("HETATM", 0) == 0) && line.size() >= 54) {
+      const std::array<double, 3> at = move(std::array<double, 3>{
+          std::stod(line.substr(30, 8)), std::stod(line.substr(38, 8)), std::stod(line.substr(46, 8))});
+      char columns[32];
+      std::snprintf(columns, sizeof columns, "%8.3f%8.3f%8.3f", at[0], at[1], at[2]);
+      line.replace(30, 24, columns);
+    }
+    moved += line + "\n";
+  }
+  return moved;
+}
+
+using Table = std::vector<std::vector<std::string>>;
+
+Table TsvRows(const std::filesystem::path& file) {
+  Table rows;
+  for (const std::string& line : Lines(ReadFileText(file))) {
+    std::vector<std::string> fields;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, '\t');) fields.push_back(field);
+    rows.push_back(fields);
+  }
+  return rows;
+}
+
+// Whether two tables agree: the columns in `exact` character for character, the others as numbers within
+// `absolute` plus `relative` times the value.
+void ExpectSameTable(const Table& a, const Table& b, const std::set<std::size_t>& exact, double absolute,
+                     double relative, const std::string& what) {
+  ASSERT_EQ(a.size(), b.size()) << what;
+  for (std::size_t r = 0; r < a.size(); ++r) {
+    ASSERT_EQ(a[r].size(), b[r].size()) << what << " row " << r;
+    for (std::size_t c = 0; c < a[r].size(); ++c) {
+      if (r == 0 || exact.contains(c) || a[r][c] == "NA" || b[r][c] == "NA") {
+        EXPECT_EQ(a[r][c], b[r][c]) << what << " row " << r << " column " << a[0][c];
+        continue;
+      }
+      const double x = std::stod(a[r][c]), y = std::stod(b[r][c]);
+      EXPECT_NEAR(x, y, absolute + relative * std::abs(x)) << what << " row " << r << " column " << a[0][c];
+    }
+  }
+}
+
+// Moving a protein anywhere the formats reach (down to -999) or turning it changes no result beyond the
+// printed precision: volumes, areas, faces, contacts and classes are the protein's, not its place's.
+TEST(MireldaBatch, ResultsDoNotDependOnWhereTheProteinLiesOrHowItIsTurned) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const std::string text = ReadFileText(*protein);
+  const AppCopy app;
+  ScratchFolder inputs;
+  const auto run = [&](const std::string& pdb, const std::string& name, const std::string& options) {
+    inputs.Write(name + ".pdb", pdb);
+    const BatchResult result = app.Run(options + " '" + (inputs / (name + ".pdb")).string() + "' " + name);
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    return std::pair{TsvRows(app / name / (name + ".residues.tsv")),
+                     TsvRows(app / name / (name + ".contacts.tsv"))};
+  };
+  // residues.tsv: chain resSeq iCode resName aa x y z volume area faces closed exposure bulk class
+  const std::set<std::size_t> residueExact = {0, 1, 2, 3, 4, 10, 11, 13, 14};
+  const std::set<std::size_t> contactExact = {0, 1, 2, 3, 4, 5, 7, 8};
+  const auto original = run(text, "orig", "");
+  for (const std::array<double, 3> shift :
+       {std::array{-120.25, 410.5, -35.125}, std::array{-960.0, -975.5, -990.0}}) {
+    const auto moved = [&](std::array<double, 3> p) {
+      return std::array{p[0] + shift[0], p[1] + shift[1], p[2] + shift[2]};
+    };
+    auto [residues, contacts] = run(MovedProtein(text, moved), "move", "");
+    for (std::size_t r = 1; r < residues.size(); ++r)
+      for (std::size_t k = 0; k < 3; ++k)
+        residues[r][5 + k] = std::to_string(std::stod(residues[r][5 + k]) - shift[k]);
+    // A few units of the last printed digit: the sums of a moved cell round differently.
+    ExpectSameTable(original.first, residues, residueExact, 0.005, 1e-4, "moved residues");
+    ExpectSameTable(original.second, contacts, contactExact, 0.005, 1e-4, "moved contacts");
+  }
+  // Turned about its centre: the environment's template does not turn with it, so the cells are compared
+  // without one; the coordinates are rounded to the file's thousandths once more.
+  const auto flat = run(text, "flat", "--no-environment");
+  const double c = std::cos(0.7), s = std::sin(0.7);
+  const auto turned = [&](std::array<double, 3> p) {  // about z, then about x, around (20, 35, 15)
+    const double x = p[0] - 20, y = p[1] - 35, z = p[2] - 15;
+    return std::array{c * x - s * y + 20, s * c * x + c * c * y - s * z + 35, s * s * x + s * c * y + c * z + 15};
+  };
+  auto [residues, contacts] = run(MovedProtein(text, turned), "turn", "--no-environment");
+  ASSERT_EQ(flat.first.size(), residues.size());
+  ExpectSameTable(flat.second, contacts, contactExact, 0.01, 2e-3, "turned contacts");
+  for (std::size_t r = 1; r < residues.size(); ++r) {
+    const std::vector<std::string>& before = flat.first[r];
+    const std::vector<std::string>& after = residues[r];
+    for (std::size_t k : {0u, 1u, 2u, 3u, 10u, 11u}) EXPECT_EQ(before[k], after[k]) << "row " << r;
+    if (before[11] != "1") continue;  // an open cell ends at DCUT, which is no property of the protein
+    for (std::size_t k : {8u, 9u})
+      EXPECT_NEAR(std::stod(before[k]), std::stod(after[k]), 2e-3 * std::stod(before[k])) << "row " << r;
+  }
+}
+
+// A protein of 10 000 arginines (110 000 atoms) in two chains of 5 000, packed as densely as a real
+// protein: a snake through a jittered cubic lattice of 5.2 A.
+std::string LargeProtein() {
+  constexpr int kSide = 22, kLayers = 21, kResidues = 10000;
+  constexpr double kSpacing = 5.2;
+  struct AtomOffset {
+    const char* name;
+    double x, y, z;
+  };
+  constexpr AtomOffset kAtoms[] = {{"N", -0.72, 0.18, 0},   {"CA", 0, 0, 0},        {"C", 0.72, 0.24, 0.12},
+                                   {"O", 0.9, 0.72, 0.36},  {"CB", 0, -0.72, 0.48}, {"CG", 0.18, -0.9, 0.66},
+                                   {"CD", 0.3, -0.6, 0.9},  {"NE", 0.48, -0.78, 0.96}, {"CZ", 0.6, -0.48, 0.84},
+                                   {"NH1", 0.78, -0.6, 0.6}, {"NH2", 0.54, -0.18, 1.02}};
+  std::mt19937 random(3);
+  std::uniform_real_distribution<double> jitter(-0.8, 0.8);
+  std::string text;
+  int serial = 0;
+  for (int r = 0; r < kResidues; ++r) {
+    const int k = r / (kSide * kSide), j = r / kSide % kSide, i = r % kSide;
+    const int row = j + k * kSide;
+    const double x = (row % 2 == 0 ? i : kSide - 1 - i) * kSpacing + jitter(random);
+    const double y = (k % 2 == 0 ? j : kSide - 1 - j) * kSpacing + jitter(random);
+    const double z = k * kSpacing + jitter(random);
+    static_assert(kResidues <= kSide * kSide * kLayers);
+    for (const AtomOffset& atom : kAtoms) {
+      char line[96];
+      std::snprintf(line, sizeof line, "ATOM  %5d  %-3s ARG %c%4d    %8.3f%8.3f%8.3f  1.00 20.00           %c\n",
+                    ++serial % 100000, atom.name, r < kResidues / 2 ? 'A' : 'B', r % (kResidues / 2) + 1,
+                    x + atom.x, y + atom.y, z + atom.z, atom.name[0]);
+      text += line;
+    }
+  }
+  return text;
+}
+
+// 10 000 residues and 110 000 atoms run to the end; packed twice as densely, the neighbour limit of the
+// tessellation is reached and said.
+TEST(MireldaBatch, TenThousandResiduesRunToTheEndAndTheNeighbourLimitIsSaid) {
+  const AppCopy app;
+  ScratchFolder inputs;
+  const std::string protein = LargeProtein();
+  inputs.Write("large.pdb", protein);
+  const BatchResult run = app.Run("'" + (inputs / "large.pdb").string() + "' larg");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.err.find("10000 residues, 0 problems"), std::string::npos) << run.err;
+  EXPECT_EQ(Lines(ReadFileText(app / "larg" / "larg.residues.tsv")).size(), 10001u);
+  EXPECT_NE(run.out.find("classes: "), std::string::npos);
+  EXPECT_EQ(run.out.find("not assigned"), std::string::npos) << "every residue lies in the bulk";
+
+  std::string dense;
+  for (const std::string& line : Lines(protein)) {
+    std::string squeezed = line;
+    for (std::size_t at : {30u, 38u, 46u}) {
+      char column[16];
+      std::snprintf(column, sizeof column, "%8.3f", std::stod(line.substr(at, 8)) * 0.7);
+      squeezed.replace(at, 8, column);
+    }
+    dense += squeezed + "\n";
+  }
+  inputs.Write("dense.pdb", dense);
+  const BatchResult packed = app.Run("'" + (inputs / "dense.pdb").string() + "' dens");
+  EXPECT_EQ(packed.exitStatus, 2);
+  EXPECT_NE(packed.err.find("IVMAX too small"), std::string::npos) << packed.err;
 }
 
 }  // namespace
