@@ -557,7 +557,8 @@ TEST(MireldaBatch, ResultsDoNotDependOnWhereTheProteinLiesOrHowItIsTurned) {
   const double c = std::cos(0.7), s = std::sin(0.7);
   const auto turned = [&](std::array<double, 3> p) {  // about z, then about x, around (20, 35, 15)
     const double x = p[0] - 20, y = p[1] - 35, z = p[2] - 15;
-    return std::array{c * x - s * y + 20, s * c * x + c * c * y - s * z + 35, s * s * x + s * c * y + c * z + 15};
+    return std::array{c * x - s * y + 20, s * c * x + c * c * y - s * z + 35,
+                      s * s * x + s * c * y + c * z + 15};
   };
   auto [residues, contacts] = run(MovedProtein(text, turned), "turn", "--no-environment");
   ASSERT_EQ(flat.first.size(), residues.size());
@@ -581,10 +582,10 @@ std::string LargeProtein() {
     const char* name;
     double x, y, z;
   };
-  constexpr AtomOffset kAtoms[] = {{"N", -0.72, 0.18, 0},   {"CA", 0, 0, 0},        {"C", 0.72, 0.24, 0.12},
-                                   {"O", 0.9, 0.72, 0.36},  {"CB", 0, -0.72, 0.48}, {"CG", 0.18, -0.9, 0.66},
-                                   {"CD", 0.3, -0.6, 0.9},  {"NE", 0.48, -0.78, 0.96}, {"CZ", 0.6, -0.48, 0.84},
-                                   {"NH1", 0.78, -0.6, 0.6}, {"NH2", 0.54, -0.18, 1.02}};
+  constexpr AtomOffset kAtoms[] = {
+      {"N", -0.72, 0.18, 0},    {"CA", 0, 0, 0},          {"C", 0.72, 0.24, 0.12}, {"O", 0.9, 0.72, 0.36},
+      {"CB", 0, -0.72, 0.48},   {"CG", 0.18, -0.9, 0.66}, {"CD", 0.3, -0.6, 0.9},  {"NE", 0.48, -0.78, 0.96},
+      {"CZ", 0.6, -0.48, 0.84}, {"NH1", 0.78, -0.6, 0.6}, {"NH2", 0.54, -0.18, 1.02}};
   std::mt19937 random(3);
   std::uniform_real_distribution<double> jitter(-0.8, 0.8);
   std::string text;
@@ -598,9 +599,10 @@ std::string LargeProtein() {
     static_assert(kResidues <= kSide * kSide * kLayers);
     for (const AtomOffset& atom : kAtoms) {
       char line[96];
+      const char chain = r < kResidues / 2 ? 'A' : 'B';
       std::snprintf(line, sizeof line, "ATOM  %5d  %-3s ARG %c%4d    %8.3f%8.3f%8.3f  1.00 20.00           %c\n",
-                    ++serial % 100000, atom.name, r < kResidues / 2 ? 'A' : 'B', r % (kResidues / 2) + 1,
-                    x + atom.x, y + atom.y, z + atom.z, atom.name[0]);
+                    ++serial % 100000, atom.name, chain, r % (kResidues / 2) + 1, x + atom.x, y + atom.y,
+                    z + atom.z, atom.name[0]);
       text += line;
     }
   }
