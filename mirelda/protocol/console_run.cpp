@@ -8,6 +8,9 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <string>
 
 using namespace mirelda::workflow;
 
@@ -22,6 +25,7 @@ constexpr int kMarkerPollMs = 200;
 constexpr int kMarkerExitGraceMs = 10000;
 // How long a killed program is given to go.
 constexpr int kKillWaitMs = 5000;
+constexpr int kDefaultTimeLimitMs = 2 * 60 * 60 * 1000;
 
 std::atomic<bool> gConsoleProgramRunning{false};
 
@@ -86,6 +90,26 @@ void ClassifyEnd(ConsoleRunResult& result, const QProcess& process, bool markerE
       (result.output.empty() ? "; it printed nothing." : "; it printed:\n" + result.output);
 }
 
+// The result of a run stopped before it completed (by the user or at the time limit).
+void StoppedResult(ConsoleRunResult& result, const QProcess& process, const ConsoleProgram& program,
+                   const std::string& reason) {
+  result.outcome = ConsoleRunResult::Outcome::Stopped;
+  result.crashed = process.exitStatus() == QProcess::CrashExit;
+  result.exitCode = result.crashed ? -1 : process.exitCode();
+  result.message = std::string(program.program) + " " + reason +
+                   (result.output.empty() ? "; it printed nothing." : "; it printed:\n" + result.output);
+}
+
+std::string TimeLimitReason(int timeLimitMs) {
+  return "did not finish within " + std::to_string(timeLimitMs / 1000) +
+         " s (MIRELDA_TIME_LIMIT) and was stopped";
+}
+
+std::int64_t NowMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 void TakeOutput(QProcess& process, ConsoleRunResult& result, const ConsoleOutputHandler& handler) {
   const QByteArray bytes = process.readAllStandardOutput();
   if (bytes.isEmpty()) return;
@@ -100,8 +124,20 @@ std::filesystem::path DefaultAppFolder() {
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
 
+int DefaultTimeLimitMs() {
+  const char* text = std::getenv("MIRELDA_TIME_LIMIT");
+  if (text == nullptr) return kDefaultTimeLimitMs;
+  char* end = nullptr;
+  const long seconds = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || seconds <= 0 || seconds > 24L * 60 * 60 * 20) return kDefaultTimeLimitMs;
+  return static_cast<int>(seconds * 1000);
+}
+
 ConsoleRun::ConsoleRun(std::filesystem::path appFolder, ConsoleProgram program)
-    : appFolder_(std::move(appFolder)), program_(program), markerExitGraceMs_(kMarkerExitGraceMs) {}
+    : appFolder_(std::move(appFolder)),
+      program_(program),
+      markerExitGraceMs_(kMarkerExitGraceMs),
+      timeLimitMs_(DefaultTimeLimitMs()) {}
 
 ConsoleRun::~ConsoleRun() {
   if (process_) {
@@ -121,6 +157,8 @@ bool ConsoleRun::Start() {
   result_ = ConsoleRunResult{};
   ended_ = false;
   pollsSinceMarker_ = -1;
+  stopReason_.clear();
+  startedMs_ = NowMs();
   if (!BeginRun(result_, appFolder_, program_)) {
     ended_ = true;
     if (finishedHandler_) finishedHandler_(result_);
@@ -165,8 +203,19 @@ void ConsoleRun::ReadOutput() {
   if (process_) TakeOutput(*process_, result_, outputHandler_);
 }
 
+void ConsoleRun::Cancel() {
+  if (!running_ || !process_ || process_->state() == QProcess::NotRunning) return;
+  if (stopReason_.empty()) stopReason_ = "was stopped by the user";
+  process_->kill();  // ProcessEnded follows
+}
+
 void ConsoleRun::CheckMarker() {
   if (!running_ || !process_ || process_->state() == QProcess::NotRunning) return;
+  if (NowMs() - startedMs_ >= timeLimitMs_ && stopReason_.empty()) {
+    stopReason_ = TimeLimitReason(timeLimitMs_);
+    process_->kill();  // ProcessEnded follows
+    return;
+  }
   if (!MarkerExists(appFolder_, program_)) return;
   ++pollsSinceMarker_;
   if (pollsSinceMarker_ * kMarkerPollMs >= markerExitGraceMs_) process_->kill();  // ProcessEnded follows
@@ -175,7 +224,11 @@ void ConsoleRun::CheckMarker() {
 void ConsoleRun::ProcessEnded() {
   if (ended_) return;
   ReadOutput();
-  ClassifyEnd(result_, *process_, MarkerExists(appFolder_, program_), program_);
+  if (!stopReason_.empty()) {
+    StoppedResult(result_, *process_, program_, stopReason_);
+  } else {
+    ClassifyEnd(result_, *process_, MarkerExists(appFolder_, program_), program_);
+  }
   End();
 }
 
@@ -195,7 +248,7 @@ void ConsoleRun::End() {
 }
 
 ConsoleRunResult RunConsoleProgram(const std::filesystem::path& appFolder, ConsoleProgram program,
-                                   const ConsoleOutputHandler& outputHandler) {
+                                   const ConsoleOutputHandler& outputHandler, int timeLimitMs) {
   ConsoleRunResult result;
   if (!BeginRun(result, appFolder, program)) return result;
   struct Release {
@@ -210,7 +263,15 @@ ConsoleRunResult RunConsoleProgram(const std::filesystem::path& appFolder, Conso
     return result;
   }
   int waitedSinceMarker = -1;
+  const std::int64_t started = NowMs();
   while (process.state() != QProcess::NotRunning) {
+    if (NowMs() - started >= timeLimitMs) {
+      process.kill();
+      process.waitForFinished(kKillWaitMs);
+      TakeOutput(process, result, outputHandler);
+      StoppedResult(result, process, program, TimeLimitReason(timeLimitMs));
+      return result;
+    }
     // Blocks in the system until output arrives, the program ends or the poll interval passes.
     if (process.waitForReadyRead(kMarkerPollMs)) {
       TakeOutput(process, result, outputHandler);

@@ -185,6 +185,7 @@ StepResult RunRelaxation(FrontEndSession& session, const RelaxationRequest& requ
 void PrepareTessellation(FrontEndSession& session) {
   PrepareTessellationTable(session.tab1);
   session.lastTessellation.reset();
+  session.window.TessellationStarted();
 }
 
 StepResult RunTessellation(FrontEndSession& session, bool weighted, const ConsoleRunner& runner) {

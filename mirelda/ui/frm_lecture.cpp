@@ -274,16 +274,19 @@ void frmLecture::filFich1_DblClick() {
 }
 
 ConsoleRunResult frmLecture::RunConsoleProgram(const ConsoleProgram& program, bool hideMainWindow) {
-  // A window of its own above the main window; it stays shown while the main window is hidden.
-  ProgressWindow progress(program.program, this);
+  // A window of its own, without a parent: it stays shown while the main window is hidden, and its Cancel
+  // stays usable while the main window is disabled.
+  ProgressWindow progress(program.program, nullptr);
   ConsoleRun run(session_.appFolder, program);
   run.SetOutputHandler([&progress](std::string_view chunk) { progress.Append(chunk); });
+  progress.SetCancelHandler([&run] { run.Cancel(); });
   progress.show();
   // The window takes no command while a program runs (none may start beside it).
   setEnabled(false);
   if (hideMainWindow) hide();
   run.Start();
   ConsoleRunResult result = run.Wait();
+  progress.SetCancelHandler({});
   if (hideMainWindow) show();
   setEnabled(true);
   progress.close();

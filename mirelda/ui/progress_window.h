@@ -1,14 +1,17 @@
 // A small window that shows what a running console program writes, as a terminal would (its counters
-// rewritten in place), while the main window waits for it.
+// rewritten in place), while the main window waits for it; its Cancel button (or closing it) stops the
+// program.
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string_view>
 
 #include "mirelda/ui/console_screen.h"
 
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace mirelda::ui {
 
@@ -20,11 +23,19 @@ class ProgressWindow : public QWidget {
   explicit ProgressWindow(const QString& programName, QWidget* parent = nullptr);
 
   void Append(std::string_view chunk);
+  // What Cancel (or closing the window) does: stop the program.
+  void SetCancelHandler(std::function<void()> handler) { cancel_ = std::move(handler); }
+  QPushButton* CancelButton() const { return cancelButton_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   ConsoleScreen screen_;
   QPlainTextEdit* lines_;
   QLabel* currentLine_;
+  QPushButton* cancelButton_;
+  std::function<void()> cancel_;
 };
 
 }  // namespace mirelda::ui

@@ -20,8 +20,16 @@ void MainWindowState::EnvironmentDone(const EnvironmentSummary& summary) {
   labels_.resultsFolder = summary.resultsFolder + " :";
   labels_.environment = summary.withEnvironment ? "YES" : "NO";
   commands_.fileList = true;
-  if (summary.withEnvironment) commands_.relaxation = true;
+  // The results folder was made anew and file_02 rewritten: what read the former ones goes.
+  commands_.relaxation = summary.withEnvironment;
   commands_.tessellation = true;
+  TessellationStarted();
+}
+
+void MainWindowState::TessellationStarted() {
+  commands_.matrix = false;
+  commands_.visualization = false;
+  commands_.assignment = false;
 }
 
 void MainWindowState::RelaxationDone(const std::optional<std::string>& relaxations, int notInBulk) {

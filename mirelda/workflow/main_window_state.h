@@ -60,11 +60,15 @@ class MainWindowState {
   // values are emptied.
   void OpenProtein(std::string_view path);
   // The environment dialog's validation: labels of the protein, the file list on the results folder,
-  // Tessellation enabled, Relaxation only when environment points exist.
+  // Tessellation enabled, Relaxation only when environment points exist; the commands that read the
+  // former results disabled (as TessellationStarted).
   void EnvironmentDone(const EnvironmentSummary& summary);
   // A relaxation run (or a validation with no relaxation, which passes no count): the counts of passes
   // and of residues that are not in the bulk.
   void RelaxationDone(const std::optional<std::string>& relaxations, int notInBulk);
+  // A tessellation is about to rewrite the results: Matrix, Visualization and Assignment, which read them,
+  // are disabled until it has succeeded (a failed run leaves half-written files).
+  void TessellationStarted();
   // A tessellation run: ponderation and bulk count shown; Matrix and Visualization enabled, Assignment
   // when AssignmentAllowed() holds afterwards; the main view shows the first cell scene.
   void TessellationDone(bool weighted, int notInBulk);

@@ -11,6 +11,7 @@
 
 #include "mirelda/ui/file_list.h"
 #include "mirelda/ui/frm_lecture.h"
+#include "mirelda/ui/progress_window.h"
 #include "mirelda/workflow/residue_table.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
@@ -141,6 +142,39 @@ TEST(MainWindow, AProgramEndingWithoutItsMarkerIsToldInAWarning) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].first, "Warning");
   EXPECT_TRUE(boxes[0].second.contains("cannot open 1abc/1abc_contact")) << boxes[0].second.toStdString();
+  EXPECT_TRUE(window.isEnabled());
+}
+
+// A program that never ends once kept the main window waiting, hidden, for good: the progress window's
+// Cancel stops it, and the user is told.
+TEST(MainWindow, CancelInTheProgressWindowStopsAProgramThatNeverEnds) {
+  ScratchFolder app;
+  testing::WriteFileText(app / "attribution", "#!/bin/sh\nexec sleep 60\n");
+  std::filesystem::permissions(app / "attribution", std::filesystem::perms::owner_all);
+  frmLecture window(DialogLauncher{});
+  window.Session().appFolder = app.Path();
+  std::vector<QString> warnings;
+  bool cancelled = false;
+  QTimer user;
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      warnings.push_back(box->text());
+      box->accept();
+    }
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      auto* progress = dynamic_cast<ProgressWindow*>(top);
+      if (progress != nullptr && progress->isVisible() && !cancelled) {
+        cancelled = true;
+        progress->CancelButton()->click();
+      }
+    }
+  });
+  user.start(50);
+
+  const ConsoleRunResult run = window.RunConsoleProgram(kAttributionProgram, false);
+  EXPECT_EQ(run.outcome, ConsoleRunResult::Outcome::Stopped);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_TRUE(warnings[0].contains("attribution was stopped by the user")) << warnings[0].toStdString();
   EXPECT_TRUE(window.isEnabled());
 }
 

@@ -229,6 +229,32 @@ TEST_F(Pipeline, AProgramEndingWithoutItsMarkerFailsTheStepInItsRun) {
   EXPECT_EQ(session_.window.Labels().ponderation, "");
 }
 
+// A failed re-run once left Matrix, Visualization and Assignment of the earlier success enabled over
+// half-written files; a new environment step, which makes the results folder anew, did the same.
+TEST_F(Pipeline, CommandsThatReadTheResultsCloseWhileTheyAreRewritten) {
+  OpenWithEnvironment();
+  TessellationLeaves(0);
+  ASSERT_TRUE(RunTessellation(session_, false, Runner()).Ran());
+  ASSERT_TRUE(session_.window.Commands().matrix && session_.window.Commands().assignment);
+  PrepareTessellation(session_);
+  standIns_["brindel"] = [] { return EndedWithoutMarker("brindel ended without completing its work"); };
+  ASSERT_FALSE(RunTessellation(session_, false, Runner()).Ran());
+  for (const bool open : {session_.window.Commands().matrix, session_.window.Commands().visualization,
+                          session_.window.Commands().assignment})
+    EXPECT_FALSE(open);
+  EXPECT_TRUE(session_.window.Commands().tessellation) << "the user can try again";
+
+  TessellationLeaves(0);
+  ASSERT_TRUE(RunTessellation(session_, false, Runner()).Ran());
+  EnvironmentChoices without;
+  without.proteinName = "1abc";
+  without.pointChoice = "CA";
+  without.withEnvironment = false;
+  ASSERT_TRUE(RunEnvironment(session_, without, Runner()).Ran());
+  EXPECT_FALSE(session_.window.Commands().matrix);
+  EXPECT_FALSE(session_.window.Commands().relaxation) << "no environment points to relax any more";
+}
+
 TEST_F(Pipeline, AProgramTheRunProtocolRefusesRefusesTheStep) {
   OpenWithEnvironment();
   standIns_["relaxation"] = [] {

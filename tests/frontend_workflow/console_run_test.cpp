@@ -6,6 +6,9 @@
 #include <sys/resource.h>
 
 #include <QCoreApplication>
+#include <QTimer>
+#include <cstdlib>
+#include <utility>
 #include <filesystem>
 #include <string>
 
@@ -168,6 +171,41 @@ TEST(ConsoleRun, DestroyingARunningRunStopsTheProgram) {
     ASSERT_TRUE(run.Start());
   }
   EXPECT_FALSE(ConsoleRun::AnyRunning());
+}
+
+// A program that neither ends nor writes its marker once kept the front-end waiting for ever, the main
+// window hidden: the user can stop it, and the time limit stops it anyway.
+TEST(ConsoleRun, AProgramThatNeverEndsIsStoppedByTheUserOrAtTheTimeLimit) {
+  testing::ScratchFolder app;
+  WriteScript(app, "echo working >&2\nexec sleep 30\n");
+  ConsoleRun run(app.Path(), kStandIn);
+  ASSERT_TRUE(run.Start());
+  QTimer::singleShot(300, [&run] { run.Cancel(); });
+  const ConsoleRunResult& cancelled = run.Wait();
+  EXPECT_EQ(cancelled.outcome, ConsoleRunResult::Outcome::Stopped);
+  EXPECT_EQ(cancelled.message, "standin was stopped by the user; it printed:\nworking\n");
+  EXPECT_FALSE(ConsoleRun::AnyRunning());
+
+  run.SetTimeLimit(1000);
+  ASSERT_TRUE(run.Start());
+  const ConsoleRunResult& late = run.Wait();
+  EXPECT_EQ(late.outcome, ConsoleRunResult::Outcome::Stopped);
+  EXPECT_NE(late.message.find("standin did not finish within 1 s"), std::string::npos) << late.message;
+
+  const ConsoleRunResult blocking = RunConsoleProgram(app.Path(), kStandIn, {}, 1000);
+  EXPECT_EQ(blocking.outcome, ConsoleRunResult::Outcome::Stopped);
+  EXPECT_NE(blocking.message.find("did not finish within 1 s"), std::string::npos) << blocking.message;
+  EXPECT_FALSE(ConsoleRun::AnyRunning());
+}
+
+TEST(ConsoleRun, TheTimeLimitComesFromTheEnvironmentWhenItIsAPositiveNumber) {
+  for (const auto& [text, expected] : std::initializer_list<std::pair<const char*, int>>{
+           {"90", 90000}, {"0", 7200000}, {"-5", 7200000}, {"soon", 7200000}, {"12x", 7200000}}) {
+    setenv("MIRELDA_TIME_LIMIT", text, 1);
+    EXPECT_EQ(DefaultTimeLimitMs(), expected) << text;
+  }
+  unsetenv("MIRELDA_TIME_LIMIT");
+  EXPECT_EQ(DefaultTimeLimitMs(), 7200000);
 }
 
 TEST(ConsoleRun, StepRunnerGivesTheMessageOfAFailedRun) {
