@@ -192,6 +192,32 @@ TEST(MireldaBatch, RunsTheWholePipelineOnARealProtein) {
   }
 }
 
+// A results folder shows its own protein whatever runs after it: its scenes include only files of the
+// folder, and a later protein in the same application folder changes none of them.
+TEST(MireldaBatch, AResultsFolderKeepsItsScenesWhenAnotherProteinRuns) {
+  const auto first = Protein1A8O(), second = testing::TestProtein("2XHE.pdb");
+  if (!first || !second) return;
+  const AppCopy app;
+  ASSERT_EQ(app.Run("'" + first->string() + "' 1a8o").exitStatus, 0);
+  std::map<std::string, std::string> scenes;
+  for (const auto& entry : std::filesystem::directory_iterator(app / "1a8o"))
+    if (entry.path().extension() == ".wrl") scenes[entry.path().filename().string()] = ReadFileText(entry.path());
+  ASSERT_EQ(scenes.size(), 8u);
+  for (const auto& [name, text] : scenes)
+    for (std::size_t at = text.find("url"); at != std::string::npos; at = text.find("url", at + 1)) {
+      const std::size_t open = text.find('"', at), close = text.find('"', open + 1);
+      ASSERT_NE(close, std::string::npos) << name;
+      const std::string address = text.substr(open + 1, close - open - 1);
+      EXPECT_EQ(address.find('/'), std::string::npos) << name << " includes " << address;
+      EXPECT_TRUE(scenes.contains(address)) << name << " includes " << address << ", not in its folder";
+    }
+
+  ASSERT_EQ(app.Run("'" + second->string() + "' 2xhe").exitStatus, 0);
+  EXPECT_NE(ReadFileText(app / "prot.wrl"), scenes["prot.wrl"]) << "the working folder holds 2XHE's";
+  for (const auto& [name, text] : scenes)
+    EXPECT_TRUE(ReadFileText(app / "1a8o" / name) == text) << name << " changed";
+}
+
 // The tables for data analysis: a header, one row of 15 fields per residue, one row per face between two
 // residues whose contact characters are those of the contact file.
 TEST(MireldaBatch, WritesTheResultTablesForDataAnalysis) {
