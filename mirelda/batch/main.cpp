@@ -12,9 +12,13 @@
 #include <vector>
 
 #include "mirelda/batch/batch_options.h"
+#include "mirelda/batch/result_json.h"
 #include "mirelda/batch/result_tables.h"
 #include "mirelda/batch/batch_pipeline.h"
 #include "mirelda/batch/residue_listing.h"
+#include "brindel/exchange/text_lines.h"
+#include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/protein_files.h"
 
 namespace {
 
@@ -76,12 +80,21 @@ int main(int argc, char* argv[]) {
     return kExitStepFailed;
   }
 
-  // The tables for data analysis, beside the system's own result files.
+  // The tables for data analysis and the JSON document of the run, beside the system's own result files.
   const std::filesystem::path tables = run.session.resultsFolder / options.proteinName;
+  const mirelda::batch::TextTable residueRows =
+      mirelda::batch::ResidueRows(run.session.tab1, run.session.residues, options.point, run.assigned);
+  mirelda::batch::RunCounts counts{run.session.residues.ResidueCount(), run.session.problemCount, run.notInBulk,
+                                   run.assigned, {}};
+  if (run.session.problemCount > 0)
+    if (const auto report = mirelda::workflow::ReadTextFile(appFolder / mirelda::workflow::kProblemReportFile))
+      for (const std::string_view line : mirelda::exchange::SplitLines(*report))
+        if (!mirelda::exchange::TrimBlanks(line).empty()) counts.problemLines.emplace_back(line);
   if (!WriteTable(tables.string() + ".residues.tsv",
                   mirelda::batch::ResiduesTsv(run.session.tab1, run.session.residues, options.point,
                                               run.assigned)) ||
-      !WriteTable(tables.string() + ".contacts.tsv", mirelda::batch::ContactsTsv(run.session.residues)))
+      !WriteTable(tables.string() + ".contacts.tsv", mirelda::batch::ContactsTsv(run.session.residues)) ||
+      !WriteTable(tables.string() + ".json", mirelda::batch::ResultJson(options, counts, residueRows)))
     return kExitStepFailed;
 
   std::cout << mirelda::batch::ResidueListing(run.session.tab1, run.session.residues, run.assigned);

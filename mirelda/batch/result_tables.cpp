@@ -1,6 +1,7 @@
 #include "mirelda/batch/result_tables.h"
 
 #include <cstdlib>
+#include <span>
 
 #include "brindel/contacts.h"
 #include "brindel/exchange/fixed_format.h"
@@ -17,14 +18,14 @@ using namespace mirelda::workflow;
 namespace mirelda::batch {
 namespace {
 
-constexpr const char* kMissing = "NA";
+const std::string kMissing(kMissingField);
 
 std::string ThreeLetterName(const std::string& code) {
   const DEF_RESIDU* type = ResidueTypeByLetter(code);
   return type != nullptr ? type->R1 : kMissing;
 }
 
-void AddRow(std::string& text, std::initializer_list<std::string> fields) {
+void AddRow(std::string& text, std::span<const std::string> fields) {
   bool first = true;
   for (const std::string& field : fields) {
     if (!first) text += '\t';
@@ -32,6 +33,9 @@ void AddRow(std::string& text, std::initializer_list<std::string> fields) {
     first = false;
   }
   text += '\n';
+}
+void AddRow(std::string& text, std::initializer_list<std::string> fields) {
+  AddRow(text, std::span<const std::string>(fields.begin(), fields.size()));
 }
 
 // The point record of a residue as the tessellation saw it, for the contact character.
@@ -45,11 +49,11 @@ exchange::PointRecord PointOf(int number, const std::string& code, const std::st
 
 }  // namespace
 
-std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
-                        bool classColumn) {
-  std::string text;
-  AddRow(text, {"chain", "resSeq", "iCode", "resName", "aa", "x", "y", "z", "volume", "area", "faces",
-                "closed", "exposure", "bulk", "class"});
+TextTable ResidueRows(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
+                      bool classColumn) {
+  TextTable table;
+  table.header = {"chain",  "resSeq", "iCode", "resName", "aa",       "x",    "y",    "z",
+                  "volume", "area",   "faces", "closed",  "exposure", "bulk", "class"};
   const int choice = AtomChoiceOf(pointChoice);
   const int classCol = classColumn ? tab1.Cols() - 1 : -1;
   const bool withExposure = (classColumn ? tab1.Cols() - 1 : tab1.Cols()) > kColumnExposure;
@@ -62,18 +66,26 @@ std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::st
     const bool hasCell = indicator == "V" || indicator == "S";
     const std::string classText =
         classCol >= 0 ? std::string(exchange::TrimBlanks(tab1.TextAt(row, classCol))) : std::string();
-    AddRow(text,
-           {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, ThreeLetterName(residue->NAME()),
-            residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : kMissing,
-            hasPoint ? exchange::Fixed(point[1], 0, 3) : kMissing,
-            hasPoint ? exchange::Fixed(point[2], 0, 3) : kMissing,
-            hasCell ? exchange::Fixed(residue->VOL(), 0, 3) : kMissing,
-            hasCell ? exchange::Fixed(residue->SUR(), 0, 3) : kMissing,
-            hasCell ? std::to_string(residue->NBF()) : kMissing,
-            hasCell ? (indicator == "V" ? "1" : "0") : kMissing,
-            hasCell && withExposure ? exchange::Fixed(residue->EXP(), 0, 1) : kMissing,
-            hasCell ? (indicator == "V" ? "1" : "0") : kMissing, classText.empty() ? kMissing : classText});
+    table.rows.push_back(
+        {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, ThreeLetterName(residue->NAME()),
+         residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : kMissing,
+         hasPoint ? exchange::Fixed(point[1], 0, 3) : kMissing,
+         hasPoint ? exchange::Fixed(point[2], 0, 3) : kMissing,
+         hasCell ? exchange::Fixed(residue->VOL(), 0, 3) : kMissing,
+         hasCell ? exchange::Fixed(residue->SUR(), 0, 3) : kMissing,
+         hasCell ? std::to_string(residue->NBF()) : kMissing, hasCell ? (indicator == "V" ? "1" : "0") : kMissing,
+         hasCell && withExposure ? exchange::Fixed(residue->EXP(), 0, 1) : kMissing,
+         hasCell ? (indicator == "V" ? "1" : "0") : kMissing, classText.empty() ? kMissing : classText});
   }
+  return table;
+}
+
+std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
+                        bool classColumn) {
+  const TextTable table = ResidueRows(tab1, residues, pointChoice, classColumn);
+  std::string text;
+  AddRow(text, table.header);
+  for (const std::vector<std::string>& row : table.rows) AddRow(text, row);
   return text;
 }
 

@@ -5,16 +5,29 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mirelda/model/residue_records.h"
 #include "mirelda/workflow/grid_model.h"
 
 namespace mirelda::batch {
 
+// The missing value of a field.
+inline constexpr std::string_view kMissingField = "NA";
+
+// A table as text fields: the header's names, then one row of as many fields each.
+struct TextTable {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;
+};
+
 // "chain resSeq iCode resName aa x y z volume area faces closed exposure bulk class": the chosen point's
 // coordinates (pointChoice as the environment dialog names it), the cell's volume, area, faces, closed
 // (1/0), the share of the surface facing the environment in percent, in the bulk (1/0) and the class
 // (a, b or c) when the class column exists. iCode is NA: residues with an insertion code are left out.
+TextTable ResidueRows(const workflow::GridModel& tab1, const model::Residues& residues,
+                      std::string_view pointChoice, bool classColumn);
+// The same as tab-separated lines under the header.
 std::string ResiduesTsv(const workflow::GridModel& tab1, const model::Residues& residues,
                         std::string_view pointChoice, bool classColumn);
 

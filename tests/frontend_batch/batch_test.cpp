@@ -3,6 +3,7 @@
 // table it prints (against a committed golden file), and the command lines and program failures it must
 // refuse with a message.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -105,6 +106,17 @@ std::vector<std::vector<std::string>> TableRows(const std::string& out) {
   if (line == lines.end()) return rows;
   for (++line; line != lines.end() && Fields(*line).size() == 9; ++line) rows.push_back(Fields(*line));
   return rows;
+}
+
+// The fields of a tab-separated line, empty ones included.
+std::vector<std::string> TabFields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (const char c : line)
+    if (c == '\t')
+      fields.emplace_back();
+    else
+      fields.back().push_back(c);
+  return fields;
 }
 
 long Count(const std::string& text, const std::string& what) {
@@ -248,6 +260,54 @@ TEST(MireldaBatch, WritesTheResultTablesForDataAnalysis) {
   EXPECT_EQ(twos, std::count(matrix.begin(), matrix.end(), '2'));
 }
 
+// The JSON document holds the run's choices and counts, the report's lines and the residues table's rows,
+// numbers as numbers and NA as null.
+TEST(MireldaBatch, WritesTheRunAsJsonWithTheRowsOfTheResiduesTable) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const AppCopy app;
+  const BatchResult run = app.Run("--relaxations 1 '" + protein->string() + "' 1a8o");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  const nlohmann::json json = nlohmann::json::parse(ReadFileText(app / "1a8o" / "1a8o.json"));
+  EXPECT_EQ(json["program"], "mirelda-batch");
+  EXPECT_FALSE(json["version"].get<std::string>().empty());
+  const nlohmann::json& parameters = json["parameters"];
+  EXPECT_EQ(parameters["point"], "CA");
+  EXPECT_EQ(parameters["environment"], true);
+  EXPECT_EQ(parameters["radius"], 6.5);
+  EXPECT_EQ(parameters["thickness"], 3.5);
+  EXPECT_EQ(parameters["relaxations"], 1);
+  EXPECT_EQ(parameters["weights"], false);
+  const nlohmann::json& counts = json["counts"];
+  EXPECT_EQ(counts["residues"], k1A8OResidues);
+  EXPECT_EQ(counts["notInBulk"], 0);
+  const std::vector<std::string> problems = Lines(ReadFileText(app / "1a8o" / "1a8o_problems"));
+  EXPECT_EQ(counts["problems"], problems.size());
+  EXPECT_EQ(json["problems"].get<std::vector<std::string>>(), problems);
+
+  const std::vector<std::string> table = Lines(ReadFileText(app / "1a8o" / "1a8o.residues.tsv"));
+  ASSERT_EQ(json["residues"].size() + 1, table.size());
+  const std::vector<std::string> header = TabFields(table[0]);
+  std::map<std::string, int> classes{{"a", 0}, {"b", 0}, {"c", 0}};
+  for (std::size_t r = 0; r < json["residues"].size(); ++r) {
+    const nlohmann::json& row = json["residues"][r];
+    const std::vector<std::string> fields = TabFields(table[r + 1]);
+    ASSERT_EQ(row.size(), header.size());
+    for (std::size_t k = 0; k < header.size(); ++k) {
+      const nlohmann::json& value = row[header[k]];
+      if (fields[k] == "NA")
+        EXPECT_TRUE(value.is_null()) << header[k] << " of row " << r;
+      else if (value.is_number())
+        EXPECT_NEAR(value.get<double>(), std::stod(fields[k]), 1e-9) << header[k] << " of row " << r;
+      else
+        EXPECT_EQ(value, fields[k]) << header[k] << " of row " << r;
+    }
+    EXPECT_TRUE(row["resSeq"].is_number_integer() && row["x"].is_number() && row["iCode"].is_null());
+    ++classes[row["class"].get<std::string>()];
+  }
+  EXPECT_EQ(counts["classes"], nlohmann::json(classes));
+}
+
 // The printed table and summary of the typical run equal the committed ones, line by line. The results
 // folder lies in a fresh folder every run: its path is compared as "APP".
 TEST(MireldaBatch, TableOfARealProteinEqualsTheCommittedOne) {
@@ -360,6 +420,16 @@ TEST(MireldaBatch, MmcifOfAnEntryGivesTheResultsOfItsPdbFile) {
   for (const auto& [name, text] : pdbFiles) {
     const auto other = cifFiles.find(name);
     ASSERT_NE(other, cifFiles.end()) << name << " only from the PDB file";
+    // The B-factor files rewrite each input as it is; the JSON document names its input file.
+    if (name.find(".bfactor.") != std::string::npos) continue;
+    if (name.ends_with(".json")) {
+      nlohmann::json fromPdbFile = nlohmann::json::parse(text), fromCifFile = nlohmann::json::parse(other->second);
+      EXPECT_EQ(fromPdbFile["parameters"]["protein"], protein->string());
+      fromPdbFile["parameters"].erase("protein");
+      fromCifFile["parameters"].erase("protein");
+      EXPECT_EQ(fromPdbFile, fromCifFile);
+      continue;
+    }
     EXPECT_TRUE(other->second == text) << name << " differs";
   }
   EXPECT_EQ(pdbFiles.size(), cifFiles.size());
