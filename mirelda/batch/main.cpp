@@ -96,6 +96,17 @@ int main(int argc, char* argv[]) {
       !WriteTable(tables.string() + ".contacts.tsv", mirelda::batch::ContactsTsv(run.session.residues)) ||
       !WriteTable(tables.string() + ".json", mirelda::batch::ResultJson(options, counts, residueRows)))
     return kExitStepFailed;
+  // The input structure with a residue value in its B-factor column, for the viewers to colour by.
+  const std::string bfactor = tables.string() + ".bfactor.";
+  const mirelda::workflow::BfactorWriting written = mirelda::workflow::WriteBfactorFiles(
+      options.proteinFile, mirelda::batch::BfactorValues(residueRows, options.bfactor), bfactor + "cif",
+      bfactor + "pdb");
+  if (!written.failure.empty()) {
+    std::cerr << "mirelda-batch: " << written.failure << '\n';
+    return kExitStepFailed;
+  }
+  if (!written.pdbProblem.empty())
+    Warning("no " + bfactor + "pdb, only " + bfactor + "cif: " + written.pdbProblem);
 
   std::cout << mirelda::batch::ResidueListing(run.session.tab1, run.session.residues, run.assigned);
   std::cout << "Results of " << options.proteinName << ": " << run.session.resultsFolder.string() << '\n';

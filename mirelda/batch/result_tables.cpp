@@ -1,9 +1,11 @@
 #include "mirelda/batch/result_tables.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <span>
 
 #include "brindel/contacts.h"
+#include "brindel/exchange/decimal_reading.h"
 #include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/point_file.h"
 #include "brindel/exchange/residue_codes.h"
@@ -87,6 +89,31 @@ std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::st
   AddRow(text, table.header);
   for (const std::vector<std::string>& row : table.rows) AddRow(text, row);
   return text;
+}
+
+std::vector<ResidueValue> BfactorValues(const TextTable& residues, BfactorColumn column) {
+  const std::string_view name = column == BfactorColumn::Volume ? "volume"
+                                : column == BfactorColumn::Class ? "class"
+                                                                  : "exposure";
+  const auto columnOf = [&](std::string_view header) {
+    return static_cast<std::size_t>(std::ranges::find(residues.header, header) - residues.header.begin());
+  };
+  const std::size_t chain = columnOf("chain"), number = columnOf("resSeq"), code = columnOf("iCode"),
+                    value = columnOf(name);
+  std::vector<ResidueValue> values;
+  for (const std::vector<std::string>& row : residues.rows) {
+    if (value >= row.size() || row[value] == kMissing || row[chain].empty()) continue;
+    ResidueValue residue;
+    residue.chain = row[chain].front();
+    residue.number = static_cast<int>(exchange::ReadLeadingInteger(row[number]).value);
+    residue.insertionCode = row[code] == kMissing || row[code].empty() ? ' ' : row[code].front();
+    if (column == BfactorColumn::Class)
+      residue.value = row[value] == "a" ? 1 : row[value] == "b" ? 2 : row[value] == "c" ? 3 : 0;
+    else
+      residue.value = exchange::ReadLeadingDouble(row[value]).value;
+    values.push_back(residue);
+  }
+  return values;
 }
 
 std::string ContactsTsv(const Residues& residues) {

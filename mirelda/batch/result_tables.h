@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "mirelda/batch/batch_options.h"
 #include "mirelda/model/residue_records.h"
+#include "mirelda/workflow/bfactor_files.h"
 #include "mirelda/workflow/grid_model.h"
 
 namespace mirelda::batch {
@@ -30,6 +32,10 @@ TextTable ResidueRows(const workflow::GridModel& tab1, const model::Residues& re
 // The same as tab-separated lines under the header.
 std::string ResiduesTsv(const workflow::GridModel& tab1, const model::Residues& residues,
                         std::string_view pointChoice, bool classColumn);
+
+// The value of each row of the residues table (ResidueRows) that has one, for the B-factor files: its
+// exposure, volume or class (a 1, b 2, c 3), under the row's chain, resSeq and iCode.
+std::vector<workflow::ResidueValue> BfactorValues(const TextTable& residues, BfactorColumn column);
 
 // "chain1 resSeq1 iCode1 chain2 resSeq2 iCode2 area separation contact": every face between two
 // residues, once from each side as the face file lists them; separation is the distance in sequence

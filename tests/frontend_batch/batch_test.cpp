@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "mirelda/workflow/mmcif_sites.h"
 #include "tests/support/golden_file.h"
 #include "tests/support/mmcif_copy.h"
 #include "tests/support/scratch_folder.h"
@@ -306,6 +307,54 @@ TEST(MireldaBatch, WritesTheRunAsJsonWithTheRowsOfTheResiduesTable) {
     ++classes[row["class"].get<std::string>()];
   }
   EXPECT_EQ(counts["classes"], nlohmann::json(classes));
+}
+
+// The atom sites of a written structure file as gemmi reads it back.
+std::vector<workflow::MmcifSite> SitesOf(const std::filesystem::path& file) {
+  workflow::MmcifStructure structure;
+  const std::string failure =
+      workflow::ReadStructureSites(ReadFileText(file), file.extension() == ".pdb", file.string(), structure);
+  EXPECT_EQ(failure, "") << file;
+  return structure.firstModel;
+}
+
+// The B-factor files hold the input structure with each residue's value of the table on all its atoms
+// (the exposure by default, the class as 1, 2, 3 by option) and 0 on the atoms of residues left out; the
+// mmCIF and PDB files agree atom by atom.
+TEST(MireldaBatch, WritesTheStructureWithTheTableValuesAsBfactors) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  for (const auto& [option, column] : {std::pair{"", 12}, std::pair{"--bfactor class ", 14}}) {
+    const AppCopy app;
+    const BatchResult run = app.Run(std::string(option) + "'" + protein->string() + "' 1a8o");
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    std::map<std::string, double> byResidue;  // chain + number
+    const std::vector<std::string> table = Lines(ReadFileText(app / "1a8o" / "1a8o.residues.tsv"));
+    for (std::size_t r = 1; r < table.size(); ++r) {
+      const std::vector<std::string> fields = TabFields(table[r]);
+      const std::string& value = fields[column];
+      byResidue[fields[0] + fields[1]] =
+          column == 12 ? std::stod(value) : value == "a" ? 1 : value == "b" ? 2 : 3;
+    }
+    const std::vector<workflow::MmcifSite> cif = SitesOf(app / "1a8o" / "1a8o.bfactor.cif"),
+                                           pdb = SitesOf(app / "1a8o" / "1a8o.bfactor.pdb"),
+                                           input = SitesOf(*protein);
+    ASSERT_EQ(cif.size(), input.size());
+    ASSERT_EQ(pdb.size(), input.size());
+    std::set<std::string> valued;
+    for (std::size_t k = 0; k < input.size(); ++k) {
+      const auto value = byResidue.find(input[k].chain + std::to_string(input[k].number));
+      const double expected = value != byResidue.end() && !input[k].hetatm ? value->second : 0.0;
+      if (expected != 0) valued.insert(value->first);
+      EXPECT_NEAR(cif[k].bfactor, expected, 1e-4) << option << "atom " << k;
+      EXPECT_NEAR(pdb[k].bfactor, cif[k].bfactor, 0.005) << option << "atom " << k;
+      EXPECT_TRUE(cif[k].atomName == input[k].atomName && pdb[k].atomName == input[k].atomName &&
+                  pdb[k].number == cif[k].number && pdb[k].residueName == cif[k].residueName &&
+                  std::abs(pdb[k].x - cif[k].x) < 1e-3 && std::abs(cif[k].z - input[k].z) < 1e-3)
+          << option << "atom " << k;
+    }
+    EXPECT_GT(valued.size(), byResidue.size() / 2) << option << "most residues show a value";
+  }
 }
 
 // The printed table and summary of the typical run equal the committed ones, line by line. The results
