@@ -125,6 +125,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
       if (!flag(options.weighted, true)) return Refused(error);
     } else if (key == "--modified") {
       if (!flag(options.modified, true)) return Refused(error);
+    } else if (key == "--renumber") {
+      if (!flag(options.renumber, true)) return Refused(error);
     } else if (key == "--bfactor") {
       const auto text = value();
       if (!text) return Refused(error);
@@ -184,6 +186,9 @@ std::string BatchUsage() {
          "                     without, all weights 0, as the tessellation dialog proposes)\n"
          "  --modified         read modified amino acids (MSE, SEP, TPO, PTR, HYP, ...) as their parent\n"
          "                     type (default: left out and named in the problem report)\n"
+         "  --renumber         keep residues with an insertion code (53A after 53) and number the\n"
+         "                     chain on in order (default: left out and named in the problem report);\n"
+         "                     the tables keep each residue's own number and insertion code\n"
          "  --bfactor V        the residue value in the B-factor column of NAME.bfactor.cif and\n"
          "                     NAME.bfactor.pdb: exposure (default, percent), volume (cubic\n"
          "                     angstroms) or class (a 1, b 2, c 3; 0 when not assigned)\n"

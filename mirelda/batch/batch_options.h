@@ -25,6 +25,7 @@ struct BatchOptions {
   bool weighted = false;  // the tessellation dialog opens with "no" to the weights
   bool verbose = false;   // stream what the console programs print
   bool modified = false;  // modified amino acids (HETATM MSE, SEP, ...) read as their parent type
+  bool renumber = false;  // residues with an insertion code kept and numbered in order, not left out
   BfactorColumn bfactor = BfactorColumn::Exposure;  // what the B-factor files show
 };
 

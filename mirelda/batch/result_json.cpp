@@ -48,6 +48,7 @@ std::string ResultJson(const BatchOptions& options, const RunCounts& counts, con
   parameters["relaxations"] = options.relaxations;
   parameters["weights"] = options.weighted;
   parameters["modified"] = options.modified;
+  parameters["renumber"] = options.renumber;
 
   Json& tally = document["counts"];
   tally["residues"] = counts.residues;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <utility>
 #include <span>
 
 #include "brindel/contacts.h"
@@ -40,6 +42,8 @@ void AddRow(std::string& text, std::initializer_list<std::string> fields) {
   AddRow(text, std::span<const std::string>(fields.begin(), fields.size()));
 }
 
+std::string InsertionCodeText(char code) { return code == ' ' ? kMissing : std::string(1, code); }
+
 // The point record of a residue as the tessellation saw it, for the contact character.
 exchange::PointRecord PointOf(int number, const std::string& code, const std::string& chain) {
   exchange::PointRecord point;
@@ -69,7 +73,8 @@ TextTable ResidueRows(const GridModel& tab1, const Residues& residues, std::stri
     const std::string classText =
         classCol >= 0 ? std::string(exchange::TrimBlanks(tab1.TextAt(row, classCol))) : std::string();
     table.rows.push_back(
-        {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, ThreeLetterName(residue->NAME()),
+        {residue->CHAIN(), std::to_string(residue->FileNumber()), InsertionCodeText(residue->InsertionCode()),
+         ThreeLetterName(residue->NAME()),
          residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : kMissing,
          hasPoint ? exchange::Fixed(point[1], 0, 3) : kMissing,
          hasPoint ? exchange::Fixed(point[2], 0, 3) : kMissing,
@@ -120,17 +125,28 @@ std::string ContactsTsv(const Residues& residues) {
   std::string text;
   AddRow(text,
          {"chain1", "resSeq1", "iCode1", "chain2", "resSeq2", "iCode2", "area", "separation", "contact"});
+  // The file's number and insertion code of each residue, by its chain and number as the faces name it.
+  std::map<std::pair<std::string, int>, std::pair<std::string, std::string>> fileIds;
+  for (int r = 1; r <= residues.ResidueCount(); ++r)
+    if (const DEF_AA* residue = residues.Find(r); residue != nullptr)
+      fileIds[{residue->CHAIN(), residue->NUM()}] = {std::to_string(residue->FileNumber()),
+                                                     InsertionCodeText(residue->InsertionCode())};
+  const auto fileId = [&fileIds](const std::string& chain, int number) {
+    const auto id = fileIds.find({chain, number});
+    return id != fileIds.end() ? id->second : std::pair{std::to_string(number), kMissing};
+  };
   for (int r = 1; r <= residues.ResidueCount(); ++r) {
     const DEF_AA* residue = residues.Find(r);
     if (residue == nullptr) continue;
+    const auto [number1, code1] = fileId(residue->CHAIN(), residue->NUM());
     for (const Voisin& face : residue->VOIS()) {
       if (face.CHA.empty() || face.CHA.front() == exchange::EnvironmentChain) continue;
       const bool sameChain = face.CHA == residue->CHAIN();
       const char contact =
           tessellation::ContactCharacter(PointOf(residue->NUM(), residue->NAME(), residue->CHAIN()),
                                          PointOf(face.NUM, face.NOM, face.CHA), face.SUR);
-      AddRow(text, {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, face.CHA,
-                    std::to_string(face.NUM), kMissing, exchange::Fixed(face.SUR, 0, 3),
+      const auto [number2, code2] = fileId(face.CHA, face.NUM);
+      AddRow(text, {residue->CHAIN(), number1, code1, face.CHA, number2, code2, exchange::Fixed(face.SUR, 0, 3),
                     sameChain ? std::to_string(std::abs(residue->NUM() - face.NUM)) : kMissing,
                     std::string(1, contact)});
     }

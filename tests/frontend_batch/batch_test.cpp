@@ -357,6 +357,66 @@ TEST(MireldaBatch, WritesTheStructureWithTheTableValuesAsBfactors) {
   }
 }
 
+// A protein with residues 53, 53A, 53B, 54: 1A8O's ATOM records with its residues 152 to 156 numbered
+// 52, 53, 53A, 53B, 54 and the later ones 102 lower (157 becomes 55).
+std::string WithInsertionCodes(const std::string& pdb) {
+  std::string text;
+  for (const std::string& line : Lines(pdb)) {
+    if (!line.starts_with("ATOM  ")) continue;
+    const int number = std::stoi(line.substr(22, 4));
+    const int renumbered = number <= 153 ? number - 100 : number <= 155 ? 53 : number == 156 ? 54 : number - 102;
+    const char code = number == 154 ? 'A' : number == 155 ? 'B' : ' ';
+    std::string id = std::to_string(renumbered);
+    id = std::string(4 - id.size(), ' ') + id + code;
+    text += line.substr(0, 22) + id + line.substr(27) + "\n";
+  }
+  return text + "END\n";
+}
+
+// Residues with an insertion code are left out and named; with --renumber they are kept and the chain is
+// numbered on in order, while the tables keep the file's numbers and insertion codes.
+TEST(MireldaBatch, RenumbersResiduesWithInsertionCodesWhenAsked) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const ScratchFolder inputs;
+  const std::filesystem::path file = inputs / "inserted.pdb";
+  testing::WriteFileText(file, WithInsertionCodes(ReadFileText(*protein)));
+  const AppCopy app;
+  const BatchResult leftOut = app.Run("'" + file.string() + "' ins1");
+  ASSERT_EQ(leftOut.exitStatus, 0) << leftOut.err;
+  const std::string report = ReadFileText(app / "ins1" / "ins1_problems");
+  EXPECT_NE(report.find("PROBLEM FOR ARG 53A A : INSERTION CODE, RESIDUE LEFT OUT"), std::string::npos) << report;
+  EXPECT_NE(report.find("PROBLEM FOR GLN 53B A : INSERTION CODE, RESIDUE LEFT OUT"), std::string::npos) << report;
+  EXPECT_EQ(TableRows(leftOut.out).size(), static_cast<std::size_t>(k1A8OResidues - 2));
+
+  const BatchResult renumbered = app.Run("--renumber '" + file.string() + "' ins2");
+  ASSERT_EQ(renumbered.exitStatus, 0) << renumbered.err;
+  EXPECT_EQ(ReadFileText(app / "ins2" / "ins2_problems").find("INSERTION"), std::string::npos);
+  const auto rows = TableRows(renumbered.out);
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(k1A8OResidues));
+  for (std::size_t r = 0; r < 6; ++r)  // the listing shows the numbers of the tessellation
+    EXPECT_EQ(rows[r][0], std::to_string(52 + r));
+  const std::vector<std::string> table = Lines(ReadFileText(app / "ins2" / "ins2.residues.tsv"));
+  ASSERT_EQ(table.size(), static_cast<std::size_t>(k1A8OResidues) + 1);
+  std::vector<std::string> ids;
+  for (std::size_t r = 2; r <= 6; ++r) {
+    const std::vector<std::string> fields = TabFields(table[r]);
+    ids.push_back(fields[1] + fields[2] + fields[3]);
+  }
+  EXPECT_EQ(ids, (std::vector<std::string>{"53NAILE", "53AARG", "53BGLN", "54NAGLY", "55NAPRO"}));
+  const std::string contacts = ReadFileText(app / "ins2" / "ins2.contacts.tsv");
+  EXPECT_NE(contacts.find("\nA\t53\tB\tA\t53\tA\t"), std::string::npos) << "53B faces 53A";
+
+  // The B-factor files find each residue by the file's number and insertion code.
+  const std::vector<workflow::MmcifSite> sites = SitesOf(app / "ins2" / "ins2.bfactor.cif");
+  const std::string exposure53B = TabFields(table[4])[12];
+  const auto site53B = std::ranges::find_if(sites, [](const workflow::MmcifSite& site) {
+    return site.number == 53 && site.insertionCode == 'B' && site.atomName == "CA";
+  });
+  ASSERT_NE(site53B, sites.end());
+  EXPECT_NEAR(site53B->bfactor, std::stod(exposure53B), 1e-4);
+}
+
 // The printed table and summary of the typical run equal the committed ones, line by line. The results
 // folder lies in a fresh folder every run: its path is compared as "APP".
 TEST(MireldaBatch, TableOfARealProteinEqualsTheCommittedOne) {
