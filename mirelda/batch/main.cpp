@@ -101,11 +101,10 @@ int main(int argc, char* argv[]) {
   const mirelda::workflow::BfactorWriting written = mirelda::workflow::WriteBfactorFiles(
       options.proteinFile, mirelda::batch::BfactorValues(residueRows, options.bfactor), bfactor + "cif",
       bfactor + "pdb");
-  if (!written.failure.empty()) {
-    std::cerr << "mirelda-batch: " << written.failure << '\n';
-    return kExitStepFailed;
-  }
-  if (!written.pdbProblem.empty())
+  // They are a view of the results, not a result: a structure gemmi cannot rewrite leaves them out.
+  if (!written.failure.empty())
+    Warning("no B-factor files: " + written.failure);
+  else if (!written.pdbProblem.empty())
     Warning("no " + bfactor + "pdb, only " + bfactor + "cif: " + written.pdbProblem);
 
   std::cout << mirelda::batch::ResidueListing(run.session.tab1, run.session.residues, run.assigned);

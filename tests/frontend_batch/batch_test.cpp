@@ -357,6 +357,26 @@ TEST(MireldaBatch, WritesTheStructureWithTheTableValuesAsBfactors) {
   }
 }
 
+// A structure that the protein reader reads but gemmi refuses (a charge column it cannot parse) still gives
+// every result; only the B-factor files are left out, with a warning.
+TEST(MireldaBatch, AStructureGemmiRefusesLeavesOutOnlyTheBfactorFiles) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  std::string text;
+  for (std::string line : Lines(ReadFileText(*protein)))
+    if (line.starts_with("ATOM  ")) text += line.substr(0, 78) + "84\n";
+  const ScratchFolder inputs;
+  const std::filesystem::path file = inputs / "charges.pdb";
+  testing::WriteFileText(file, text + "END\n");
+  const AppCopy app;
+  const BatchResult run = app.Run("'" + file.string() + "' chrg");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.err.find("warning: no B-factor files: " + file.string() + " cannot be read: "), std::string::npos)
+      << run.err;
+  EXPECT_TRUE(std::filesystem::exists(app / "chrg" / "chrg.json"));
+  EXPECT_FALSE(std::filesystem::exists(app / "chrg" / "chrg.bfactor.cif"));
+}
+
 // A protein with residues 53, 53A, 53B, 54: 1A8O's ATOM records with its residues 152 to 156 numbered
 // 52, 53, 53A, 53B, 54 and the later ones 102 lower (157 becomes 55).
 std::string WithInsertionCodes(const std::string& pdb) {
