@@ -10,6 +10,8 @@ packages=(
   clang libclang-rt-14-dev
   # protein files: mmCIF through gemmi's headers (its parser is PEGTL's), gzipped files through zlib
   gemmi-dev tao-pegtl-dev zlib1g-dev
+  # the JSON summary of a batch run
+  nlohmann-json3-dev
   # tests and cross-checks (gemmi's command line converts PDB entries to mmCIF for the reading tests)
   googletest libgtest-dev voro++-dev dssp gemmi
   # locale definitions, for the tests that run the front-end core under a decimal-comma locale

@@ -125,6 +125,19 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
       if (!flag(options.weighted, true)) return Refused(error);
     } else if (key == "--modified") {
       if (!flag(options.modified, true)) return Refused(error);
+    } else if (key == "--renumber") {
+      if (!flag(options.renumber, true)) return Refused(error);
+    } else if (key == "--bfactor") {
+      const auto text = value();
+      if (!text) return Refused(error);
+      if (*text == "exposure")
+        options.bfactor = BfactorColumn::Exposure;
+      else if (*text == "volume")
+        options.bfactor = BfactorColumn::Volume;
+      else if (*text == "class")
+        options.bfactor = BfactorColumn::Class;
+      else
+        return Refused("--bfactor must be exposure, volume or class, not \"" + std::string(*text) + "\"");
     } else if (key == "--verbose") {
       if (!flag(options.verbose, true)) return Refused(error);
     } else {
@@ -173,9 +186,17 @@ std::string BatchUsage() {
          "                     without, all weights 0, as the tessellation dialog proposes)\n"
          "  --modified         read modified amino acids (MSE, SEP, TPO, PTR, HYP, ...) as their parent\n"
          "                     type (default: left out and named in the problem report)\n"
+         "  --renumber         keep residues with an insertion code (53A after 53) and number the\n"
+         "                     chain on in order (default: left out and named in the problem report);\n"
+         "                     the tables keep each residue's own number and insertion code\n"
+         "  --bfactor V        the residue value in the B-factor column of NAME.bfactor.cif and\n"
+         "                     NAME.bfactor.pdb: exposure (default, percent), volume (cubic\n"
+         "                     angstroms) or class (a 1, b 2, c 3; 0 when not assigned)\n"
          "  --verbose          show what the console programs print\n"
          "  -h, --help         show this text\n"
          "\n"
+         "Beside the system's result files it writes NAME.residues.tsv, NAME.contacts.tsv, NAME.json,\n"
+         "NAME.bfactor.cif and NAME.bfactor.pdb (see the README's \"Result tables\").\n"
          "Prints the steps on standard error, and on standard output one line per residue (number,\n"
          "chain, code, volume, area, faces, indicator, exposure, class), the results folder and the\n"
          "classes.\n"

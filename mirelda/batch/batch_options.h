@@ -10,6 +10,10 @@
 
 namespace mirelda::batch {
 
+// The residue value the B-factor files carry: the exposure (percent), the cell volume (cubic angstroms) or
+// the class as a number (a 1, b 2, c 3).
+enum class BfactorColumn { Exposure, Volume, Class };
+
 struct BatchOptions {
   std::string proteinFile;
   std::string proteinName;
@@ -21,6 +25,8 @@ struct BatchOptions {
   bool weighted = false;  // the tessellation dialog opens with "no" to the weights
   bool verbose = false;   // stream what the console programs print
   bool modified = false;  // modified amino acids (HETATM MSE, SEP, ...) read as their parent type
+  bool renumber = false;  // residues with an insertion code kept and numbered in order, not left out
+  BfactorColumn bfactor = BfactorColumn::Exposure;  // what the B-factor files show
 };
 
 struct ParsedCommandLine {

@@ -12,9 +12,13 @@
 #include <vector>
 
 #include "mirelda/batch/batch_options.h"
+#include "mirelda/batch/result_json.h"
 #include "mirelda/batch/result_tables.h"
 #include "mirelda/batch/batch_pipeline.h"
 #include "mirelda/batch/residue_listing.h"
+#include "brindel/exchange/text_lines.h"
+#include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/protein_files.h"
 
 namespace {
 
@@ -76,13 +80,32 @@ int main(int argc, char* argv[]) {
     return kExitStepFailed;
   }
 
-  // The tables for data analysis, beside the system's own result files.
+  // The tables for data analysis and the JSON document of the run, beside the system's own result files.
   const std::filesystem::path tables = run.session.resultsFolder / options.proteinName;
+  const mirelda::batch::TextTable residueRows =
+      mirelda::batch::ResidueRows(run.session.tab1, run.session.residues, options.point, run.assigned);
+  mirelda::batch::RunCounts counts{run.session.residues.ResidueCount(), run.session.problemCount, run.notInBulk,
+                                   run.assigned, {}};
+  if (run.session.problemCount > 0)
+    if (const auto report = mirelda::workflow::ReadTextFile(appFolder / mirelda::workflow::kProblemReportFile))
+      for (const std::string_view line : mirelda::exchange::SplitLines(*report))
+        if (!mirelda::exchange::TrimBlanks(line).empty()) counts.problemLines.emplace_back(line);
   if (!WriteTable(tables.string() + ".residues.tsv",
                   mirelda::batch::ResiduesTsv(run.session.tab1, run.session.residues, options.point,
                                               run.assigned)) ||
-      !WriteTable(tables.string() + ".contacts.tsv", mirelda::batch::ContactsTsv(run.session.residues)))
+      !WriteTable(tables.string() + ".contacts.tsv", mirelda::batch::ContactsTsv(run.session.residues)) ||
+      !WriteTable(tables.string() + ".json", mirelda::batch::ResultJson(options, counts, residueRows)))
     return kExitStepFailed;
+  // The input structure with a residue value in its B-factor column, for the viewers to colour by.
+  const std::string bfactor = tables.string() + ".bfactor.";
+  const mirelda::workflow::BfactorWriting written = mirelda::workflow::WriteBfactorFiles(
+      options.proteinFile, mirelda::batch::BfactorValues(residueRows, options.bfactor), bfactor + "cif",
+      bfactor + "pdb");
+  // They are a view of the results, not a result: a structure gemmi cannot rewrite leaves them out.
+  if (!written.failure.empty())
+    Warning("no B-factor files: " + written.failure);
+  else if (!written.pdbProblem.empty())
+    Warning("no " + bfactor + "pdb, only " + bfactor + "cif: " + written.pdbProblem);
 
   std::cout << mirelda::batch::ResidueListing(run.session.tab1, run.session.residues, run.assigned);
   std::cout << "Results of " << options.proteinName << ": " << run.session.resultsFolder.string() << '\n';

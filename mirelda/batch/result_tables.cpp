@@ -1,8 +1,13 @@
 #include "mirelda/batch/result_tables.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <utility>
+#include <span>
 
 #include "brindel/contacts.h"
+#include "brindel/exchange/decimal_reading.h"
 #include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/point_file.h"
 #include "brindel/exchange/residue_codes.h"
@@ -17,14 +22,14 @@ using namespace mirelda::workflow;
 namespace mirelda::batch {
 namespace {
 
-constexpr const char* kMissing = "NA";
+const std::string kMissing(kMissingField);
 
 std::string ThreeLetterName(const std::string& code) {
   const DEF_RESIDU* type = ResidueTypeByLetter(code);
   return type != nullptr ? type->R1 : kMissing;
 }
 
-void AddRow(std::string& text, std::initializer_list<std::string> fields) {
+void AddRow(std::string& text, std::span<const std::string> fields) {
   bool first = true;
   for (const std::string& field : fields) {
     if (!first) text += '\t';
@@ -33,6 +38,11 @@ void AddRow(std::string& text, std::initializer_list<std::string> fields) {
   }
   text += '\n';
 }
+void AddRow(std::string& text, std::initializer_list<std::string> fields) {
+  AddRow(text, std::span<const std::string>(fields.begin(), fields.size()));
+}
+
+std::string InsertionCodeText(char code) { return code == ' ' ? kMissing : std::string(1, code); }
 
 // The point record of a residue as the tessellation saw it, for the contact character.
 exchange::PointRecord PointOf(int number, const std::string& code, const std::string& chain) {
@@ -45,11 +55,11 @@ exchange::PointRecord PointOf(int number, const std::string& code, const std::st
 
 }  // namespace
 
-std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
-                        bool classColumn) {
-  std::string text;
-  AddRow(text, {"chain", "resSeq", "iCode", "resName", "aa", "x", "y", "z", "volume", "area", "faces",
-                "closed", "exposure", "bulk", "class"});
+TextTable ResidueRows(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
+                      bool classColumn) {
+  TextTable table;
+  table.header = {"chain",  "resSeq", "iCode", "resName", "aa",       "x",    "y",    "z",
+                  "volume", "area",   "faces", "closed",  "exposure", "bulk", "class"};
   const int choice = AtomChoiceOf(pointChoice);
   const int classCol = classColumn ? tab1.Cols() - 1 : -1;
   const bool withExposure = (classColumn ? tab1.Cols() - 1 : tab1.Cols()) > kColumnExposure;
@@ -62,36 +72,81 @@ std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::st
     const bool hasCell = indicator == "V" || indicator == "S";
     const std::string classText =
         classCol >= 0 ? std::string(exchange::TrimBlanks(tab1.TextAt(row, classCol))) : std::string();
-    AddRow(text,
-           {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, ThreeLetterName(residue->NAME()),
-            residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : kMissing,
-            hasPoint ? exchange::Fixed(point[1], 0, 3) : kMissing,
-            hasPoint ? exchange::Fixed(point[2], 0, 3) : kMissing,
-            hasCell ? exchange::Fixed(residue->VOL(), 0, 3) : kMissing,
-            hasCell ? exchange::Fixed(residue->SUR(), 0, 3) : kMissing,
-            hasCell ? std::to_string(residue->NBF()) : kMissing,
-            hasCell ? (indicator == "V" ? "1" : "0") : kMissing,
-            hasCell && withExposure ? exchange::Fixed(residue->EXP(), 0, 1) : kMissing,
-            hasCell ? (indicator == "V" ? "1" : "0") : kMissing, classText.empty() ? kMissing : classText});
+    table.rows.push_back(
+        {residue->CHAIN(), std::to_string(residue->FileNumber()), InsertionCodeText(residue->InsertionCode()),
+         ThreeLetterName(residue->NAME()),
+         residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : kMissing,
+         hasPoint ? exchange::Fixed(point[1], 0, 3) : kMissing,
+         hasPoint ? exchange::Fixed(point[2], 0, 3) : kMissing,
+         hasCell ? exchange::Fixed(residue->VOL(), 0, 3) : kMissing,
+         hasCell ? exchange::Fixed(residue->SUR(), 0, 3) : kMissing,
+         hasCell ? std::to_string(residue->NBF()) : kMissing, hasCell ? (indicator == "V" ? "1" : "0") : kMissing,
+         hasCell && withExposure ? exchange::Fixed(residue->EXP(), 0, 1) : kMissing,
+         hasCell ? (indicator == "V" ? "1" : "0") : kMissing, classText.empty() ? kMissing : classText});
   }
+  return table;
+}
+
+std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
+                        bool classColumn) {
+  const TextTable table = ResidueRows(tab1, residues, pointChoice, classColumn);
+  std::string text;
+  AddRow(text, table.header);
+  for (const std::vector<std::string>& row : table.rows) AddRow(text, row);
   return text;
+}
+
+std::vector<ResidueValue> BfactorValues(const TextTable& residues, BfactorColumn column) {
+  const std::string_view name = column == BfactorColumn::Volume ? "volume"
+                                : column == BfactorColumn::Class ? "class"
+                                                                  : "exposure";
+  const auto columnOf = [&](std::string_view header) {
+    return static_cast<std::size_t>(std::ranges::find(residues.header, header) - residues.header.begin());
+  };
+  const std::size_t chain = columnOf("chain"), number = columnOf("resSeq"), code = columnOf("iCode"),
+                    value = columnOf(name);
+  std::vector<ResidueValue> values;
+  for (const std::vector<std::string>& row : residues.rows) {
+    if (value >= row.size() || row[value] == kMissing || row[chain].empty()) continue;
+    ResidueValue residue;
+    residue.chain = row[chain].front();
+    residue.number = static_cast<int>(exchange::ReadLeadingInteger(row[number]).value);
+    residue.insertionCode = row[code] == kMissing || row[code].empty() ? ' ' : row[code].front();
+    if (column == BfactorColumn::Class)
+      residue.value = row[value] == "a" ? 1 : row[value] == "b" ? 2 : row[value] == "c" ? 3 : 0;
+    else
+      residue.value = exchange::ReadLeadingDouble(row[value]).value;
+    values.push_back(residue);
+  }
+  return values;
 }
 
 std::string ContactsTsv(const Residues& residues) {
   std::string text;
   AddRow(text,
          {"chain1", "resSeq1", "iCode1", "chain2", "resSeq2", "iCode2", "area", "separation", "contact"});
+  // The file's number and insertion code of each residue, by its chain and number as the faces name it.
+  std::map<std::pair<std::string, int>, std::pair<std::string, std::string>> fileIds;
+  for (int r = 1; r <= residues.ResidueCount(); ++r)
+    if (const DEF_AA* residue = residues.Find(r); residue != nullptr)
+      fileIds[{residue->CHAIN(), residue->NUM()}] = {std::to_string(residue->FileNumber()),
+                                                     InsertionCodeText(residue->InsertionCode())};
+  const auto fileId = [&fileIds](const std::string& chain, int number) {
+    const auto id = fileIds.find({chain, number});
+    return id != fileIds.end() ? id->second : std::pair{std::to_string(number), kMissing};
+  };
   for (int r = 1; r <= residues.ResidueCount(); ++r) {
     const DEF_AA* residue = residues.Find(r);
     if (residue == nullptr) continue;
+    const auto [number1, code1] = fileId(residue->CHAIN(), residue->NUM());
     for (const Voisin& face : residue->VOIS()) {
       if (face.CHA.empty() || face.CHA.front() == exchange::EnvironmentChain) continue;
       const bool sameChain = face.CHA == residue->CHAIN();
       const char contact =
           tessellation::ContactCharacter(PointOf(residue->NUM(), residue->NAME(), residue->CHAIN()),
                                          PointOf(face.NUM, face.NOM, face.CHA), face.SUR);
-      AddRow(text, {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, face.CHA,
-                    std::to_string(face.NUM), kMissing, exchange::Fixed(face.SUR, 0, 3),
+      const auto [number2, code2] = fileId(face.CHA, face.NUM);
+      AddRow(text, {residue->CHAIN(), number1, code1, face.CHA, number2, code2, exchange::Fixed(face.SUR, 0, 3),
                     sameChain ? std::to_string(std::abs(residue->NUM() - face.NUM)) : kMissing,
                     std::string(1, contact)});
     }

@@ -17,6 +17,7 @@ namespace mirelda::model {
 namespace {
 
 constexpr std::string_view kReportLineEnd = "\r\n";
+constexpr int kHighestRenumbered = 9999;  // the point file's four digits
 
 // Strikes the first "-" + atom + "-" of an atom list out (it becomes "-"); nothing when absent.
 void StrikeOut(std::string& atomList, std::string_view atom) {
@@ -249,7 +250,20 @@ void ProteinReader::ReadRecord(const CoordinateRecord& record) {
     modifiedAsParent_ = key;
   }
   const char chain = record.chain;
-  const std::int16_t number = record.number;
+  std::int16_t number = record.number;
+  if (options_.renumberInsertions) {
+    if (reading_.atomLines == 0 || chain != previousChain_) insertionShift_ = 0;
+    // Within the four digits of the point file only; beyond them the residue is left out as without.
+    const bool inserted = reading_.atomLines != 0 && chain == previousChain_ &&
+                          record.number == previousFileNumber_ && record.insertionCode != previousInsertion_;
+    const ResidueKey key{record.number, record.insertionCode, chain};
+    if (inserted && shiftedFor_ != key && record.number + insertionShift_ + 1 <= kHighestRenumbered) {
+      ++insertionShift_;
+      shiftedFor_ = key;
+    }
+    if (record.number + insertionShift_ <= kHighestRenumbered)
+      number = static_cast<std::int16_t>(record.number + insertionShift_);
+  }
   const PointTriple& position = record.position;
 
   if (skipping_ && number == skippedNumber_ && record.insertionCode == skippedInsertion_) return;
@@ -287,6 +301,7 @@ void ProteinReader::ReadRecord(const CoordinateRecord& record) {
   }
   if (startsResidue) {
     StartResidue(*type, atom, chain, number, position);
+    reading_.residues.ResidueAt(reading_.ResidueCount()).SetFileId(record.number, record.insertionCode);
     residueName_ = residueName;
     locations_.clear();
   } else {
@@ -334,6 +349,7 @@ void ProteinReader::ReadRecord(const CoordinateRecord& record) {
   previousNumber_ = number;
   previousChain_ = chain;
   previousInsertion_ = record.insertionCode;
+  previousFileNumber_ = record.number;
 }
 
 ProteinReading ProteinReader::Finish() {

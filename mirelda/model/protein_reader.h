@@ -56,6 +56,10 @@ struct ReadingOptions {
   // Modified amino acids (ModifiedResidueByName), in HETATM or ATOM records, read as their parent type
   // instead of being left out.
   bool modifiedAsParent = false;
+  // A residue at the number of the one before with another insertion code (53A after 53) is kept and the
+  // chain's residues from it on are numbered one further (53, 53A, 54 read as 53, 54, 55), instead of
+  // being left out; each residue keeps its file's number and insertion code (DEF_AA::FileNumber).
+  bool renumberInsertions = false;
 };
 
 // One atom record as the reading rules see it, whatever the file format it came from.
@@ -160,6 +164,9 @@ class ProteinReader {
   std::int16_t previousNumber_ = 0;
   char previousChain_ = ' ';
   char previousInsertion_ = ' ';
+  std::int16_t previousFileNumber_ = 0;
+  int insertionShift_ = 0;  // residues with an insertion code so far in the chain (renumberInsertions)
+  std::optional<ResidueKey> shiftedFor_;  // the residue that last moved the numbering on
   // The residue being read: its code, residue name, topology, atoms so far (with their alternate
   // locations) and the atoms of its type not yet met.
   std::string code_;

@@ -32,6 +32,15 @@ class DEF_AA {
  public:
   std::int16_t NUM() const { return num_; }
   void SetNUM(std::int16_t value) { num_ = value; }
+  // The residue's own number and insertion code (blank for none) in its file: NUM() and a blank unless
+  // residues with an insertion code were renumbered in order (ReadingOptions::renumberInsertions).
+  std::int16_t FileNumber() const { return hasFileId_ ? fileNumber_ : num_; }
+  char InsertionCode() const { return insertionCode_; }
+  void SetFileId(std::int16_t number, char insertionCode) {
+    fileNumber_ = number;
+    insertionCode_ = insertionCode;
+    hasFileId_ = true;
+  }
   std::string NAME() const { return std::string(1, name_); }
   void SetNAME(std::string_view value) { name_ = FirstChar(value); }
   std::string CHAIN() const { return std::string(1, chain_); }
@@ -74,6 +83,9 @@ class DEF_AA {
   static char FirstChar(std::string_view value) { return value.empty() ? ' ' : value.front(); }
 
   std::int16_t num_ = 0;
+  std::int16_t fileNumber_ = 0;
+  char insertionCode_ = ' ';
+  bool hasFileId_ = false;
   char name_ = kPlaceholder;
   char chain_ = kPlaceholder;
   PointTriple ca_{};

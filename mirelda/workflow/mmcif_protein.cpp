@@ -99,6 +99,19 @@ std::string FeedFirstModel(const std::vector<MmcifSite>& sites, ProteinReader& r
 
 }  // namespace
 
+std::vector<SiteResidue> ResiduesOfSites(const std::vector<MmcifSite>& sites) {
+  std::vector<SiteResidue> residues(sites.size());
+  ChainCharacters chains, mapped;
+  if (!MapChains(sites, chains, mapped).empty()) return residues;
+  for (std::size_t k = 0; k < sites.size(); ++k) {
+    if (!ReachesTheReader(sites[k])) continue;
+    residues[k].chain = std::ranges::find(chains, sites[k].chain, &ChainCharacters::value_type::first)->second;
+    residues[k].number = sites[k].number;
+    residues[k].insertionCode = sites[k].insertionCode;
+  }
+  return residues;
+}
+
 ProteinReading ReadMmcifProtein(std::string_view text, std::string_view source,
                                 const std::function<void(long long)>& progress,
                                 const ReadingOptions& options) {

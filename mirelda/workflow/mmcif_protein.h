@@ -4,8 +4,10 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "mirelda/model/protein_reader.h"
+#include "mirelda/workflow/mmcif_sites.h"
 
 namespace mirelda::workflow {
 
@@ -22,5 +24,15 @@ using model::kLowestResidueNumber;
 model::ProteinReading ReadMmcifProtein(std::string_view text, std::string_view source,
                                        const std::function<void(long long)>& progress,
                                        const model::ReadingOptions& options);
+
+// The residue under which the protein reader takes an atom site: the chain's character, the number and the
+// insertion code. A site the reader does not take (a ligand, an ion, water) has chain '\0'.
+struct SiteResidue {
+  char chain = '\0';
+  int number = 0;
+  char insertionCode = ' ';
+};
+// The residue of each site, in order; every chain '\0' when the chains cannot be read (too many).
+std::vector<SiteResidue> ResiduesOfSites(const std::vector<MmcifSite>& sites);
 
 }  // namespace mirelda::workflow

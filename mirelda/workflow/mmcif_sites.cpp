@@ -3,6 +3,7 @@
 #include <exception>
 #include <gemmi/cif.hpp>
 #include <gemmi/mmcif.hpp>
+#include <gemmi/pdb.hpp>
 #include <utility>
 
 namespace mirelda::workflow {
@@ -29,9 +30,15 @@ std::string PdbPositionsName(const gemmi::Atom& atom) {
 }  // namespace
 
 std::string ReadMmcifSites(std::string_view text, const std::string& source, MmcifStructure& structure) {
+  return ReadStructureSites(text, false, source, structure);
+}
+
+std::string ReadStructureSites(std::string_view text, bool pdbFormat, const std::string& source,
+                               MmcifStructure& structure) {
   gemmi::Structure read;
   try {
-    read = gemmi::make_structure(gemmi::cif::read_memory(text.data(), text.size(), source.c_str()));
+    read = pdbFormat ? gemmi::read_pdb_from_memory(text.data(), text.size(), source)
+                     : gemmi::make_structure(gemmi::cif::read_memory(text.data(), text.size(), source.c_str()));
   } catch (const std::exception& error) {
     return error.what();
   }
@@ -52,6 +59,7 @@ std::string ReadMmcifSites(std::string_view text, const std::string& source, Mmc
         site.x = atom.pos.x;
         site.y = atom.pos.y;
         site.z = atom.pos.z;
+        site.bfactor = atom.b_iso;
         structure.firstModel.push_back(std::move(site));
       }
   return {};

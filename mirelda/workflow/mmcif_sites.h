@@ -20,6 +20,7 @@ struct MmcifSite {
   std::string atomName;  // as positions 14-16 of a PDB line hold it (see PdbPositionsName)
   char altLoc = ' ';
   double x = 0, y = 0, z = 0;
+  double bfactor = 0;  // the file's B-factor (isotropic)
 };
 
 struct MmcifStructure {
@@ -29,5 +30,8 @@ struct MmcifStructure {
 
 // Reads an mmCIF text; returns gemmi's message when it cannot (`source` names the text in it).
 std::string ReadMmcifSites(std::string_view text, const std::string& source, MmcifStructure& structure);
+// The same of a PDB text (pdbFormat) or an mmCIF text, as gemmi reads either.
+std::string ReadStructureSites(std::string_view text, bool pdbFormat, const std::string& source,
+                               MmcifStructure& structure);
 
 }  // namespace mirelda::workflow

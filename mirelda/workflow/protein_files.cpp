@@ -72,24 +72,27 @@ ProteinFormat FormatOf(const std::filesystem::path& path, std::string_view text)
 
 }  // namespace
 
+std::string ReadProteinText(const std::filesystem::path& path, std::string& text, ProteinFormat& format) {
+  // A folder, a device such as /dev/zero or a pipe is no protein file: reading one would fail or never end.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error))
+    return (std::filesystem::exists(path, error) ? "not a regular file: " : "cannot open ") + path.string();
+  if (std::string failure = ReadMaybeGzipped(path, text); !failure.empty()) return failure;
+  format = FormatOf(path, text);
+  return {};
+}
+
 ProteinReading ReadProteinFile(const std::filesystem::path& path,
                                const std::function<void(long long)>& progress,
                                const ReadingOptions& options) {
-  // A folder, a device such as /dev/zero or a pipe is no protein file: reading one would fail or never end.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) {
-    ProteinReading failed;
-    failed.failure =
-        (std::filesystem::exists(path, error) ? "not a regular file: " : "cannot open ") + path.string();
-    return failed;
-  }
   std::string text;
-  if (std::string failure = ReadMaybeGzipped(path, text); !failure.empty()) {
+  ProteinFormat format = ProteinFormat::Pdb;
+  if (std::string failure = ReadProteinText(path, text, format); !failure.empty()) {
     ProteinReading failed;
     failed.failure = std::move(failure);
     return failed;
   }
-  ProteinReading reading = FormatOf(path, text) == ProteinFormat::Mmcif
+  ProteinReading reading = format == ProteinFormat::Mmcif
                                ? ReadMmcifProtein(text, path.string(), progress, options)
                                : ReadProtein(text, progress, options);
   if (reading.failure == kNoAtomLineFailure)

@@ -34,6 +34,10 @@ model::ProteinReading ReadProteinFile(const std::filesystem::path& path,
                                       const std::function<void(long long)>& progress = {},
                                       const model::ReadingOptions& options = {});
 
+// The text of a protein file (unpacked when gzipped) and its format, as ReadProteinFile takes them.
+// Returns what failed, empty on success.
+std::string ReadProteinText(const std::filesystem::path& path, std::string& text, ProteinFormat& format);
+
 // Writes tampon, prot.wrl, trace.wrl, label.wrl and view.wrl (replacing older ones) into the folder.
 // Returns an empty text on success, otherwise what failed.
 std::string WriteProteinFiles(const model::ProteinReading& reading, const std::filesystem::path& folder);

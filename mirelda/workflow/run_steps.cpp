@@ -5,6 +5,7 @@
 #include "mirelda/workflow/environment_step.h"
 #include "mirelda/workflow/field_rules.h"
 #include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/local_scenes.h"
 #include "mirelda/workflow/option_writers.h"
 #include "mirelda/workflow/pipeline_files.h"
 #include "mirelda/workflow/toggle_cells.h"
@@ -52,7 +53,10 @@ TessellationErrors RunTessellationStep(const std::filesystem::path& appFolder, c
   result.failure = WriteTessellationOptions(appFolder, proteinName, weighted);
   if (result.failure.empty()) result.failure = runTessellation();
   if (!result.failure.empty()) return result;
-  return CheckTessellationErrors(ResultsFolderOf(appFolder, proteinName), proteinName);
+  const std::filesystem::path resultsFolder = ResultsFolderOf(appFolder, proteinName);
+  result.failure = KeepResultScenesLocal(resultsFolder, proteinName);
+  if (!result.failure.empty()) return result;
+  return CheckTessellationErrors(resultsFolder, proteinName);
 }
 
 RelaxationErrors ParseRelaxationErrors(std::string_view text) {

@@ -29,7 +29,8 @@ TessellationErrors CheckTessellationErrors(const std::filesystem::path& resultsF
 // A console program's run as the steps see it: what went wrong, empty when its marker appeared.
 using ProgramRunner = std::function<std::string()>;
 
-// The tessellation for a caller without windows: option_bis.txt, the run, the error report counted.
+// The tessellation for a caller without windows: option_bis.txt, the run, the scenes of the results folder
+// made to include its own protein scenes (KeepResultScenesLocal), the error report counted.
 TessellationErrors RunTessellationStep(const std::filesystem::path& appFolder, const std::string& proteinName,
                                        bool weighted, const ProgramRunner& runTessellation);
 

@@ -3,6 +3,7 @@
 // table it prints (against a committed golden file), and the command lines and program failures it must
 // refuse with a message.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include "mirelda/workflow/mmcif_sites.h"
 #include "tests/support/golden_file.h"
 #include "tests/support/mmcif_copy.h"
 #include "tests/support/scratch_folder.h"
@@ -110,6 +112,17 @@ std::vector<std::vector<std::string>> TableRows(const std::string& out) {
   return rows;
 }
 
+// The fields of a tab-separated line, empty ones included.
+std::vector<std::string> TabFields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (const char c : line)
+    if (c == '\t')
+      fields.emplace_back();
+    else
+      fields.back().push_back(c);
+  return fields;
+}
+
 long Count(const std::string& text, const std::string& what) {
   long count = 0;
   for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
@@ -195,6 +208,32 @@ TEST(MireldaBatch, RunsTheWholePipelineOnARealProtein) {
   }
 }
 
+// A results folder shows its own protein whatever runs after it: its scenes include only files of the
+// folder, and a later protein in the same application folder changes none of them.
+TEST(MireldaBatch, AResultsFolderKeepsItsScenesWhenAnotherProteinRuns) {
+  const auto first = Protein1A8O(), second = testing::TestProtein("2XHE.pdb");
+  if (!first || !second) return;
+  const AppCopy app;
+  ASSERT_EQ(app.Run("'" + first->string() + "' 1a8o").exitStatus, 0);
+  std::map<std::string, std::string> scenes;
+  for (const auto& entry : std::filesystem::directory_iterator(app / "1a8o"))
+    if (entry.path().extension() == ".wrl") scenes[entry.path().filename().string()] = ReadFileText(entry.path());
+  ASSERT_EQ(scenes.size(), 8u);
+  for (const auto& [name, text] : scenes)
+    for (std::size_t at = text.find("url"); at != std::string::npos; at = text.find("url", at + 1)) {
+      const std::size_t open = text.find('"', at), close = text.find('"', open + 1);
+      ASSERT_NE(close, std::string::npos) << name;
+      const std::string address = text.substr(open + 1, close - open - 1);
+      EXPECT_EQ(address.find('/'), std::string::npos) << name << " includes " << address;
+      EXPECT_TRUE(scenes.contains(address)) << name << " includes " << address << ", not in its folder";
+    }
+
+  ASSERT_EQ(app.Run("'" + second->string() + "' 2xhe").exitStatus, 0);
+  EXPECT_NE(ReadFileText(app / "prot.wrl"), scenes["prot.wrl"]) << "the working folder holds 2XHE's";
+  for (const auto& [name, text] : scenes)
+    EXPECT_TRUE(ReadFileText(app / "1a8o" / name) == text) << name << " changed";
+}
+
 // The tables for data analysis: a header, one row of 15 fields per residue, one row per face between two
 // residues whose contact characters are those of the contact file.
 TEST(MireldaBatch, WritesTheResultTablesForDataAnalysis) {
@@ -223,6 +262,182 @@ TEST(MireldaBatch, WritesTheResultTablesForDataAnalysis) {
   }
   EXPECT_EQ(ones, std::count(matrix.begin(), matrix.end(), '1'));
   EXPECT_EQ(twos, std::count(matrix.begin(), matrix.end(), '2'));
+}
+
+// The JSON document holds the run's choices and counts, the report's lines and the residues table's rows,
+// numbers as numbers and NA as null.
+TEST(MireldaBatch, WritesTheRunAsJsonWithTheRowsOfTheResiduesTable) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const AppCopy app;
+  const BatchResult run = app.Run("--relaxations 1 '" + protein->string() + "' 1a8o");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  const nlohmann::json json = nlohmann::json::parse(ReadFileText(app / "1a8o" / "1a8o.json"));
+  EXPECT_EQ(json["program"], "mirelda-batch");
+  EXPECT_FALSE(json["version"].get<std::string>().empty());
+  const nlohmann::json& parameters = json["parameters"];
+  EXPECT_EQ(parameters["point"], "CA");
+  EXPECT_EQ(parameters["environment"], true);
+  EXPECT_EQ(parameters["radius"], 6.5);
+  EXPECT_EQ(parameters["thickness"], 3.5);
+  EXPECT_EQ(parameters["relaxations"], 1);
+  EXPECT_EQ(parameters["weights"], false);
+  const nlohmann::json& counts = json["counts"];
+  EXPECT_EQ(counts["residues"], k1A8OResidues);
+  EXPECT_EQ(counts["notInBulk"], 0);
+  const std::vector<std::string> problems = Lines(ReadFileText(app / "1a8o" / "1a8o_problems"));
+  EXPECT_EQ(counts["problems"], problems.size());
+  EXPECT_EQ(json["problems"].get<std::vector<std::string>>(), problems);
+
+  const std::vector<std::string> table = Lines(ReadFileText(app / "1a8o" / "1a8o.residues.tsv"));
+  ASSERT_EQ(json["residues"].size() + 1, table.size());
+  const std::vector<std::string> header = TabFields(table[0]);
+  std::map<std::string, int> classes{{"a", 0}, {"b", 0}, {"c", 0}};
+  for (std::size_t r = 0; r < json["residues"].size(); ++r) {
+    const nlohmann::json& row = json["residues"][r];
+    const std::vector<std::string> fields = TabFields(table[r + 1]);
+    ASSERT_EQ(row.size(), header.size());
+    for (std::size_t k = 0; k < header.size(); ++k) {
+      const nlohmann::json& value = row[header[k]];
+      if (fields[k] == "NA")
+        EXPECT_TRUE(value.is_null()) << header[k] << " of row " << r;
+      else if (value.is_number())
+        EXPECT_NEAR(value.get<double>(), std::stod(fields[k]), 1e-9) << header[k] << " of row " << r;
+      else
+        EXPECT_EQ(value, fields[k]) << header[k] << " of row " << r;
+    }
+    EXPECT_TRUE(row["resSeq"].is_number_integer() && row["x"].is_number() && row["iCode"].is_null());
+    ++classes[row["class"].get<std::string>()];
+  }
+  EXPECT_EQ(counts["classes"], nlohmann::json(classes));
+}
+
+// The atom sites of a written structure file as gemmi reads it back.
+std::vector<workflow::MmcifSite> SitesOf(const std::filesystem::path& file) {
+  workflow::MmcifStructure structure;
+  const std::string failure =
+      workflow::ReadStructureSites(ReadFileText(file), file.extension() == ".pdb", file.string(), structure);
+  EXPECT_EQ(failure, "") << file;
+  return structure.firstModel;
+}
+
+// The B-factor files hold the input structure with each residue's value of the table on all its atoms
+// (the exposure by default, the class as 1, 2, 3 by option) and 0 on the atoms of residues left out; the
+// mmCIF and PDB files agree atom by atom.
+TEST(MireldaBatch, WritesTheStructureWithTheTableValuesAsBfactors) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  for (const auto& [option, column] : {std::pair{"", 12}, std::pair{"--bfactor class ", 14}}) {
+    const AppCopy app;
+    const BatchResult run = app.Run(std::string(option) + "'" + protein->string() + "' 1a8o");
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    std::map<std::string, double> byResidue;  // chain + number
+    const std::vector<std::string> table = Lines(ReadFileText(app / "1a8o" / "1a8o.residues.tsv"));
+    for (std::size_t r = 1; r < table.size(); ++r) {
+      const std::vector<std::string> fields = TabFields(table[r]);
+      const std::string& value = fields[column];
+      byResidue[fields[0] + fields[1]] =
+          column == 12 ? std::stod(value) : value == "a" ? 1 : value == "b" ? 2 : 3;
+    }
+    const std::vector<workflow::MmcifSite> cif = SitesOf(app / "1a8o" / "1a8o.bfactor.cif"),
+                                           pdb = SitesOf(app / "1a8o" / "1a8o.bfactor.pdb"),
+                                           input = SitesOf(*protein);
+    ASSERT_EQ(cif.size(), input.size());
+    ASSERT_EQ(pdb.size(), input.size());
+    std::set<std::string> valued;
+    for (std::size_t k = 0; k < input.size(); ++k) {
+      const auto value = byResidue.find(input[k].chain + std::to_string(input[k].number));
+      const double expected = value != byResidue.end() && !input[k].hetatm ? value->second : 0.0;
+      if (expected != 0) valued.insert(value->first);
+      EXPECT_NEAR(cif[k].bfactor, expected, 1e-4) << option << "atom " << k;
+      EXPECT_NEAR(pdb[k].bfactor, cif[k].bfactor, 0.005) << option << "atom " << k;
+      EXPECT_TRUE(cif[k].atomName == input[k].atomName && pdb[k].atomName == input[k].atomName &&
+                  pdb[k].number == cif[k].number && pdb[k].residueName == cif[k].residueName &&
+                  std::abs(pdb[k].x - cif[k].x) < 1e-3 && std::abs(cif[k].z - input[k].z) < 1e-3)
+          << option << "atom " << k;
+    }
+    EXPECT_GT(valued.size(), byResidue.size() / 2) << option << "most residues show a value";
+  }
+}
+
+// A structure that the protein reader reads but gemmi refuses (a charge column it cannot parse) still gives
+// every result; only the B-factor files are left out, with a warning.
+TEST(MireldaBatch, AStructureGemmiRefusesLeavesOutOnlyTheBfactorFiles) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  std::string text;
+  for (std::string line : Lines(ReadFileText(*protein)))
+    if (line.starts_with("ATOM  ")) text += line.substr(0, 78) + "84\n";
+  const ScratchFolder inputs;
+  const std::filesystem::path file = inputs / "charges.pdb";
+  testing::WriteFileText(file, text + "END\n");
+  const AppCopy app;
+  const BatchResult run = app.Run("'" + file.string() + "' chrg");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.err.find("warning: no B-factor files: " + file.string() + " cannot be read: "), std::string::npos)
+      << run.err;
+  EXPECT_TRUE(std::filesystem::exists(app / "chrg" / "chrg.json"));
+  EXPECT_FALSE(std::filesystem::exists(app / "chrg" / "chrg.bfactor.cif"));
+}
+
+// A protein with residues 53, 53A, 53B, 54: 1A8O's ATOM records with its residues 152 to 156 numbered
+// 52, 53, 53A, 53B, 54 and the later ones 102 lower (157 becomes 55).
+std::string WithInsertionCodes(const std::string& pdb) {
+  std::string text;
+  for (const std::string& line : Lines(pdb)) {
+    if (!line.starts_with("ATOM  ")) continue;
+    const int number = std::stoi(line.substr(22, 4));
+    const int renumbered = number <= 153 ? number - 100 : number <= 155 ? 53 : number == 156 ? 54 : number - 102;
+    const char code = number == 154 ? 'A' : number == 155 ? 'B' : ' ';
+    std::string id = std::to_string(renumbered);
+    id = std::string(4 - id.size(), ' ') + id + code;
+    text += line.substr(0, 22) + id + line.substr(27) + "\n";
+  }
+  return text + "END\n";
+}
+
+// Residues with an insertion code are left out and named; with --renumber they are kept and the chain is
+// numbered on in order, while the tables keep the file's numbers and insertion codes.
+TEST(MireldaBatch, RenumbersResiduesWithInsertionCodesWhenAsked) {
+  const auto protein = Protein1A8O();
+  if (!protein) return;
+  const ScratchFolder inputs;
+  const std::filesystem::path file = inputs / "inserted.pdb";
+  testing::WriteFileText(file, WithInsertionCodes(ReadFileText(*protein)));
+  const AppCopy app;
+  const BatchResult leftOut = app.Run("'" + file.string() + "' ins1");
+  ASSERT_EQ(leftOut.exitStatus, 0) << leftOut.err;
+  const std::string report = ReadFileText(app / "ins1" / "ins1_problems");
+  EXPECT_NE(report.find("PROBLEM FOR ARG 53A A : INSERTION CODE, RESIDUE LEFT OUT"), std::string::npos) << report;
+  EXPECT_NE(report.find("PROBLEM FOR GLN 53B A : INSERTION CODE, RESIDUE LEFT OUT"), std::string::npos) << report;
+  EXPECT_EQ(TableRows(leftOut.out).size(), static_cast<std::size_t>(k1A8OResidues - 2));
+
+  const BatchResult renumbered = app.Run("--renumber '" + file.string() + "' ins2");
+  ASSERT_EQ(renumbered.exitStatus, 0) << renumbered.err;
+  EXPECT_EQ(ReadFileText(app / "ins2" / "ins2_problems").find("INSERTION"), std::string::npos);
+  const auto rows = TableRows(renumbered.out);
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(k1A8OResidues));
+  for (std::size_t r = 0; r < 6; ++r)  // the listing shows the numbers of the tessellation
+    EXPECT_EQ(rows[r][0], std::to_string(52 + r));
+  const std::vector<std::string> table = Lines(ReadFileText(app / "ins2" / "ins2.residues.tsv"));
+  ASSERT_EQ(table.size(), static_cast<std::size_t>(k1A8OResidues) + 1);
+  std::vector<std::string> ids;
+  for (std::size_t r = 2; r <= 6; ++r) {
+    const std::vector<std::string> fields = TabFields(table[r]);
+    ids.push_back(fields[1] + fields[2] + fields[3]);
+  }
+  EXPECT_EQ(ids, (std::vector<std::string>{"53NAILE", "53AARG", "53BGLN", "54NAGLY", "55NAPRO"}));
+  const std::string contacts = ReadFileText(app / "ins2" / "ins2.contacts.tsv");
+  EXPECT_NE(contacts.find("\nA\t53\tB\tA\t53\tA\t"), std::string::npos) << "53B faces 53A";
+
+  // The B-factor files find each residue by the file's number and insertion code.
+  const std::vector<workflow::MmcifSite> sites = SitesOf(app / "ins2" / "ins2.bfactor.cif");
+  const std::string exposure53B = TabFields(table[4])[12];
+  const auto site53B = std::ranges::find_if(sites, [](const workflow::MmcifSite& site) {
+    return site.number == 53 && site.insertionCode == 'B' && site.atomName == "CA";
+  });
+  ASSERT_NE(site53B, sites.end());
+  EXPECT_NEAR(site53B->bfactor, std::stod(exposure53B), 1e-4);
 }
 
 // The printed table and summary of the typical run equal the committed ones, line by line. The results
@@ -337,6 +552,16 @@ TEST(MireldaBatch, MmcifOfAnEntryGivesTheResultsOfItsPdbFile) {
   for (const auto& [name, text] : pdbFiles) {
     const auto other = cifFiles.find(name);
     ASSERT_NE(other, cifFiles.end()) << name << " only from the PDB file";
+    // The B-factor files rewrite each input as it is; the JSON document names its input file.
+    if (name.find(".bfactor.") != std::string::npos) continue;
+    if (name.ends_with(".json")) {
+      nlohmann::json fromPdbFile = nlohmann::json::parse(text), fromCifFile = nlohmann::json::parse(other->second);
+      EXPECT_EQ(fromPdbFile["parameters"]["protein"], protein->string());
+      fromPdbFile["parameters"].erase("protein");
+      fromCifFile["parameters"].erase("protein");
+      EXPECT_EQ(fromPdbFile, fromCifFile);
+      continue;
+    }
     EXPECT_TRUE(other->second == text) << name << " differs";
   }
   EXPECT_EQ(pdbFiles.size(), cifFiles.size());
