@@ -45,6 +45,7 @@ BatchRun RunBatch(const std::filesystem::path& appFolder, const BatchOptions& op
   OpenOptions open;
   open.pointChoice = options.point;
   open.reading.modifiedAsParent = options.modified;
+  open.reading.chain = options.chain;
   const StepResult opened = OpenProtein(session, open);
   if (!opened.Ran()) return failed(opened);
   for (const std::string& warning : opened.warnings) Tell(reporter.warning, warning);

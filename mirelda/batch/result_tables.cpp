@@ -1,6 +1,7 @@
 #include "mirelda/batch/result_tables.h"
 
 #include <cstdlib>
+#include <fstream>
 
 #include "brindel/contacts.h"
 #include "brindel/exchange/fixed_format.h"
@@ -41,6 +42,13 @@ exchange::PointRecord PointOf(int number, const std::string& code, const std::st
   point.letter = code.empty() ? '0' : code.front();
   point.chain = chain.empty() ? ' ' : chain.front();
   return point;
+}
+
+bool WriteTable(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  out.close();
+  return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -97,6 +105,16 @@ std::string ContactsTsv(const Residues& residues) {
     }
   }
   return text;
+}
+
+std::filesystem::path WriteResultTables(const BatchRun& run, const BatchOptions& options) {
+  const std::filesystem::path tables = run.session.resultsFolder / options.proteinName;
+  const std::filesystem::path residues = tables.string() + ".residues.tsv";
+  const std::filesystem::path contacts = tables.string() + ".contacts.tsv";
+  if (!WriteTable(residues, ResiduesTsv(run.session.tab1, run.session.residues, options.point, run.assigned)))
+    return residues;
+  if (!WriteTable(contacts, ContactsTsv(run.session.residues))) return contacts;
+  return {};
 }
 
 }  // namespace mirelda::batch

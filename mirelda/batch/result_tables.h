@@ -3,9 +3,11 @@
 // for a missing value.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "mirelda/batch/batch_pipeline.h"
 #include "mirelda/model/residue_records.h"
 #include "mirelda/workflow/grid_model.h"
 
@@ -22,5 +24,9 @@ std::string ResiduesTsv(const workflow::GridModel& tab1, const model::Residues& 
 // residues, once from each side as the face file lists them; separation is the distance in sequence
 // within one chain (NA between chains), contact 1 or 2 as in the contact file.
 std::string ContactsTsv(const model::Residues& residues);
+
+// Writes NAME.residues.tsv and NAME.contacts.tsv of a run that went through into its results folder.
+// Returns the path of a table that could not be written completely, empty when both were.
+std::filesystem::path WriteResultTables(const BatchRun& run, const BatchOptions& options);
 
 }  // namespace mirelda::batch

@@ -52,6 +52,8 @@ struct ReadingOptions {
   // Modified amino acids (ModifiedResidueByName), in HETATM or ATOM records, read as their parent type
   // instead of being left out.
   bool modifiedAsParent = false;
+  // Only the atom records of this chain are read (the others as if absent); every chain when unset.
+  std::optional<char> chain{};
 };
 
 // One atom record as the reading rules see it, whatever the file format it came from.
@@ -97,7 +99,7 @@ struct CoordinateRecord {
 //   gap.
 // - A residue number outside -32768..32767 stops the reading with a failure naming the line.
 // - A text without any ATOM line fails with kNoAtomLineFailure, one whose residues are all of unknown
-//   types with kNoKnownResidueFailure.
+//   types with kNoKnownResidueFailure; with a chain chosen, one without any of its ATOM lines names it.
 // - A coordinate that reads as infinite ("1E999") stops the reading: no scene could show it.
 // - An ATOM line cut before the end of its z coordinate (column 54), or whose residue number field does
 //   not start with a number, is reported ("PROBLEM FOR LINE " + line + " : ATOM LINE CUT SHORT SKIPPED")
