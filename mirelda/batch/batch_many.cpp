@@ -302,7 +302,8 @@ int RunProteins(const BatchOptions& options, ProgressStyle style, const ProteinW
   }
   display.Close();
 
-  const std::filesystem::path summary = out / kSummaryFile;
+  const std::filesystem::path summary =
+      options.summaryFile.empty() ? out / kSummaryFile : std::filesystem::absolute(options.summaryFile);
   const bool summaryWritten = WriteText(summary, SummaryTsv(rows));
   if (!summaryWritten) std::cerr << "mirelda-batch: cannot write " << summary.string() << '\n';
   const auto count = [&rows](const char* status) {

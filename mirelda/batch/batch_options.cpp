@@ -158,6 +158,12 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
       if (!text) return Refused(error);
       if (text->empty()) return Refused("--out needs a folder");
       options.outFolder = *text;
+    } else if (key == "--summary") {
+      const auto text = value();
+      if (!text) return Refused(error);
+      if (text->empty()) return Refused("--summary needs a file");
+      options.summaryFile = *text;
+      if (manyOnly.empty()) manyOnly = key;
     } else if (key == "-j" || key == "--jobs") {
       const auto text = value();
       if (!text) return Refused(error);
@@ -240,6 +246,7 @@ std::string BatchUsage() {
          "  -j N, --jobs N     with --out: N proteins side by side, 1 to 64 (default 1)\n"
          "  --quiet            with --out: print nothing but the failures\n"
          "  --force            with --out: run complete results again\n"
+         "  --summary FILE     with --out: the summary into FILE instead of DIR/summary.tsv\n"
          "  --version          show the version\n"
          "  -h, --help         show this text\n"
          "\n"

@@ -27,6 +27,7 @@ struct BatchOptions {
   // Many proteins at once (--out): the output folder, the protein files, how many run side by side,
   // whether to print nothing but failures and whether complete results are run again.
   std::string outFolder;
+  std::string summaryFile;  // DIR/summary.tsv unless given
   std::vector<std::string> proteinFiles;
   int jobs = 1;
   bool quiet = false;
