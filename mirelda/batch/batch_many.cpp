@@ -13,7 +13,9 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <cstdlib>
 #include <system_error>
+#include <thread>
 
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/batch/batch_pipeline.h"
@@ -35,6 +37,8 @@ constexpr const char* kDataFiles[] = {"spherepack_1.txt", "Tab_cen_2", "Tab_ext_
 // starts with it, so the renaming after the stem touches only the protein's own files.
 constexpr const char* kStandInName = "item";
 constexpr const char* kLogFile = "log";
+// The number of threads of the console programs (all cores when unset).
+constexpr const char* kThreadsVariable = "MIRELDA_THREADS";
 // A message longer than this is cut: a row is one line of the summary.
 constexpr std::size_t kMessageLimit = 2000;
 
@@ -230,6 +234,14 @@ int RunProteins(const BatchOptions& options, ProgressStyle style, const ProteinW
     std::cerr << "mirelda-batch: cannot make the output folder " << out.string()
               << (error ? ": " + error.message() : std::string()) << '\n';
     return kManyRefused;
+  }
+
+  // brindel and relaxation build cells on every core: proteins side by side share the cores out instead
+  // of each asking for all of them. A setting of the user's stays.
+  if (options.jobs > 1 && std::getenv(kThreadsVariable) == nullptr) {
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned threads = std::max(1u, cores / static_cast<unsigned>(options.jobs));
+    setenv(kThreadsVariable, std::to_string(threads).c_str(), 1);
   }
 
   std::vector<SummaryRow> rows(plan.jobs.size());
