@@ -187,5 +187,15 @@ TEST(ManyProteins, StemIsTheFileNameWithoutTheProteinFormatsExtensions) {
   EXPECT_EQ(batch::ProteinStem(".pdb"), ".pdb");
 }
 
+// The bar holds the counts and the running proteins within the terminal's width.
+TEST(ManyProteins, ProgressBarFitsItsLine) {
+  const std::string line = batch::ProgressBarLine(3, 12, 2, 0, 1, {"1abc", "2xyz"}, 100);
+  EXPECT_EQ(line, "[======                  ] 3/12  2 done  0 skipped  1 failed  running: 1abc 2xyz");
+  const std::string cut = batch::ProgressBarLine(12, 12, 12, 0, 0, {std::string(100, 'x')}, 79);
+  EXPECT_EQ(cut.size(), 79u);
+  EXPECT_EQ(cut.rfind("[========================] 12/12  12 done", 0), 0u);
+  EXPECT_EQ(cut.substr(76), "...");
+}
+
 }  // namespace
 }  // namespace mirelda
