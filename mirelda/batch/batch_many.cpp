@@ -8,20 +8,22 @@
 #include <cctype>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <set>
 #include <sstream>
-#include <cstdlib>
 #include <system_error>
 #include <thread>
 
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/batch/batch_pipeline.h"
 #include "mirelda/batch/result_tables.h"
+#include "mirelda/results/scene_composer.h"
 #include "mirelda/workflow/environment_dialog.h"
 #include "mirelda/workflow/pipeline_files.h"
+#include "mirelda/workflow/protein_files.h"
 
 namespace mirelda::batch {
 namespace {
@@ -39,6 +41,14 @@ constexpr const char* kStandInName = "item";
 constexpr const char* kLogFile = "log";
 // The number of threads of the console programs (all cores when unset).
 constexpr const char* kThreadsVariable = "MIRELDA_THREADS";
+// The scenes of a results folder: a stem of one of their names would make its STEM.wrl one of them.
+constexpr std::string_view kSceneFiles[] = {workflow::kProtSceneFile,
+                                            workflow::kTraceSceneFile,
+                                            workflow::kLabelSceneFile,
+                                            workflow::kViewSceneFile,
+                                            workflow::kEnvironmentScene,
+                                            results::kComposedSceneFile,
+                                            "premier.wrl"};
 // A message longer than this is cut: a row is one line of the summary.
 constexpr std::size_t kMessageLimit = 2000;
 
@@ -129,6 +139,13 @@ ProteinPlan PlanProteins(const std::filesystem::path& outFolder, const std::vect
     if (job.stem.empty() || job.stem == "." || job.stem == ".." || job.stem.front() == '.' ||
         job.stem == kSummaryFile) {
       plan.error = "\"" + file + "\" gives no usable folder name (" + job.stem + ")";
+      plan.jobs.clear();
+      return plan;
+    }
+    if (std::ranges::any_of(kSceneFiles,
+                            [&job](std::string_view scene) { return scene == job.stem + ".wrl"; })) {
+      plan.error = "\"" + file + "\" would give " + job.stem +
+                   ".wrl, the name of a scene of its folder: " + "rename the file";
       plan.jobs.clear();
       return plan;
     }

@@ -155,8 +155,8 @@ TEST(ManyProteins, RunSideBySideFailAloneAndSkipWhatIsComplete) {
   EXPECT_EQ(ReadFileText(out / "1A8O" / "C1A8O"), ReadFileText(app / "1A8O" / "C1A8O"));
 }
 
-// Refused before anything runs: two files of one stem, options of many proteins without --out, a chain
-// that is not one character.
+// Refused before anything runs: two files of one stem or a stem of a scene, options of many proteins
+// without --out, a chain that is not one character.
 TEST(ManyProteins, RefusesACommandLineBeforeRunning) {
   const ScratchFolder work;
   work.Write("1abc.pdb", "");
@@ -167,6 +167,9 @@ TEST(ManyProteins, RefusesACommandLineBeforeRunning) {
   EXPECT_NE(twice.err.find("\"1abc.pdb\" and \"other/1abc.cif.gz\" would both go to "), std::string::npos)
       << twice.err;
   EXPECT_FALSE(std::filesystem::exists(work / "results"));
+  // A stem that names a scene of the folder would overwrite it.
+  work.Write("resultat.pdb", "");
+  EXPECT_EQ(Batch(work.Path(), "--out results resultat.pdb").exitStatus, 1);
 
   const BatchRun jobs = Batch(work.Path(), "-j 2 1abc.pdb 1abc");
   EXPECT_EQ(jobs.exitStatus, 1);
