@@ -203,7 +203,7 @@ SummaryRow RunProtein(const std::filesystem::path& appFolder, const BatchOptions
     row.residues = run.session.residues.ResidueCount();
     row.problems = run.session.problemCount;
   }
-  const auto finish = [&](std::string failure) {
+  const auto finish = [&](const std::string& failure) {
     row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     if (failure.empty()) return row;
     log << failure << '\n';

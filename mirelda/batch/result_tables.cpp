@@ -109,8 +109,8 @@ std::string ContactsTsv(const Residues& residues) {
 
 std::filesystem::path WriteResultTables(const BatchRun& run, const BatchOptions& options) {
   const std::filesystem::path tables = run.session.resultsFolder / options.proteinName;
-  const std::filesystem::path residues = tables.string() + ".residues.tsv";
-  const std::filesystem::path contacts = tables.string() + ".contacts.tsv";
+  std::filesystem::path residues = tables.string() + ".residues.tsv";
+  std::filesystem::path contacts = tables.string() + ".contacts.tsv";
   if (!WriteTable(residues, ResiduesTsv(run.session.tab1, run.session.residues, options.point, run.assigned)))
     return residues;
   if (!WriteTable(contacts, ContactsTsv(run.session.residues))) return contacts;
