@@ -25,18 +25,20 @@ fi
 out="$root/build/bench/batch"
 rm -rf "$out"
 declare -A rate
-printf '%-6s %9s %9s %8s %8s %16s\n' jobs proteins done failed seconds proteins/minute
+# The wall time gives the proteins per minute; the processor time (user and system, of every process of
+# the run) shows how much of the machine the run had, as the cores may be shared with other work.
+printf '%-6s %9s %6s %7s %9s %13s %16s\n' jobs proteins done failed seconds "cpu seconds" proteins/minute
 for jobs in 1 2; do
-  start="$(date +%s.%N)"
-  "$batch" --quiet -j "$jobs" --out "$out/j$jobs" "${files[@]}" 2> "$out-j$jobs.log" || true
-  end="$(date +%s.%N)"
+  timing="$( { TIMEFORMAT='%R %U %S'; time "$batch" --quiet -j "$jobs" --out "$out/j$jobs" "${files[@]}" \
+             > /dev/null 2> "$out-j$jobs.log"; } 2>&1 || true)"
   summary="$out/j$jobs/summary.tsv"
   done_count="$(awk -F'\t' 'NR > 1 && $7 == "done"' "$summary" | wc -l)"
   failed_count="$(awk -F'\t' 'NR > 1 && $7 == "failed"' "$summary" | wc -l)"
-  seconds="$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.1f", e - s }')"
+  read -r seconds user system <<< "$timing"
+  cpu="$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.1f", u + s }')"
   rate[$jobs]="$(awk -v n="${#files[@]}" -v t="$seconds" 'BEGIN { printf "%.1f", (t > 0 ? 60 * n / t : 0) }')"
-  printf '%-6s %9d %9d %8d %8s %16s\n' "-j $jobs" "${#files[@]}" "$done_count" "$failed_count" "$seconds" \
-         "${rate[$jobs]}"
+  printf '%-6s %9d %6d %7d %9s %13s %16s\n' "-j $jobs" "${#files[@]}" "$done_count" "$failed_count" "$seconds" \
+         "$cpu" "${rate[$jobs]}"
 done
 awk -v a="${rate[1]}" -v b="${rate[2]}" -v cores="$(nproc)" \
   'BEGIN { printf "ratio -j 2 / -j 1: %.2f (cores here: %d)\n", (a > 0 ? b / a : 0), cores }'
