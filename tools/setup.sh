@@ -18,6 +18,8 @@ packages=(
   locales
   # front-end: Qt 6 widgets and OpenGL widgets, Coin3D for VRML 2.0, Mesa for rendering
   qt6-base-dev libqt6opengl6-dev libcoin-dev libgl1-mesa-dri libegl-dev fonts-dejavu-core
+  # many proteins beyond one run of mirelda-batch: the workflow at workflow/Snakefile
+  snakemake
   # display-free runs of the front-end's tests and screenshots
   xvfb xauth
   # fetching the sample proteins that ship inside Debian packages (apt-get download, dpkg -x)

@@ -15,6 +15,9 @@ using namespace mirelda::workflow;
 namespace mirelda::batch {
 namespace {
 
+// How many proteins may run side by side: each run is a few processes, so more would only queue.
+constexpr int kMaxJobs = 64;
+
 // The dialog's own words for a name that is not four characters.
 constexpr const char* kNameMessage = "You must enter a name (4 characters) for the output files";
 
@@ -48,6 +51,18 @@ std::optional<int> RelaxationOption(std::string_view text, std::string& error) {
   return value;
 }
 
+std::optional<int> JobsOption(std::string_view text, std::string& error) {
+  const bool digits = !text.empty() && text.size() <= 2 &&
+                      std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+  const int value = digits ? std::stoi(std::string(text)) : 0;
+  if (value < 1 || value > kMaxJobs) {
+    error = "-j must be a whole number from 1 to " + std::to_string(kMaxJobs) + ", not \"" +
+            std::string(text) + "\"";
+    return std::nullopt;
+  }
+  return value;
+}
+
 ParsedCommandLine Refused(std::string error) {
   ParsedCommandLine parsed;
   parsed.error = std::move(error);
@@ -60,6 +75,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
   BatchOptions options;
   std::vector<std::string_view> positional;
   std::string error;
+  std::string manyOnly;  // the first option that only the form with --out takes
   bool optionsEnded = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
@@ -71,17 +87,20 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
       optionsEnded = true;
       continue;
     }
-    if (argument == "-h" || argument == "--help") {
+    if (argument == "-h" || argument == "--help" || argument == "--version") {
       ParsedCommandLine parsed;
-      parsed.help = true;
+      (argument == "--version" ? parsed.version : parsed.help) = true;
       return parsed;
     }
-    // "--key value" or "--key=value".
+    // "--key value" or "--key=value" ("-j N" or "-jN").
     std::string_view key = argument;
     std::optional<std::string_view> inlineValue;
     if (const auto equals = argument.find('='); equals != std::string_view::npos) {
       key = argument.substr(0, equals);
       inlineValue = argument.substr(equals + 1);
+    } else if (argument.starts_with("-j") && argument.size() > 2) {
+      key = argument.substr(0, 2);
+      inlineValue = argument.substr(2);
     }
     const auto value = [&]() -> std::optional<std::string_view> {
       if (inlineValue) return inlineValue;
@@ -140,11 +159,51 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
         return Refused("--bfactor must be exposure, volume or class, not \"" + std::string(*text) + "\"");
     } else if (key == "--verbose") {
       if (!flag(options.verbose, true)) return Refused(error);
+    } else if (key == "--chain") {
+      const auto text = value();
+      if (!text) return Refused(error);
+      if (text->size() != 1 || (*text)[0] == ' ')
+        return Refused("the chain must be one character, as the PDB format's chain column holds it, not \"" +
+                       std::string(*text) + "\"");
+      options.chain = (*text)[0];
+    } else if (key == "--out") {
+      const auto text = value();
+      if (!text) return Refused(error);
+      if (text->empty()) return Refused("--out needs a folder");
+      options.outFolder = *text;
+    } else if (key == "--summary") {
+      const auto text = value();
+      if (!text) return Refused(error);
+      if (text->empty()) return Refused("--summary needs a file");
+      options.summaryFile = *text;
+      if (manyOnly.empty()) manyOnly = key;
+    } else if (key == "-j" || key == "--jobs") {
+      const auto text = value();
+      if (!text) return Refused(error);
+      const auto jobs = JobsOption(*text, error);
+      if (!jobs) return Refused(error);
+      options.jobs = *jobs;
+      if (manyOnly.empty()) manyOnly = key;
+    } else if (key == "--quiet" || key == "--force") {
+      if (!flag(key == "--quiet" ? options.quiet : options.force, true)) return Refused(error);
+      if (manyOnly.empty()) manyOnly = key;
     } else {
       return Refused("unknown option " + std::string(argument));
     }
   }
 
+  const bool relaxationsWithoutEnvironment = options.relaxations > 0 && !options.withEnvironment;
+  constexpr const char* kRelaxationsMessage =
+      "relaxations need the environment: --relaxations and --no-environment exclude each other";
+  if (!options.outFolder.empty()) {
+    if (positional.empty()) return Refused("expected one protein file or more after the options");
+    if (relaxationsWithoutEnvironment) return Refused(kRelaxationsMessage);
+    options.proteinFiles.assign(positional.begin(), positional.end());
+    ParsedCommandLine parsed;
+    parsed.options = std::move(options);
+    return parsed;
+  }
+  if (!manyOnly.empty()) return Refused(manyOnly + " needs --out: it is an option of many proteins at once");
   if (positional.size() != 2)
     return Refused("expected a protein file and a name, got " + std::to_string(positional.size()) +
                    (positional.size() == 1 ? " argument" : " arguments"));
@@ -154,8 +213,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
     return Refused(std::string(kNameMessage) + ": \"" + options.proteinName +
                    "\" is not 4 letters or digits");
   // The relaxation moves environment points: the front-end offers it only after an environment step.
-  if (options.relaxations > 0 && !options.withEnvironment)
-    return Refused("relaxations need the environment: --relaxations and --no-environment exclude each other");
+  if (relaxationsWithoutEnvironment) return Refused(kRelaxationsMessage);
 
   ParsedCommandLine parsed;
   parsed.options = std::move(options);
@@ -164,6 +222,7 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
 
 std::string BatchUsage() {
   return "Usage: mirelda-batch [options] PROTEIN NAME\n"
+         "       mirelda-batch [options] --out DIR PROTEIN...\n"
          "\n"
          "Analyses the protein coordinate file PROTEIN (PDB .pdb or .ent, mmCIF .cif or .mmcif, each also\n"
          "gzipped .gz) as the front-end does with the same choices: reads its first model, installs the\n"
@@ -174,6 +233,14 @@ std::string BatchUsage() {
          "subfolder NAME, which is replaced. Runs in one folder go one after another: a second run is\n"
          "refused while one is going.\n"
          "NAME: 4 letters or digits, the prefix of every result file.\n"
+         "\n"
+         "With --out, every PROTEIN gets the folder DIR/STEM, where STEM is its file name without\n"
+         ".gz and .pdb, .ent, .cif or .mmcif (of any length; two files of one stem are refused), and the\n"
+         "result files are named after STEM. Each protein runs in a private working folder of its own,\n"
+         "so runs never share files and -j runs several side by side; one that fails never stops the\n"
+         "others. DIR/summary.tsv has a row per protein: stem, residues, problems, not in the bulk,\n"
+         "classes given, seconds, status (done, skipped, failed) and message. A complete result (its\n"
+         "folder's .complete file, written last) is kept and its protein skipped unless --force.\n"
          "\n"
          "Options:\n"
          "  --point P          representative point: CA (default), CB, CG1 (side-chain centroid),\n"
@@ -192,7 +259,16 @@ std::string BatchUsage() {
          "  --bfactor V        the residue value in the B-factor column of NAME.bfactor.cif and\n"
          "                     NAME.bfactor.pdb: exposure (default, percent), volume (cubic\n"
          "                     angstroms) or class (a 1, b 2, c 3; 0 when not assigned)\n"
-         "  --verbose          show what the console programs print\n"
+         "  --chain C          read only the chain C (default: every chain); an mmCIF chain name of\n"
+         "                     several characters is the character it is read under (see the report)\n"
+         "  --verbose          show what the console programs print (with --out: into the log of\n"
+         "                     each protein's working folder, kept when it failed)\n"
+         "  --out DIR          many proteins at once, each into DIR/STEM\n"
+         "  -j N, --jobs N     with --out: N proteins side by side, 1 to 64 (default 1)\n"
+         "  --quiet            with --out: print nothing but the failures\n"
+         "  --force            with --out: run complete results again\n"
+         "  --summary FILE     with --out: the summary into FILE instead of DIR/summary.tsv\n"
+         "  --version          show the version\n"
          "  -h, --help         show this text\n"
          "\n"
          "Beside the system's result files it writes NAME.residues.tsv, NAME.contacts.tsv, NAME.json,\n"
@@ -200,7 +276,13 @@ std::string BatchUsage() {
          "Prints the steps on standard error, and on standard output one line per residue (number,\n"
          "chain, code, volume, area, faces, indicator, exposure, class), the results folder and the\n"
          "classes.\n"
-         "Exit status: 0 done; 1 command line refused; 2 a step failed (the message says which).\n";
+         "With --out, shows a progress bar on a terminal (a line per protein otherwise) and prints\n"
+         "the counts and the summary's path.\n"
+         "Exit status: 0 done (with --out: every protein done or skipped); 1 command line refused (with\n"
+         "--out: also an output folder that cannot be made); 2 a step failed (the message says which;\n"
+         "with --out: one protein or more failed, see summary.tsv).\n";
 }
+
+std::string BatchVersion() { return std::string("mirelda-batch ") + MIRELDA_VERSION + "\n"; }
 
 }  // namespace mirelda::batch

@@ -1,6 +1,7 @@
 // The command line of mirelda-batch: the protein file, the protein name and the choices the dialogs
 // offer (point, environment with radius and thickness, relaxations, weights), checked as the dialogs
-// check what a user types, before anything is written.
+// check what a user types, before anything is written. With --out, many protein files instead of one
+// file and a name, each into its own folder of the output folder.
 #pragma once
 
 #include <optional>
@@ -27,11 +28,22 @@ struct BatchOptions {
   bool modified = false;  // modified amino acids (HETATM MSE, SEP, ...) read as their parent type
   bool renumber = false;  // residues with an insertion code kept and numbered in order, not left out
   BfactorColumn bfactor = BfactorColumn::Exposure;  // what the B-factor files show
+  std::optional<char> chain{};  // only this chain is read
+
+  // Many proteins at once (--out): the output folder, the protein files, how many run side by side,
+  // whether to print nothing but failures and whether complete results are run again.
+  std::string outFolder;
+  std::string summaryFile;  // DIR/summary.tsv unless given
+  std::vector<std::string> proteinFiles;
+  int jobs = 1;
+  bool quiet = false;
+  bool force = false;
 };
 
 struct ParsedCommandLine {
   std::optional<BatchOptions> options;  // nullopt with help or an error
   bool help = false;
+  bool version = false;
   std::string error;  // why the command line was refused
 };
 
@@ -39,5 +51,8 @@ ParsedCommandLine ParseBatchCommandLine(const std::vector<std::string_view>& arg
 
 // The --help text.
 std::string BatchUsage();
+
+// The --version line.
+std::string BatchVersion();
 
 }  // namespace mirelda::batch

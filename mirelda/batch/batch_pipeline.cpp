@@ -46,6 +46,7 @@ BatchRun RunBatch(const std::filesystem::path& appFolder, const BatchOptions& op
   open.pointChoice = options.point;
   open.reading.modifiedAsParent = options.modified;
   open.reading.renumberInsertions = options.renumber;
+  open.reading.chain = options.chain;
   const StepResult opened = OpenProtein(session, open);
   if (!opened.Ran()) return failed(opened);
   for (const std::string& warning : opened.warnings) Tell(reporter.warning, warning);

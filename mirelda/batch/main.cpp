@@ -1,6 +1,7 @@
 // mirelda-batch: one protein through the front-end's pipeline from the command line, for users with many
 // proteins and for end-to-end tests. The console programs and data files are those of the folder of this
-// program, which is the working folder of the run, as for the front-end.
+// program, which is the working folder of the run, as for the front-end. With --out, many proteins, each
+// in a working folder of its own (batch_many.h).
 #include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
@@ -11,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+#include "mirelda/batch/batch_many.h"
 #include "mirelda/batch/batch_options.h"
 #include "mirelda/batch/result_json.h"
 #include "mirelda/batch/result_tables.h"
@@ -31,27 +35,13 @@ constexpr const char* kLockFile = "mirelda-batch.lock";
 void Progress(std::string_view line) { std::cerr << "mirelda-batch: " << line << '\n'; }
 void Warning(std::string_view line) { std::cerr << "mirelda-batch: warning: " << line << '\n'; }
 
-// Writes a table of the results; says so and returns false when it could not be written completely.
-bool WriteTable(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  out.close();
-  if (out) return true;
-  std::cerr << "mirelda-batch: cannot write " << path << '\n';
-  return false;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication application(argc, argv);
-  // Qt takes the user's locale; every number this program reads or prints uses '.'.
-  std::setlocale(LC_NUMERIC, "C");
-
   std::vector<std::string_view> arguments(argv + 1, argv + argc);
   const mirelda::batch::ParsedCommandLine parsed = mirelda::batch::ParseBatchCommandLine(arguments);
-  if (parsed.help) {
-    std::cout << mirelda::batch::BatchUsage();
+  if (parsed.help || parsed.version) {
+    std::cout << (parsed.help ? mirelda::batch::BatchUsage() : mirelda::batch::BatchVersion());
     return 0;
   }
   if (!parsed.options) {
@@ -59,6 +49,23 @@ int main(int argc, char* argv[]) {
     return kExitRefused;
   }
   const mirelda::batch::BatchOptions& options = *parsed.options;
+
+  if (!options.outFolder.empty()) {
+    // Each protein runs in a child process, which alone starts Qt: a process is forked before any thread.
+    const std::filesystem::path programFolder = mirelda::batch::ProgramFolder(argv[0]);
+    const auto style = options.quiet               ? mirelda::batch::ProgressStyle::Quiet
+                       : isatty(STDERR_FILENO) != 0 ? mirelda::batch::ProgressStyle::Bar
+                                                    : mirelda::batch::ProgressStyle::Lines;
+    return mirelda::batch::RunProteins(options, style, [&](const mirelda::batch::ProteinJob& job) {
+      QCoreApplication application(argc, argv);
+      std::setlocale(LC_NUMERIC, "C");
+      return mirelda::batch::RunProtein(programFolder, options, job);
+    });
+  }
+
+  QCoreApplication application(argc, argv);
+  // Qt takes the user's locale; every number this program reads or prints uses '.'.
+  std::setlocale(LC_NUMERIC, "C");
 
   const std::filesystem::path appFolder = mirelda::protocol::DefaultAppFolder();
   QLockFile lock(QString::fromStdString((appFolder / kLockFile).string()));
@@ -80,32 +87,14 @@ int main(int argc, char* argv[]) {
     return kExitStepFailed;
   }
 
-  // The tables for data analysis and the JSON document of the run, beside the system's own result files.
-  const std::filesystem::path tables = run.session.resultsFolder / options.proteinName;
-  const mirelda::batch::TextTable residueRows =
-      mirelda::batch::ResidueRows(run.session.tab1, run.session.residues, options.point, run.assigned);
-  mirelda::batch::RunCounts counts{run.session.residues.ResidueCount(), run.session.problemCount, run.notInBulk,
-                                   run.assigned, {}};
-  if (run.session.problemCount > 0)
-    if (const auto report = mirelda::workflow::ReadTextFile(appFolder / mirelda::workflow::kProblemReportFile))
-      for (const std::string_view line : mirelda::exchange::SplitLines(*report))
-        if (!mirelda::exchange::TrimBlanks(line).empty()) counts.problemLines.emplace_back(line);
-  if (!WriteTable(tables.string() + ".residues.tsv",
-                  mirelda::batch::ResiduesTsv(run.session.tab1, run.session.residues, options.point,
-                                              run.assigned)) ||
-      !WriteTable(tables.string() + ".contacts.tsv", mirelda::batch::ContactsTsv(run.session.residues)) ||
-      !WriteTable(tables.string() + ".json", mirelda::batch::ResultJson(options, counts, residueRows)))
+  // The tables for data analysis, the JSON document of the run and the B-factor files, beside the system's
+  // own result files.
+  const mirelda::batch::ResultFilesWritten written = mirelda::batch::WriteResultFiles(run, options);
+  for (const std::string& warning : written.warnings) Warning(warning);
+  if (!written.unwritten.empty()) {
+    std::cerr << "mirelda-batch: cannot write " << written.unwritten.string() << '\n';
     return kExitStepFailed;
-  // The input structure with a residue value in its B-factor column, for the viewers to colour by.
-  const std::string bfactor = tables.string() + ".bfactor.";
-  const mirelda::workflow::BfactorWriting written = mirelda::workflow::WriteBfactorFiles(
-      options.proteinFile, mirelda::batch::BfactorValues(residueRows, options.bfactor), bfactor + "cif",
-      bfactor + "pdb");
-  // They are a view of the results, not a result: a structure gemmi cannot rewrite leaves them out.
-  if (!written.failure.empty())
-    Warning("no B-factor files: " + written.failure);
-  else if (!written.pdbProblem.empty())
-    Warning("no " + bfactor + "pdb, only " + bfactor + "cif: " + written.pdbProblem);
+  }
 
   std::cout << mirelda::batch::ResidueListing(run.session.tab1, run.session.residues, run.assigned);
   std::cout << "Results of " << options.proteinName << ": " << run.session.resultsFolder.string() << '\n';

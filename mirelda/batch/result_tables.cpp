@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <map>
-#include <utility>
 #include <span>
+#include <utility>
 
 #include "brindel/contacts.h"
 #include "brindel/exchange/decimal_reading.h"
@@ -12,8 +13,11 @@
 #include "brindel/exchange/point_file.h"
 #include "brindel/exchange/residue_codes.h"
 #include "brindel/exchange/text_lines.h"
+#include "mirelda/batch/result_json.h"
 #include "mirelda/model/residue_types.h"
 #include "mirelda/workflow/environment_dialog.h"
+#include "mirelda/workflow/folder_operations.h"
+#include "mirelda/workflow/protein_files.h"
 #include "mirelda/workflow/residue_table_layout.h"
 
 using namespace mirelda::model;
@@ -51,6 +55,13 @@ exchange::PointRecord PointOf(int number, const std::string& code, const std::st
   point.letter = code.empty() ? '0' : code.front();
   point.chain = chain.empty() ? ' ' : chain.front();
   return point;
+}
+
+bool WriteTable(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  out.close();
+  return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -152,6 +163,36 @@ std::string ContactsTsv(const Residues& residues) {
     }
   }
   return text;
+}
+
+ResultFilesWritten WriteResultFiles(const BatchRun& run, const BatchOptions& options) {
+  ResultFilesWritten written;
+  const std::string tables = (run.session.resultsFolder / options.proteinName).string();
+  const protocol::FrontEndSession& session = run.session;
+  const TextTable residueRows = ResidueRows(session.tab1, session.residues, options.point, run.assigned);
+  RunCounts counts{session.residues.ResidueCount(), session.problemCount, run.notInBulk, run.assigned, {}};
+  if (session.problemCount > 0)
+    if (const auto report = workflow::ReadTextFile(session.appFolder / workflow::kProblemReportFile))
+      for (const std::string_view line : exchange::SplitLines(*report))
+        if (!exchange::TrimBlanks(line).empty()) counts.problemLines.emplace_back(line);
+  const std::pair<std::filesystem::path, std::string> files[] = {
+      {tables + ".residues.tsv", ResiduesTsv(session.tab1, session.residues, options.point, run.assigned)},
+      {tables + ".contacts.tsv", ContactsTsv(session.residues)},
+      {tables + ".json", ResultJson(options, counts, residueRows)}};
+  for (const auto& [path, text] : files) {
+    if (!WriteTable(path, text)) {
+      written.unwritten = path;
+      return written;
+    }
+  }
+  const std::string bfactor = tables + ".bfactor.";
+  const workflow::BfactorWriting views = workflow::WriteBfactorFiles(
+      options.proteinFile, BfactorValues(residueRows, options.bfactor), bfactor + "cif", bfactor + "pdb");
+  if (!views.failure.empty())
+    written.warnings.push_back("no B-factor files: " + views.failure);
+  else if (!views.pdbProblem.empty())
+    written.warnings.push_back("no " + bfactor + "pdb, only " + bfactor + "cif: " + views.pdbProblem);
+  return written;
 }
 
 }  // namespace mirelda::batch

@@ -3,11 +3,13 @@
 // for a missing value.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "mirelda/batch/batch_options.h"
+#include "mirelda/batch/batch_pipeline.h"
 #include "mirelda/model/residue_records.h"
 #include "mirelda/workflow/bfactor_files.h"
 #include "mirelda/workflow/grid_model.h"
@@ -43,5 +45,15 @@ std::vector<workflow::ResidueValue> BfactorValues(const TextTable& residues, Bfa
 // insertion codes; separation is the distance in sequence within one chain (NA between chains), contact
 // 1 or 2 as in the contact file.
 std::string ContactsTsv(const model::Residues& residues);
+
+struct ResultFilesWritten {
+  std::filesystem::path unwritten;    // a table or the JSON document that could not be written completely
+  std::vector<std::string> warnings;  // B-factor files left out, and why
+};
+
+// Writes NAME.residues.tsv, NAME.contacts.tsv, NAME.json and the B-factor files NAME.bfactor.cif and
+// NAME.bfactor.pdb of a run that went through into its results folder. The B-factor files are a view of
+// the results, not a result: a structure gemmi cannot rewrite leaves them out with a warning.
+ResultFilesWritten WriteResultFiles(const BatchRun& run, const BatchOptions& options);
 
 }  // namespace mirelda::batch

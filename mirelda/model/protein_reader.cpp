@@ -225,6 +225,7 @@ bool ProteinReader::IsOtherLocation(const CoordinateRecord& record, std::string_
 
 void ProteinReader::ReadRecord(const CoordinateRecord& record) {
   if (!reading_.Succeeded() || firstModelEnded_) return;
+  if (options_.chain && record.chain != *options_.chain) return;
   std::string_view residueName = record.residueName;
   std::string_view atom = record.atomName;
   // Whether a modified residue is in HETATM or ATOM records is the writer's habit: both are one residue.
@@ -356,6 +357,8 @@ ProteinReading ProteinReader::Finish() {
   if (reading_.Succeeded() && reading_.atomLines == 0 && reservedChainResidues_ > 0)
     reading_.failure = "every residue is in chain " + std::string(1, exchange::EnvironmentChain) +
                        ", which the point files reserve for environment points";
+  if (reading_.Succeeded() && reading_.atomLines == 0 && !sawAtomLine_ && options_.chain)
+    reading_.failure = "no ATOM line of chain " + std::string(1, *options_.chain) + " in the protein file";
   if (reading_.Succeeded() && reading_.atomLines == 0)
     reading_.failure = std::string(sawAtomLine_ ? kNoKnownResidueFailure : kNoAtomLineFailure);
   if (!reading_.Succeeded()) return std::move(reading_);

@@ -60,6 +60,8 @@ struct ReadingOptions {
   // chain's residues from it on are numbered one further (53, 53A, 54 read as 53, 54, 55), instead of
   // being left out; each residue keeps its file's number and insertion code (DEF_AA::FileNumber).
   bool renumberInsertions = false;
+  // Only the atom records of this chain are read (the others as if absent); every chain when unset.
+  std::optional<char> chain{};
 };
 
 // One atom record as the reading rules see it, whatever the file format it came from.
@@ -106,7 +108,7 @@ struct CoordinateRecord {
 // - A residue number outside -999..9999 (five digits, written one column too wide) stops the reading with a
 //   failure naming the line and the limit: the point files would wrap it and no result would match.
 // - A text without any ATOM line fails with kNoAtomLineFailure, one whose residues are all of unknown
-//   types with kNoKnownResidueFailure.
+//   types with kNoKnownResidueFailure; with a chain chosen, one without any of its ATOM lines names it.
 // - A coordinate that reads as infinite ("1E999") stops the reading: no scene could show it.
 // - An ATOM line cut before the end of its z coordinate (column 54), or whose residue number field does
 //   not start with a number, is reported ("PROBLEM FOR LINE " + line + " : ATOM LINE CUT SHORT SKIPPED")

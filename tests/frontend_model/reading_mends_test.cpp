@@ -208,5 +208,20 @@ TEST(ReadingMends, OnlyModifiedResiduesFailAsNoKnownResidue) {
   EXPECT_TRUE(ReadProtein(Selenomethionine(1, 0), {}, ReadingOptions{.modifiedAsParent = true}).Succeeded());
 }
 
+// A chosen chain is read as if the others were absent: no gap or problem at the chain change, and a chain
+// that the file lacks fails naming it.
+TEST(ReadingMends, OnlyTheChosenChainIsRead) {
+  const std::string text =
+      Alanine(1, 'A') + Alanine(2, 'A', 3.8) + Alanine(7, 'B', 7.6) + Alanine(8, 'B', 11.4);
+  const ProteinReading chainB = Read(text, ReadingOptions{.chain = 'B'});
+  ASSERT_EQ(chainB.ResidueCount(), 2);
+  EXPECT_EQ(chainB.residues.Find(1)->CHAIN(), "B");
+  EXPECT_EQ(chainB.residues.Find(1)->NUM(), 7);
+  EXPECT_EQ(chainB.ProblemCount, 0);
+  EXPECT_EQ(Read(text).ResidueCount(), 4);
+  EXPECT_EQ(ReadProtein(text, {}, ReadingOptions{.chain = 'C'}).failure,
+            "no ATOM line of chain C in the protein file");
+}
+
 }  // namespace
 }  // namespace mirelda
