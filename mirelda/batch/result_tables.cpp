@@ -6,10 +6,7 @@
 #include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/point_file.h"
 #include "brindel/exchange/residue_codes.h"
-#include "brindel/exchange/text_lines.h"
-#include "mirelda/model/residue_types.h"
-#include "mirelda/workflow/environment_dialog.h"
-#include "mirelda/workflow/residue_table_layout.h"
+#include "mirelda/results/residue_rows.h"
 
 using namespace mirelda::model;
 using namespace mirelda::workflow;
@@ -18,11 +15,6 @@ namespace mirelda::batch {
 namespace {
 
 constexpr const char* kMissing = "NA";
-
-std::string ThreeLetterName(const std::string& code) {
-  const DEF_RESIDU* type = ResidueTypeByLetter(code);
-  return type != nullptr ? type->R1 : kMissing;
-}
 
 void AddRow(std::string& text, std::initializer_list<std::string> fields) {
   bool first = true;
@@ -47,34 +39,8 @@ exchange::PointRecord PointOf(int number, const std::string& code, const std::st
 
 std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
                         bool classColumn) {
-  std::string text;
-  AddRow(text, {"chain", "resSeq", "iCode", "resName", "aa", "x", "y", "z", "volume", "area", "faces",
-                "closed", "exposure", "bulk", "class"});
-  const int choice = AtomChoiceOf(pointChoice);
-  const int classCol = classColumn ? tab1.Cols() - 1 : -1;
-  const bool withExposure = (classColumn ? tab1.Cols() - 1 : tab1.Cols()) > kColumnExposure;
-  for (int row = 1; row < tab1.Rows() && row <= residues.ResidueCount(); ++row) {
-    const DEF_AA* residue = residues.Find(row);
-    if (residue == nullptr) continue;
-    const PointTriple& point = ChosenPoint(*residue, choice);
-    const bool hasPoint = point[0] != 0 || point[1] != 0 || point[2] != 0;
-    const std::string indicator(exchange::TrimBlanks(tab1.TextAt(row, kColumnIndicator)));
-    const bool hasCell = indicator == "V" || indicator == "S";
-    const std::string classText =
-        classCol >= 0 ? std::string(exchange::TrimBlanks(tab1.TextAt(row, classCol))) : std::string();
-    AddRow(text,
-           {residue->CHAIN(), std::to_string(residue->NUM()), kMissing, ThreeLetterName(residue->NAME()),
-            residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : kMissing,
-            hasPoint ? exchange::Fixed(point[1], 0, 3) : kMissing,
-            hasPoint ? exchange::Fixed(point[2], 0, 3) : kMissing,
-            hasCell ? exchange::Fixed(residue->VOL(), 0, 3) : kMissing,
-            hasCell ? exchange::Fixed(residue->SUR(), 0, 3) : kMissing,
-            hasCell ? std::to_string(residue->NBF()) : kMissing,
-            hasCell ? (indicator == "V" ? "1" : "0") : kMissing,
-            hasCell && withExposure ? exchange::Fixed(residue->EXP(), 0, 1) : kMissing,
-            hasCell ? (indicator == "V" ? "1" : "0") : kMissing, classText.empty() ? kMissing : classText});
-  }
-  return text;
+  return results::DelimitedText(results::HeaderOf(results::kResidueColumns),
+                                results::ResidueRows(tab1, residues, pointChoice, classColumn), '\t');
 }
 
 std::string ContactsTsv(const Residues& residues) {
