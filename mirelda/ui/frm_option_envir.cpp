@@ -167,8 +167,8 @@ void frmOption_envir::ShowEnvironmentChoice() {
 void frmOption_envir::cmdInitialisation_Click() {
   cboDef_point_->setEditText(kDefaultPointChoice);
   txtAsk0_->clear();
-  txtAsk3_->setText(kRadiusLimits.defaultText);
-  txtAsk5_->setText(kThicknessLimits.defaultText);
+  txtAsk3_->setText(QString::fromStdString(state_.Radius().DefaultText()));
+  txtAsk5_->setText(QString::fromStdString(state_.Thickness().DefaultText()));
   optNo1_->setChecked(true);
   optAvec_->setChecked(true);
 }

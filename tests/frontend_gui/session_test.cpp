@@ -29,6 +29,7 @@
 #include "mirelda/ui/vrml_view.h"
 #include "mirelda/workflow/residue_table_layout.h"
 #include "tests/support/scratch_folder.h"
+#include "mirelda/ui/user_locale.h"
 #include "tests/support/test_paths.h"
 
 using namespace mirelda::workflow;
@@ -224,9 +225,10 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
     auto* optAvec = Control<QRadioButton>(dialog, "optAvec");
     if (!txtAsk0 || !cboDef_point || !txtAsk3 || !txtAsk5 || !optAvec) return dialog.reject();
     EXPECT_EQ(cboDef_point->currentText(), "CA");
-    // The designed defaults carry a comma, as the key filter writes every separator.
-    EXPECT_EQ(txtAsk3->text(), "6,5");
-    EXPECT_EQ(txtAsk5->text(), "3,5");
+    // The defaults are shown with the locale's separator from the first display.
+    const bool comma = UserDecimalSeparator() == ',';
+    EXPECT_EQ(txtAsk3->text(), comma ? "6,5" : "6.5");
+    EXPECT_EQ(txtAsk5->text(), comma ? "3,5" : "3.5");
     EXPECT_TRUE(optAvec->isChecked());
     Type(txtAsk0, name);
     EXPECT_EQ(txtAsk0->text(), name);
@@ -269,6 +271,7 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
     EXPECT_EQ(txtAsk1->text(), "2");
     Click(dialog, "cmdValid");
   });
+  EXPECT_EQ(Label(window, 4), "0") << "no relaxation yet";
   window.cmdRelaxation->click();
   ASSERT_EQ(script.Handled("Relaxation Option"), 1);
   EXPECT_TRUE(script.ran.count("relaxation"));
