@@ -37,20 +37,8 @@ class ContactPicture : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    const int size = drawing_.CellSize();
-    if (size <= 0) return;
     QPainter painter(this);
-    // The cells ForEachCell gives, limited to the rows and columns of the exposed rectangle.
-    const QRect exposed = event->rect();
-    const int side = size - drawing_.Gap();
-    const int lastRow = std::min(drawing_.Rows() - 1, exposed.bottom() / size);
-    const int lastCol = std::min(drawing_.Cols() - 1, exposed.right() / size);
-    for (int i = std::max(0, exposed.top() / size); i <= lastRow; ++i)
-      for (int j = std::max(0, exposed.left() / size); j <= lastCol; ++j) {
-        const std::uint8_t digit = drawing_.DigitAt(i, j);
-        if (digit == kNotDrawn) continue;
-        painter.fillRect(j * size, i * size, side, side, ToQColor(kContactColours[digit]));
-      }
+    PaintContactCells(painter, drawing_, event->rect());
   }
 
   bool event(QEvent* event) override {
@@ -73,6 +61,21 @@ class ContactPicture : public QWidget {
 };
 
 }  // namespace
+
+void PaintContactCells(QPainter& painter, const ContactDrawing& drawing, const QRect& exposed) {
+  const int size = drawing.CellSize();
+  if (size <= 0) return;
+  // Only the rows and columns of the exposed rectangle: a large matrix holds many cells.
+  const int side = size - drawing.Gap();
+  const int lastRow = std::min(drawing.Rows() - 1, exposed.bottom() / size);
+  const int lastCol = std::min(drawing.Cols() - 1, exposed.right() / size);
+  for (int i = std::max(0, exposed.top() / size); i <= lastRow; ++i)
+    for (int j = std::max(0, exposed.left() / size); j <= lastCol; ++j) {
+      const std::uint8_t digit = drawing.DigitAt(i, j);
+      if (digit == kNotDrawn) continue;
+      painter.fillRect(j * size, i * size, side, side, ToQColor(kContactColours[digit]));
+    }
+}
 
 frmContact::frmContact(FrontEndSession& session, FrontEndPlatform&, QWidget* parent)
     : QDialog(parent), layout_(LayOutContactWindow()) {

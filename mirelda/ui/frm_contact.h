@@ -8,9 +8,15 @@
 #include "mirelda/protocol/front_end_session.h"
 #include "mirelda/results/contact_matrix.h"
 
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace mirelda::ui {
+
+// Paints the cells of a drawing that meet the exposed rectangle, at the drawing's cell size (the picture
+// of the window and its exports).
+void PaintContactCells(QPainter& painter, const results::ContactDrawing& drawing, const QRect& exposed);
 
 class frmContact : public QDialog {
  public:
