@@ -16,8 +16,8 @@ packages=(
   locales
   # front-end: Qt 6 widgets and OpenGL widgets, Coin3D for VRML 2.0, Mesa for rendering
   qt6-base-dev libqt6opengl6-dev libcoin-dev libgl1-mesa-dri libegl-dev fonts-dejavu-core
-  # the front-end's exports: SVG drawings (Qt SVG)
-  qt6-svg-dev
+  # the front-end's exports as SVG drawings (Qt SVG) and its plots along the sequence (Qt Charts)
+  qt6-svg-dev qt6-charts-dev
   # display-free runs of the front-end's tests and screenshots
   xvfb xauth
   # fetching the sample proteins that ship inside Debian packages (apt-get download, dpkg -x)

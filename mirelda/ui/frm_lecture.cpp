@@ -25,11 +25,13 @@
 #include "mirelda/results/results_table.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/file_list.h"
+#include "mirelda/ui/grid_table_model.h"
 #include "mirelda/ui/grid_view.h"
 #include "mirelda/ui/progress_window.h"
 #include "mirelda/ui/guide_text.h"
 #include "mirelda/ui/qt_colours.h"
 #include "mirelda/ui/result_export.h"
+#include "mirelda/ui/sequence_plots.h"
 #include "mirelda/ui/text_window.h"
 #include "mirelda/ui/user_locale.h"
 #include "mirelda/ui/vrml_view.h"
@@ -138,6 +140,8 @@ void frmLecture::NameControls() {
                                                     {mnuExportMatrix, "mnuExportMatrix"},
                                                     {mnuAbout, "mnuAbout"},
                                                     {mnuGuide, "mnuGuide"},
+                                                    {mnuPlots, "mnuPlots"},
+                                                    {mnuExportPlots, "mnuExportPlots"},
                                                     {lblPa, "lblPa"},
                                                     {filFich1, "filFich1"},
                                                     {Tab1, "Tab1"},
@@ -166,8 +170,13 @@ void frmLecture::BuildMenu() {
   mnuExportView = mnuExport->addAction("3-D view (PNG)...", this, [this] { ExportView(); });
   mnuExportMatrix =
       mnuExport->addAction("Contact matrix (PNG, SVG)...", this, [this] { ExportContactMatrix(); });
+  mnuExportPlots = mnuExport->addAction("Plots (PNG, SVG)...", this, [this] { ExportPlots(); });
   mnuExit = mnuFile->addAction("Exit", this, [this] { mnuExit_Click(); });
   mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  QMenu* mnuView = menuBar()->addMenu("&View");
+  mnuView->setObjectName("mnuView");
+  mnuPlots = mnuView->addAction("Plots along the sequence", this, [this] { ShowPlots(); });
+  mnuPlots->setEnabled(false);
   QMenu* mnuHelp = menuBar()->addMenu("&Help");
   mnuHelp->setObjectName("mnuHelp");
   mnuGuide = mnuHelp->addAction("Guide", this, [this] { ShowGuide(); });
@@ -264,6 +273,7 @@ void frmLecture::Refresh() {
   cmdAttribu->setEnabled(commands.assignment);
   cmdVisu3D->setEnabled(commands.visualization);
   cboColourBy->setEnabled(commands.visualization);
+  mnuPlots->setEnabled(commands.visualization);
   filFich1->setEnabled(commands.fileList);
   if (commands.fileList) {
     filFich1->SetFolder(session_.resultsFolder);
@@ -308,6 +318,7 @@ void frmLecture::cmdTessel_Click() {
     if (cboColourBy->currentIndex() > 0) PaintByProperty();
     ShowLegend();
   }
+  UpdatePlots();
   Refresh();
 }
 
@@ -320,6 +331,7 @@ void frmLecture::cmdAttribu_Click() {
   if (!result.ProgramFailed() && !result.message.empty()) ShowWarning(this, result.message);
   for (const std::string& warning : result.warnings) ShowWarning(this, warning);
   filFich1->Refresh();
+  UpdatePlots();  // the class band
 }
 
 void frmLecture::ColourByChanged() {
@@ -346,6 +358,27 @@ void frmLecture::ShowLegend() {
   for (const LegendEntry& entry : colouring.legend)
     legend.emplace_back(ToQColor(entry.colour), QString::fromStdString(entry.label));
   corV1->SetLegend(QString::fromStdString(colouring.title), legend);
+}
+
+void frmLecture::ShowPlots() {
+  if (plots == nullptr) {
+    plots = new SequencePlots(this);
+    plots->onPick = [this](int row) { PickResidue(row); };
+  }
+  plots->Update(session_.tab1, session_.residues);
+  plots->show();
+  plots->raise();
+}
+
+void frmLecture::UpdatePlots() {
+  if (plots != nullptr && plots->isVisible()) plots->Update(session_.tab1, session_.residues);
+}
+
+void frmLecture::PickResidue(int row) {
+  if (row < 1 || row >= session_.tab1.Rows()) return;
+  session_.tab1.SetRow(row);
+  Tab1->scrollTo(Tab1->model()->index(GridTableModel::QtRow(row), kColumnFaceLink));
+  if (session_.tab1.Cols() > kColumnFaceLink) ShowFaces(row);
 }
 
 void frmLecture::cmdVisu3D_Click() {
@@ -438,6 +471,15 @@ void frmLecture::ExportContactMatrix() {
                                  ExportName(session_.proteinName, ".contacts.png"));
   if (!path) return;
   TellExport(WriteContactMatrix(drawing, *path));
+}
+
+void frmLecture::ExportPlots() {
+  if (plots == nullptr || !plots->isVisible()) return ShowWarning(this, "open View > Plots along the sequence first");
+  const auto path = ChooseExport("Export plots", "PNG pictures (*.png);;SVG drawings (*.svg)",
+                                 ExportName(session_.proteinName, ".plots.png"));
+  if (!path) return;
+  const bool svg = QString::fromStdString(path->extension().string()).compare(".svg", Qt::CaseInsensitive) == 0;
+  TellExport(svg ? plots->WriteSvg(*path) : WritePicture(plots->Picture(), *path));
 }
 
 void frmLecture::CopyResidueRows() {

@@ -22,6 +22,7 @@ namespace mirelda::ui {
 
 class FileList;
 class GridView;
+class SequencePlots;
 class VrmlView;
 
 class frmLecture : public QMainWindow, public protocol::FrontEndPlatform {
@@ -55,6 +56,10 @@ class frmLecture : public QMainWindow, public protocol::FrontEndPlatform {
   void CopyResidueRows();
   void CopyFaceRows();
   void ColourByChanged();
+  void ShowPlots();
+  void ExportPlots();
+  // A residue picked elsewhere (a plot): its row becomes current and its faces are shown.
+  void PickResidue(int row);
   void ShowAbout();
   void ShowGuide();
 
@@ -70,6 +75,9 @@ class frmLecture : public QMainWindow, public protocol::FrontEndPlatform {
   QAction* mnuExportFaces = nullptr;
   QAction* mnuExportView = nullptr;
   QAction* mnuExportMatrix = nullptr;
+  QAction* mnuExportPlots = nullptr;
+  QAction* mnuPlots = nullptr;
+  SequencePlots* plots = nullptr;  // created at its first showing
   QAction* mnuAbout = nullptr;
   QAction* mnuGuide = nullptr;
   // lbl02_02 to lbl08_02 in their order: name, points, amino acids, environment, relaxations,
@@ -101,6 +109,7 @@ class frmLecture : public QMainWindow, public protocol::FrontEndPlatform {
   // over a composed scene.
   void PaintByProperty();
   void ShowLegend();
+  void UpdatePlots();
 
   protocol::FrontEndSession session_;
   DialogLauncher dialogs_;

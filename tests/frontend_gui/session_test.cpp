@@ -16,7 +16,10 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QChartView>
 #include <QClipboard>
+#include <QLineSeries>
+#include <QTabWidget>
 #include <QRadioButton>
 #include <QTimer>
 #include <QXmlStreamReader>
@@ -30,6 +33,7 @@
 #include "mirelda/ui/file_list.h"
 #include "mirelda/ui/frm_lecture.h"
 #include "mirelda/ui/grid_view.h"
+#include "mirelda/ui/sequence_plots.h"
 #include "mirelda/ui/user_locale.h"
 #include "mirelda/ui/vrml_view.h"
 #include "mirelda/workflow/residue_table_layout.h"
@@ -462,6 +466,44 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
     if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("rect")) ++rects;
   EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
   EXPECT_GT(rects, residues);
+
+  // The plots along the sequence: the volumes of the cell file, and a click that picks a residue.
+  window.mnuPlots->trigger();
+  ASSERT_NE(window.plots, nullptr);
+  QApplication::processEvents();
+  EXPECT_EQ(window.plots->Tabs()->count(), static_cast<int>(window.plots->Profiles().size()));
+  auto* volumeView =
+      static_cast<QChartView*>(window.plots->PlotView(0, results::ProfileMeasure::Volume));
+  ASSERT_NE(volumeView, nullptr);
+  auto* volumes = static_cast<QLineSeries*>(volumeView->chart()->series().at(0));
+  const results::ChainProfile& firstChain = window.plots->Profiles().front();
+  int withCell = 0;
+  for (const results::ProfilePoint& point : firstChain.points) {
+    if (!point.hasCell) continue;
+    ASSERT_LT(withCell, volumes->count());
+    EXPECT_EQ(volumes->at(withCell).y(), window.Session().residues.Find(point.tableRow)->VOL());
+    ++withCell;
+  }
+  EXPECT_EQ(volumes->count(), withCell);
+  const results::ProfilePoint& picked = firstChain.points.at(firstChain.points.size() / 2);
+  const QPoint at = volumeView->mapFromScene(
+      volumeView->chart()->mapToPosition(QPointF(picked.resSeq, volumes->at(0).y())));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), volumeView->viewport()->mapToGlobal(QPointF(at)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(volumeView->viewport(), &press);
+  EXPECT_EQ(window.Session().tab1.Row(), picked.tableRow);
+  EXPECT_EQ(window.Session().tab1.CellAt(picked.tableRow, kColumnFaceLink).backColour, kColourOrange)
+      << "the picked residue's faces are not shown";
+  SaveSnapshot(window.plots->grab().toImage(), name + "_plots");
+  exportTo = exports / "plots.png";
+  window.mnuExportPlots->trigger();
+  EXPECT_FALSE(QImage(QString::fromStdString(exportTo.string())).isNull());
+  exportTo = exports / "plots.svg";
+  window.mnuExportPlots->trigger();
+  QXmlStreamReader plotSvg(QString::fromStdString(testing::ReadFileText(exportTo)));
+  while (!plotSvg.atEnd()) plotSvg.readNext();
+  EXPECT_FALSE(plotSvg.hasError()) << plotSvg.errorString().toStdString();
+  window.plots->close();
 
   // Ctrl+C over the residue table copies the selected rows with a header.
   window.Session().tab1.SetRow(1);
