@@ -18,6 +18,11 @@ namespace mirelda::ui {
 // of the window and its exports).
 void PaintContactCells(QPainter& painter, const results::ContactDrawing& drawing, const QRect& exposed);
 
+// Paints the residue numbers of every tenth residue along the top and the left edge (as many as fit
+// without covering each other) and a line at each chain's beginning, over the cells.
+void PaintContactAxes(QPainter& painter, const results::ContactDrawing& drawing,
+                      const results::ContactAxisMarks& marks);
+
 class frmContact : public QDialog {
  public:
   frmContact(protocol::FrontEndSession& session, protocol::FrontEndPlatform& platform,

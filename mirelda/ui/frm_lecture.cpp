@@ -470,7 +470,7 @@ void frmLecture::ExportContactMatrix() {
   const auto path = ChooseExport("Export contact matrix", "PNG pictures (*.png);;SVG drawings (*.svg)",
                                  ExportName(session_.proteinName, ".contacts.png"));
   if (!path) return;
-  TellExport(WriteContactMatrix(drawing, *path));
+  TellExport(WriteContactMatrix(drawing, *path, AxisMarksOf(session_.residues, drawing.Rows())));
 }
 
 void frmLecture::ExportPlots() {

@@ -30,17 +30,19 @@ std::string WriteExportText(const std::filesystem::path& path, const std::string
   return out ? "" : "cannot write " + path.string();
 }
 
-QImage ContactMatrixImage(const ContactDrawing& drawing) {
+QImage ContactMatrixImage(const ContactDrawing& drawing, const ContactAxisMarks& marks) {
   QImage picture(MatrixSize(drawing), QImage::Format_RGB32);
   picture.fill(Qt::white);
   QPainter painter(&picture);
   PaintContactCells(painter, drawing, picture.rect());
+  PaintContactAxes(painter, drawing, marks);
   return picture;
 }
 
-std::string WriteContactMatrix(const ContactDrawing& drawing, const std::filesystem::path& path) {
+std::string WriteContactMatrix(const ContactDrawing& drawing, const std::filesystem::path& path,
+                               const ContactAxisMarks& marks) {
   if (drawing.Rows() == 0) return "there is no contact matrix to export";
-  if (!IsSvg(path)) return WritePicture(ContactMatrixImage(drawing), path);
+  if (!IsSvg(path)) return WritePicture(ContactMatrixImage(drawing, marks), path);
   QSvgGenerator svg;
   svg.setFileName(QString::fromStdString(path.string()));
   const QSize size = MatrixSize(drawing);
@@ -51,6 +53,7 @@ std::string WriteContactMatrix(const ContactDrawing& drawing, const std::filesys
   if (!painter.begin(&svg)) return "cannot write " + path.string();
   painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
   PaintContactCells(painter, drawing, QRect(QPoint(0, 0), size));
+  PaintContactAxes(painter, drawing, marks);
   painter.end();
   return std::filesystem::exists(path) ? "" : "cannot write " + path.string();
 }

@@ -13,10 +13,11 @@ namespace mirelda::ui {
 // Writes the text as the file's whole content; "" on success, otherwise what went wrong.
 std::string WriteExportText(const std::filesystem::path& path, const std::string& text);
 
-// The whole matrix at its cell size (at least one pixel a cell), on white.
-QImage ContactMatrixImage(const results::ContactDrawing& drawing);
+// The whole matrix at its cell size (at least one pixel a cell), on white, with the marks of its axes.
+QImage ContactMatrixImage(const results::ContactDrawing& drawing, const results::ContactAxisMarks& marks = {});
 // Saves the picture as PNG, or the matrix as an SVG drawing when the name ends in ".svg"; "" on success.
-std::string WriteContactMatrix(const results::ContactDrawing& drawing, const std::filesystem::path& path);
+std::string WriteContactMatrix(const results::ContactDrawing& drawing, const std::filesystem::path& path,
+                               const results::ContactAxisMarks& marks = {});
 
 // Saves a picture in the format its name ends in (PNG by default); "" on success.
 std::string WritePicture(const QImage& picture, const std::filesystem::path& path);

@@ -31,6 +31,7 @@
 #include "mirelda/results/result_files.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/file_list.h"
+#include "mirelda/ui/frm_contact.h"
 #include "mirelda/ui/frm_lecture.h"
 #include "mirelda/ui/grid_view.h"
 #include "mirelda/ui/sequence_plots.h"
@@ -423,7 +424,19 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   window.cboColourBy->setCurrentIndex(0);
   EXPECT_FALSE(window.corV1->Legend()->isVisible());
 
-  script.On("Matrice", [&](QDialog& dialog) { Click(dialog, "cmdQuit"); });
+  script.On("Matrice", [&](QDialog& dialog) {
+    // The matrix numbers every tenth residue and draws a line where each chain begins.
+    const mirelda::results::ContactDrawing drawing =
+        mirelda::results::Dessine(mirelda::results::ContactFilePath(results, name.toStdString()));
+    const mirelda::results::ContactAxisMarks marks =
+        mirelda::results::AxisMarksOf(window.Session().residues, drawing.Rows());
+    EXPECT_FALSE(marks.ticks.empty());
+    const QImage picture = static_cast<frmContact&>(dialog).Picture()->grab().toImage();
+    const int middle = drawing.Rows() * drawing.CellSize() / 2;
+    for (const int start : marks.chainStarts)
+      EXPECT_EQ(picture.pixelColor(start * drawing.CellSize() - 1, middle), QColor(255, 0, 255)) << start;
+    Click(dialog, "cmdQuit");
+  });
   window.cmdContact->click();
   EXPECT_EQ(script.Handled("Matrice"), 1);
   EXPECT_EQ(CommandsOf(window), (Commands{true, true, true, notInBulk == 0, true}));
