@@ -29,6 +29,7 @@
 #include "mirelda/ui/grid_view.h"
 #include "mirelda/ui/progress_window.h"
 #include "mirelda/ui/guide_text.h"
+#include "mirelda/ui/progress_note.h"
 #include "mirelda/ui/qt_colours.h"
 #include "mirelda/ui/result_export.h"
 #include "mirelda/ui/sequence_plots.h"
@@ -49,9 +50,6 @@ constexpr const char* kDataCaptions[7] = {
     "NAME",        "POINTS OF REPRESENTATION", "NB AMINO ACIDS", "ENVIRONMENT", "NB OF RELAXATIONS",
     "PONDERATION", "NB AA NOT IN THE BULK"};
 
-// Lets pending events other than the user's run while a long composition goes on: the window stays
-// drawn, and no command starts in the middle of it.
-void PumpEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 // The face table shows at least this many rows, whatever number of faces it holds.
 constexpr int kFaceTableLeastRows = 15;
@@ -382,8 +380,11 @@ void frmLecture::PickResidue(int row) {
 }
 
 void frmLecture::cmdVisu3D_Click() {
+  // Pending events other than the user's run while a long composition goes on: the window stays drawn,
+  // and no command starts in the middle of it.
+  ProgressNote note("Composing the scene", this, kProgressNoteDelay, QEventLoop::ExcludeUserInputEvents);
   const SceneWriting scene =
-      visualisation(session_.resultsFolder, session_.proteinName, session_.tab1, PumpEvents);
+      visualisation(session_.resultsFolder, session_.proteinName, session_.tab1, [&note] { note.Step(); });
   if (!scene.Message().empty()) ShowWarning(this, scene.Message());
   if (!scene.written) return;
   corV1->Load(scene.path);

@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
 #include "mirelda/ui/file_list.h"
 #include "mirelda/ui/frm_lecture.h"
+#include "mirelda/ui/progress_note.h"
 #include "mirelda/workflow/residue_table.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
@@ -142,6 +144,24 @@ TEST(MainWindow, AProgramEndingWithoutItsMarkerIsToldInAWarning) {
   EXPECT_EQ(boxes[0].first, "Warning");
   EXPECT_TRUE(boxes[0].second.contains("cannot open 1abc/1abc_contact")) << boxes[0].second.toStdString();
   EXPECT_TRUE(window.isEnabled());
+}
+
+// A long step says what it does once it has lasted a moment; a quick one shows nothing.
+TEST(ProgressNote, AppearsOnlyAfterItsDelayAndGoesWithTheStep) {
+  QWidget owner;
+  QPointer<QWidget> shown;
+  {
+    ProgressNote quick("Reading the protein", &owner, 60'000);
+    quick.Step("5000 lines");
+    EXPECT_FALSE(quick.Window()->isVisible());
+    ProgressNote slow("Filling the tables", &owner, 0);
+    slow.Step("10000 lines");
+    shown = slow.Window();
+    ASSERT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->findChild<QLabel*>("lblStep")->text(), "Filling the tables");
+    EXPECT_EQ(shown->findChild<QLabel*>("lblDetail")->text(), "10000 lines");
+  }
+  EXPECT_TRUE(shown.isNull()) << "the note outlived its step";
 }
 
 }  // namespace
