@@ -20,6 +20,8 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libcoin-dev libgl1-mesa-dri libegl-dev fonts-dejavu-core
   # many proteins beyond one run of mirelda-batch: the workflow at workflow/Snakefile
   snakemake
+  # the front-end's exports as SVG drawings (Qt SVG) and its plots along the sequence (Qt Charts)
+  qt6-svg-dev qt6-charts-dev
   # display-free runs of the front-end's tests and screenshots
   xvfb xauth
   # fetching the sample proteins that ship inside Debian packages (apt-get download, dpkg -x)

@@ -19,6 +19,7 @@
 #include "mirelda/workflow/folder_operations.h"
 #include "mirelda/workflow/protein_files.h"
 #include "mirelda/workflow/residue_table_layout.h"
+#include "mirelda/results/residue_rows.h"
 
 using namespace mirelda::model;
 using namespace mirelda::workflow;
@@ -27,11 +28,6 @@ namespace mirelda::batch {
 namespace {
 
 const std::string kMissing(kMissingField);
-
-std::string ThreeLetterName(const std::string& code) {
-  const DEF_RESIDU* type = ResidueTypeByLetter(code);
-  return type != nullptr ? type->R1 : kMissing;
-}
 
 void AddRow(std::string& text, std::span<const std::string> fields) {
   bool first = true;
@@ -68,43 +64,14 @@ bool WriteTable(const std::filesystem::path& path, const std::string& text) {
 
 TextTable ResidueRows(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
                       bool classColumn) {
-  TextTable table;
-  table.header = {"chain",  "resSeq", "iCode", "resName", "aa",       "x",    "y",    "z",
-                  "volume", "area",   "faces", "closed",  "exposure", "bulk", "class"};
-  const int choice = AtomChoiceOf(pointChoice);
-  const int classCol = classColumn ? tab1.Cols() - 1 : -1;
-  const bool withExposure = (classColumn ? tab1.Cols() - 1 : tab1.Cols()) > kColumnExposure;
-  for (int row = 1; row < tab1.Rows() && row <= residues.ResidueCount(); ++row) {
-    const DEF_AA* residue = residues.Find(row);
-    if (residue == nullptr) continue;
-    const PointTriple& point = ChosenPoint(*residue, choice);
-    const bool hasPoint = point[0] != 0 || point[1] != 0 || point[2] != 0;
-    const std::string indicator(exchange::TrimBlanks(tab1.TextAt(row, kColumnIndicator)));
-    const bool hasCell = indicator == "V" || indicator == "S";
-    const std::string classText =
-        classCol >= 0 ? std::string(exchange::TrimBlanks(tab1.TextAt(row, classCol))) : std::string();
-    table.rows.push_back(
-        {residue->CHAIN(), std::to_string(residue->FileNumber()), InsertionCodeText(residue->InsertionCode()),
-         ThreeLetterName(residue->NAME()),
-         residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : kMissing,
-         hasPoint ? exchange::Fixed(point[1], 0, 3) : kMissing,
-         hasPoint ? exchange::Fixed(point[2], 0, 3) : kMissing,
-         hasCell ? exchange::Fixed(residue->VOL(), 0, 3) : kMissing,
-         hasCell ? exchange::Fixed(residue->SUR(), 0, 3) : kMissing,
-         hasCell ? std::to_string(residue->NBF()) : kMissing, hasCell ? (indicator == "V" ? "1" : "0") : kMissing,
-         hasCell && withExposure ? exchange::Fixed(residue->EXP(), 0, 1) : kMissing,
-         hasCell ? (indicator == "V" ? "1" : "0") : kMissing, classText.empty() ? kMissing : classText});
-  }
-  return table;
+  return {results::HeaderOf(results::kResidueColumns),
+          results::ResidueRows(tab1, residues, pointChoice, classColumn)};
 }
 
 std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
                         bool classColumn) {
-  const TextTable table = ResidueRows(tab1, residues, pointChoice, classColumn);
-  std::string text;
-  AddRow(text, table.header);
-  for (const std::vector<std::string>& row : table.rows) AddRow(text, row);
-  return text;
+  return results::DelimitedText(results::HeaderOf(results::kResidueColumns),
+                                results::ResidueRows(tab1, residues, pointChoice, classColumn), '\t');
 }
 
 std::vector<ResidueValue> BfactorValues(const TextTable& residues, BfactorColumn column) {

@@ -118,6 +118,19 @@ std::string ContactPairLabel(const Residues& residues, int row, int col) {
   return label;
 }
 
+ContactAxisMarks AxisMarksOf(const Residues& residues, int positions) {
+  ContactAxisMarks marks;
+  const DEF_AA* previous = nullptr;
+  for (int i = 0; i < positions; ++i) {
+    const DEF_AA* residue = residues.Find(i + 1);
+    if (residue == nullptr) continue;
+    if (residue->NUM() % kContactTickEvery == 0) marks.ticks.emplace_back(i, PlainInteger(residue->NUM()));
+    if (previous != nullptr && previous->CHAIN() != residue->CHAIN()) marks.chainStarts.push_back(i);
+    previous = residue;
+  }
+  return marks;
+}
+
 ContactWindowLayout LayOutContactWindow() {
   ContactWindowLayout layout;
   const int side = kContactAreaPixels;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "mirelda/model/residue_records.h"
@@ -72,6 +73,16 @@ ContactDrawing DrawContactMatrix(std::string_view text, int areaPixels = kContac
 
 // "K45A / L50A": the two residues of a pair, for a tooltip; "" when a position is not a residue.
 std::string ContactPairLabel(const model::Residues& residues, int row, int col);
+
+// What the picture marks along its axes: a tick with the residue number at every residue whose number
+// is a multiple of ten, and a line where a chain begins (not before the first). Positions are 0-based
+// matrix positions: position i is residue i + 1, as in ContactPairLabel.
+struct ContactAxisMarks {
+  std::vector<std::pair<int, std::string>> ticks;
+  std::vector<int> chainStarts;
+};
+inline constexpr int kContactTickEvery = 10;
+ContactAxisMarks AxisMarksOf(const model::Residues& residues, int positions);
 
 // The window around the drawing, in pixels from its top-left corner.
 struct ContactText {

@@ -10,6 +10,9 @@
 #include "mirelda/protocol/front_end_session.h"
 #include "mirelda/workflow/grid_model.h"
 
+#include <QSize>
+#include <QString>
+
 class QWidget;
 
 namespace mirelda::ui {
@@ -28,12 +31,22 @@ struct DialogLauncher {
   SessionDialog tessellation;   // frmOption_Tessel
   SessionDialog contactMatrix;  // frmContact
   SessionDialog cellColour;     // frmColor
+  // The save-file chooser of File > Export, with a caption, a filter ("CSV files (*.csv)") and a suggested
+  // path; nullopt when cancelled.
+  std::function<std::optional<std::filesystem::path>(QWidget* parent, const QString& caption,
+                                                     const QString& filter, const QString& suggested)>
+      chooseExportFile;
+  // The size of an exported picture, started from a size; nullopt when cancelled.
+  std::function<std::optional<QSize>(QWidget* parent, QSize initial)> chooseImageSize;
 };
 
 // The launcher of the application: the functions below.
 DialogLauncher DefaultDialogLauncher();
 
 std::optional<std::filesystem::path> ChooseProteinFile(QWidget* parent);
+std::optional<std::filesystem::path> ChooseExportFile(QWidget* parent, const QString& caption,
+                                                      const QString& filter, const QString& suggested);
+std::optional<QSize> ChooseImageSize(QWidget* parent, QSize initial);
 void OpenEnvironmentDialog(protocol::FrontEndSession& session, protocol::FrontEndPlatform& platform,
                            QWidget* parent);
 void OpenRelaxationDialog(protocol::FrontEndSession& session, protocol::FrontEndPlatform& platform,

@@ -4,7 +4,9 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPaintEvent>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPen>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolTip>
@@ -21,6 +23,12 @@ using namespace mirelda::protocol;
 namespace mirelda::ui {
 namespace {
 
+// The lines between chains stand out from the four colours of the digits.
+const QColor kChainLineColour(255, 0, 255);
+// The residue numbers, small, on a light ground over the cells they cover.
+constexpr int kTickLabelPixels = 9;
+const QColor kTickLabelBack(255, 255, 255, 200);
+
 QRect ToQRect(const PixelRect& rect) { return QRect(rect.x, rect.y, rect.width, rect.height); }
 
 // The drawing area: paints the cells of the drawing that lie in the exposed part, and names the pair
@@ -28,7 +36,10 @@ QRect ToQRect(const PixelRect& rect) { return QRect(rect.x, rect.y, rect.width, 
 class ContactPicture : public QWidget {
  public:
   ContactPicture(ContactDrawing drawing, const Residues& residues, int areaPixels, QWidget* parent)
-      : QWidget(parent), drawing_(std::move(drawing)), residues_(residues) {
+      : QWidget(parent),
+        drawing_(std::move(drawing)),
+        residues_(residues),
+        marks_(AxisMarksOf(residues, drawing_.Rows())) {
     setObjectName("Picture1");
     setAutoFillBackground(true);  // cells of digits 5 to 9 keep the picture's background
     const int size = drawing_.CellSize();
@@ -37,20 +48,9 @@ class ContactPicture : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    const int size = drawing_.CellSize();
-    if (size <= 0) return;
     QPainter painter(this);
-    // The cells ForEachCell gives, limited to the rows and columns of the exposed rectangle.
-    const QRect exposed = event->rect();
-    const int side = size - drawing_.Gap();
-    const int lastRow = std::min(drawing_.Rows() - 1, exposed.bottom() / size);
-    const int lastCol = std::min(drawing_.Cols() - 1, exposed.right() / size);
-    for (int i = std::max(0, exposed.top() / size); i <= lastRow; ++i)
-      for (int j = std::max(0, exposed.left() / size); j <= lastCol; ++j) {
-        const std::uint8_t digit = drawing_.DigitAt(i, j);
-        if (digit == kNotDrawn) continue;
-        painter.fillRect(j * size, i * size, side, side, ToQColor(kContactColours[digit]));
-      }
+    PaintContactCells(painter, drawing_, event->rect());
+    PaintContactAxes(painter, drawing_, marks_);
   }
 
   bool event(QEvent* event) override {
@@ -70,9 +70,63 @@ class ContactPicture : public QWidget {
  private:
   ContactDrawing drawing_;
   const Residues& residues_;
+  ContactAxisMarks marks_;
 };
 
 }  // namespace
+
+void PaintContactCells(QPainter& painter, const ContactDrawing& drawing, const QRect& exposed) {
+  const int size = drawing.CellSize();
+  if (size <= 0) return;
+  // Only the rows and columns of the exposed rectangle: a large matrix holds many cells.
+  const int side = size - drawing.Gap();
+  const int lastRow = std::min(drawing.Rows() - 1, exposed.bottom() / size);
+  const int lastCol = std::min(drawing.Cols() - 1, exposed.right() / size);
+  for (int i = std::max(0, exposed.top() / size); i <= lastRow; ++i)
+    for (int j = std::max(0, exposed.left() / size); j <= lastCol; ++j) {
+      const std::uint8_t digit = drawing.DigitAt(i, j);
+      if (digit == kNotDrawn) continue;
+      painter.fillRect(j * size, i * size, side, side, ToQColor(kContactColours[digit]));
+    }
+}
+
+void PaintContactAxes(QPainter& painter, const ContactDrawing& drawing, const ContactAxisMarks& marks) {
+  const int size = drawing.CellSize();
+  if (size <= 0) return;
+  const int width = drawing.Cols() * size, height = drawing.Rows() * size;
+  painter.save();
+  painter.setPen(QPen(kChainLineColour, 1));
+  for (const int start : marks.chainStarts) {
+    const int at = start * size - 1;  // in the gap before the chain's first cell
+    painter.drawLine(at, 0, at, height);
+    painter.drawLine(0, at, width, at);
+  }
+  QFont font = painter.font();
+  font.setPixelSize(kTickLabelPixels);
+  painter.setFont(font);
+  const QFontMetrics metrics(font);
+  int topFree = 0, leftFree = 0;  // where the next label may start without covering the last one
+  for (const auto& [position, number] : marks.ticks) {
+    const int centre = position * size + size / 2;
+    const QString text = QString::fromStdString(number);
+    const QRect top(centre - metrics.horizontalAdvance(text) / 2 - 1, 0, metrics.horizontalAdvance(text) + 2,
+                    metrics.height());
+    if (top.left() >= topFree) {
+      painter.fillRect(top, kTickLabelBack);
+      painter.setPen(Qt::black);
+      painter.drawText(top, Qt::AlignCenter, text);
+      topFree = top.right() + 3;
+    }
+    const QRect left(0, centre - metrics.height() / 2, metrics.horizontalAdvance(text) + 2, metrics.height());
+    if (left.top() >= leftFree && left.top() > metrics.height()) {
+      painter.fillRect(left, kTickLabelBack);
+      painter.setPen(Qt::black);
+      painter.drawText(left, Qt::AlignCenter, text);
+      leftFree = left.bottom() + 3;
+    }
+  }
+  painter.restore();
+}
 
 frmContact::frmContact(FrontEndSession& session, FrontEndPlatform&, QWidget* parent)
     : QDialog(parent), layout_(LayOutContactWindow()) {

@@ -8,9 +8,20 @@
 #include "mirelda/protocol/front_end_session.h"
 #include "mirelda/results/contact_matrix.h"
 
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace mirelda::ui {
+
+// Paints the cells of a drawing that meet the exposed rectangle, at the drawing's cell size (the picture
+// of the window and its exports).
+void PaintContactCells(QPainter& painter, const results::ContactDrawing& drawing, const QRect& exposed);
+
+// Paints the residue numbers of every tenth residue along the top and the left edge (as many as fit
+// without covering each other) and a line at each chain's beginning, over the cells.
+void PaintContactAxes(QPainter& painter, const results::ContactDrawing& drawing,
+                      const results::ContactAxisMarks& marks);
 
 class frmContact : public QDialog {
  public:

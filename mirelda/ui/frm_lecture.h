@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <filesystem>
+#include <optional>
 
 #include "mirelda/protocol/front_end_session.h"
 #include "mirelda/results/face_reader.h"
@@ -13,6 +14,7 @@
 #include "mirelda/workflow/toggle_cells.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -20,6 +22,7 @@ namespace mirelda::ui {
 
 class FileList;
 class GridView;
+class SequencePlots;
 class VrmlView;
 
 class frmLecture : public QMainWindow, public protocol::FrontEndPlatform {
@@ -45,6 +48,20 @@ class frmLecture : public QMainWindow, public protocol::FrontEndPlatform {
   void cmdAttribu_Click();
   void cmdVisu3D_Click();
   void filFich1_DblClick();
+  // Beside the pipeline: exports, the clipboard and help.
+  void ExportResidueTable();
+  void ExportFaceTable();
+  void ExportView();
+  void ExportContactMatrix();
+  void CopyResidueRows();
+  void CopyFaceRows();
+  void ColourByChanged();
+  void ShowPlots();
+  void ExportPlots();
+  // A residue picked elsewhere (a plot): its row becomes current and its faces are shown.
+  void PickResidue(int row);
+  void ShowAbout();
+  void ShowGuide();
 
   // The controls, for the tests.
   QPushButton* cmdRelaxation = nullptr;
@@ -54,10 +71,20 @@ class frmLecture : public QMainWindow, public protocol::FrontEndPlatform {
   QPushButton* cmdVisu3D = nullptr;
   QAction* mnuOpen = nullptr;
   QAction* mnuExit = nullptr;
+  QAction* mnuExportResidues = nullptr;
+  QAction* mnuExportFaces = nullptr;
+  QAction* mnuExportView = nullptr;
+  QAction* mnuExportMatrix = nullptr;
+  QAction* mnuExportPlots = nullptr;
+  QAction* mnuPlots = nullptr;
+  SequencePlots* plots = nullptr;  // created at its first showing
+  QAction* mnuAbout = nullptr;
+  QAction* mnuGuide = nullptr;
   // lbl02_02 to lbl08_02 in their order: name, points, amino acids, environment, relaxations,
   // ponderation, not in the bulk.
   std::array<QLabel*, 7> dataValues{};
   QLabel* lblPa = nullptr;
+  QComboBox* cboColourBy = nullptr;  // the property the marked cells are coloured by
   FileList* filFich1 = nullptr;
   GridView* Tab1 = nullptr;
   GridView* Tab2 = nullptr;
@@ -74,6 +101,15 @@ class frmLecture : public QMainWindow, public protocol::FrontEndPlatform {
   void WireResidueTable();
   void NameControls();
   void ShowFaces(int row);
+  // The export file chosen for a caption and filter, with a suggested name in the results folder.
+  std::optional<std::filesystem::path> ChooseExport(const QString& caption, const QString& filter,
+                                                    const std::string& suggestedName);
+  void TellExport(const std::string& problem);
+  // Paints the marked "col" cells by the chosen property (or the types' colours) and shows its legend
+  // over a composed scene.
+  void PaintByProperty();
+  void ShowLegend();
+  void UpdatePlots();
 
   protocol::FrontEndSession session_;
   DialogLauncher dialogs_;

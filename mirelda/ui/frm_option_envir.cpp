@@ -14,6 +14,7 @@
 #include "mirelda/protocol/pipeline.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
+#include "mirelda/ui/progress_note.h"
 #include "mirelda/ui/step_dialog.h"
 
 using namespace mirelda::model;
@@ -22,6 +23,9 @@ using namespace mirelda::protocol;
 
 namespace mirelda::ui {
 namespace {
+
+// How often the note of a long reading says how far it has got.
+constexpr long long kLinesPerDetail = 5000;
 
 constexpr int kNumberBoxWidth = 50;
 
@@ -142,7 +146,10 @@ int frmOption_envir::exec() { return ProteinRead() ? QDialog::exec() : QDialog::
 
 void frmOption_envir::LoadProtein() {
   OpenOptions options;
-  options.progress = [](long long) { QCoreApplication::processEvents(); };
+  ProgressNote note("Reading the protein", parentWidget());
+  options.progress = [&note](long long lines) {
+    note.Step(lines % kLinesPerDetail == 0 ? QString("%1 lines").arg(lines) : QString());
+  };
   const StepResult opened = OpenProtein(session_, options);
   loadFailure_ = opened.Ran() ? std::string() : opened.message;
   platform_.Refresh();
@@ -167,8 +174,8 @@ void frmOption_envir::ShowEnvironmentChoice() {
 void frmOption_envir::cmdInitialisation_Click() {
   cboDef_point_->setEditText(kDefaultPointChoice);
   txtAsk0_->clear();
-  txtAsk3_->setText(kRadiusLimits.defaultText);
-  txtAsk5_->setText(kThicknessLimits.defaultText);
+  txtAsk3_->setText(QString::fromStdString(state_.Radius().DefaultText()));
+  txtAsk5_->setText(QString::fromStdString(state_.Thickness().DefaultText()));
   optNo1_->setChecked(true);
   optAvec_->setChecked(true);
 }

@@ -11,6 +11,7 @@
 #include "mirelda/protocol/pipeline.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/field_widgets.h"
+#include "mirelda/ui/progress_note.h"
 #include "mirelda/ui/step_dialog.h"
 #include "mirelda/ui/frm_poids.h"
 
@@ -71,8 +72,9 @@ void frmOption_Tessel::cmdValid_Click() {
   QWidget* owner = StepOwner(this, result);
   const bool showReport = !result.question.empty() && AskYesNo(owner, result.question);
 
+  ProgressNote note("Filling the tables", owner);
   const TessellationReading reading =
-      ReadTessellationResults(session_, UserDecimalSeparator(), [] { QCoreApplication::processEvents(); });
+      ReadTessellationResults(session_, UserDecimalSeparator(), [&note] { note.Step(); });
   for (const ReadReport* report : {&reading.cells, &reading.faces})
     if (const std::string message = report->Message(); !message.empty()) ShowWarning(owner, message);
 

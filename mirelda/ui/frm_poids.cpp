@@ -55,7 +55,8 @@ frmPoids::frmPoids(FrontEndSession&, FrontEndPlatform&, QWidget* parent)
 
 void frmPoids::cmdInitialisation_Click() {
   // Each box's text change resets its up-down and colours.
-  for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setText(WeightRows()[i].defaultText);
+  for (std::size_t i = 0; i < boxes_.size(); ++i)
+    boxes_[i]->setText(QString::fromStdString(state_.Box(static_cast<int>(i)).DefaultText()));
 }
 
 void frmPoids::cmdValid_Click() {

@@ -1,6 +1,7 @@
 #include "mirelda/ui/grid_view.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
@@ -80,8 +81,27 @@ void GridView::ApplySizes() {
     horizontalHeader()->hide();
   }
   if (grid_.Width() > 0) setFixedWidth(Pixels(grid_.Width()));
-  if (grid_.Height() > 0) setFixedHeight(Pixels(grid_.Height()));
+  if (grid_.Height() > 0 || minimumRows_ > 0) {
+    const int rowPixels = Pixels(grid_.Rows() > 1 ? grid_.RowHeight(1) : workflow::kDefaultRowHeight);
+    const int headerPixels = Pixels(grid_.Rows() > 0 ? grid_.RowHeight(0) : workflow::kDefaultRowHeight);
+    const int leastPixels = minimumRows_ > 0 ? headerPixels + minimumRows_ * rowPixels + 2 * frameWidth() : 0;
+    setFixedHeight(std::max(Pixels(grid_.Height()), leastPixels));
+  }
   viewport()->update();
+}
+
+void GridView::SetMinimumRows(int rows) {
+  minimumRows_ = rows;
+  ScheduleSizes();
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy) && onCopy) {
+    onCopy();
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 bool GridView::CellAt(const QPoint& point, int& row, int& col) const {

@@ -31,6 +31,11 @@ class GridView : public QTableView {
   std::function<void()> onClick;
   std::function<void(int buttons)> onDrag;
   std::function<void(int button, int xTwips, int yTwips)> onRelease;
+  // The copy key (Ctrl+C) over the view.
+  std::function<void()> onCopy;
+
+  // The view is never shorter than the header and this many rows, whatever height the grid asks.
+  void SetMinimumRows(int rows);
 
   // Sizes columns, rows, the header and the control from the grid (done after changes, coalesced).
   void ApplySizes();
@@ -41,6 +46,7 @@ class GridView : public QTableView {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ScheduleSizes();
@@ -54,6 +60,7 @@ class GridView : public QTableView {
   GridTableModel* model_;
   bool sizesPending_ = false;
   bool pressedInCells_ = false;
+  int minimumRows_ = 0;
 };
 
 }  // namespace mirelda::ui

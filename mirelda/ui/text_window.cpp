@@ -17,21 +17,24 @@ QString Decode(const QByteArray& bytes) {
 }  // namespace
 
 QWidget* ShowTextFileWindow(const std::filesystem::path& path, QWidget* parent) {
+  const QString name = QString::fromStdString(path.string());
+  QFile file(name);
+  return ShowTextWindow(name,
+                        file.open(QIODevice::ReadOnly) ? Decode(file.readAll())
+                                                       : QObject::tr("cannot open %1").arg(name),
+                        parent);
+}
+
+QWidget* ShowTextWindow(const QString& title, const QString& content, QWidget* parent) {
   auto* window = new QWidget(parent, Qt::Window);
   window->setAttribute(Qt::WA_DeleteOnClose);
-  const QString name = QString::fromStdString(path.string());
-  window->setWindowTitle(name);
+  window->setWindowTitle(title);
   auto* text = new QPlainTextEdit(window);
   text->setObjectName("text");
   text->setReadOnly(true);
   text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   text->setLineWrapMode(QPlainTextEdit::NoWrap);
-  QFile file(name);
-  if (file.open(QIODevice::ReadOnly)) {
-    text->setPlainText(Decode(file.readAll()));
-  } else {
-    text->setPlainText(QObject::tr("cannot open %1").arg(name));
-  }
+  text->setPlainText(content);
   auto* layout = new QVBoxLayout(window);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text);

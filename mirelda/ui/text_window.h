@@ -9,5 +9,7 @@ namespace mirelda::ui {
 
 // Opens the window and returns it (owned by Qt: it deletes itself when closed).
 QWidget* ShowTextFileWindow(const std::filesystem::path& path, QWidget* parent = nullptr);
+// The same window over a text held in memory (the guide), under the given title.
+QWidget* ShowTextWindow(const QString& title, const QString& text, QWidget* parent = nullptr);
 
 }  // namespace mirelda::ui

@@ -22,6 +22,9 @@
 #include <QPointer>
 #include <QSurfaceFormat>
 #include <QTimer>
+#include <QKeyEvent>
+#include <QOpenGLFramebufferObject>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -119,10 +122,73 @@ VrmlView::VrmlView(QWidget* parent) : QOpenGLWidget(parent) {
                                this);
 
   problemLabel_ = new QLabel(this);
+  problemLabel_->setObjectName("lblProblems");
   problemLabel_->setWordWrap(true);
   problemLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   problemLabel_->setStyleSheet("QLabel { background: #fff4c0; color: black; padding: 4px; }");
   problemLabel_->hide();
+
+  setFocusPolicy(Qt::StrongFocus);  // Home and F reach it
+  auto* fit = new QToolButton(this);
+  fit->setObjectName("cmdFitView");
+  fit->setText("Fit");
+  fit->setToolTip("Fit the scene to the view (Home)");
+  fit->setFocusPolicy(Qt::NoFocus);
+  connect(fit, &QToolButton::clicked, this, [this] { ResetView(); });
+  fitButton_ = fit;
+  legendLabel_ = new QLabel(this);
+  legendLabel_->setObjectName("lblLegend");
+  legendLabel_->setStyleSheet("QLabel { background: rgba(255, 255, 255, 220); color: black; padding: 4px; }");
+  legendLabel_->hide();
+}
+
+void VrmlView::SetLegend(const QString& title, const std::vector<std::pair<QColor, QString>>& entries) {
+  if (title.isEmpty() && entries.empty()) {
+    legendLabel_->clear();
+    legendLabel_->hide();
+    return;
+  }
+  QString html = "<b>" + title.toHtmlEscaped() + "</b><table cellspacing=\"2\">";
+  for (const auto& [colour, label] : entries)
+    html += QString("<tr><td bgcolor=\"%1\" width=\"16\">&nbsp;</td><td>%2</td></tr>")
+                .arg(colour.name(), label.toHtmlEscaped());
+  legendLabel_->setText(html + "</table>");
+  legendLabel_->adjustSize();
+  legendLabel_->show();
+  PlaceOverlays();
+}
+
+void VrmlView::PlaceOverlays() {
+  fitButton_->adjustSize();
+  fitButton_->move(std::max(0, width() - fitButton_->width() - 4), std::max(0, height() - fitButton_->height() - 4));
+  legendLabel_->move(4, std::max(0, height() - legendLabel_->height() - 4));
+}
+
+QWidget* VrmlView::FitButton() const { return fitButton_; }
+
+void VrmlView::Clear() {
+  file_.clear();
+  problems_.clear();
+  sceneHolder_->removeAllChildren();
+  scene_.reset();
+  placeCamera_ = false;
+  ShowProblems();
+  update();
+}
+
+void VrmlView::ResetView() {
+  if (!scene_ || !scene_->Root()) return;
+  placeCamera_ = true;
+  update();
+}
+
+void VrmlView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Home || event->key() == Qt::Key_F) {
+    ResetView();
+    event->accept();
+    return;
+  }
+  QOpenGLWidget::keyPressEvent(event);
 }
 
 VrmlView::~VrmlView() {
@@ -177,6 +243,7 @@ void VrmlView::resizeGL(int width, int height) {
   renderer_->setWindowSize(size);
   renderer_->setSize(size);
   renderer_->setViewportRegion(SbViewportRegion(size));
+  PlaceOverlays();
   ShowProblems();
 }
 
@@ -185,16 +252,20 @@ void VrmlView::paintGL() {
   gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
   gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   if (!displayOn_ || !scene_ || !scene_->Root()) return;
-  if (placeCamera_) {
-    PlaceCamera(*camera_, sceneHolder_, scene_->Viewpoint(), renderer_->getViewportRegion());
-    bounds_ = SceneBounds(sceneHolder_, renderer_->getViewportRegion());
-    placeCamera_ = false;
-    CameraMoved();
-  }
+  if (placeCamera_) PlaceCameraNow();
   FitClippingPlanes(*camera_, bounds_);
   // Coin leaves the depth test as it finds it.
   gl->glEnable(GL_DEPTH_TEST);
   renderer_->render(TRUE, TRUE);
+}
+
+void VrmlView::PlaceCameraNow() {
+  PlaceCamera(*camera_, sceneHolder_, scene_->Viewpoint(), renderer_->getViewportRegion());
+  // The viewpoint gives the direction; the scene fills the view whatever its distance.
+  camera_->viewAll(sceneHolder_, renderer_->getViewportRegion());
+  bounds_ = SceneBounds(sceneHolder_, renderer_->getViewportRegion());
+  placeCamera_ = false;
+  CameraMoved();
 }
 
 void VrmlView::CameraMoved() {
@@ -203,6 +274,47 @@ void VrmlView::CameraMoved() {
 }
 
 QImage VrmlView::Snapshot() { return grabFramebuffer(); }
+
+QImage VrmlView::Render(QSize size) {
+  if (size.isEmpty()) return {};
+  // The widget's own context, whose GL caches stay valid, draws the scene once more into a framebuffer
+  // object of the asked size.
+  if (!glReady_) return {};
+  makeCurrent();
+  QOpenGLContext* gl = context();
+  if (gl == nullptr) return {};
+  QOpenGLFramebufferObjectFormat format;
+  format.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+  QOpenGLFramebufferObject target(size, format);
+  if (!target.isValid() || !target.bind()) {
+    doneCurrent();
+    return {};
+  }
+  const SbViewportRegion widgetRegion = renderer_->getViewportRegion();
+  const SbVec2s widgetSize = renderer_->getWindowSize();
+  const SbVec2s pictureSize(static_cast<short>(size.width()), static_cast<short>(size.height()));
+  renderer_->setWindowSize(pictureSize);
+  renderer_->setSize(pictureSize);
+  renderer_->setViewportRegion(SbViewportRegion(pictureSize));
+  QOpenGLFunctions* functions = gl->functions();
+  functions->glViewport(0, 0, size.width(), size.height());
+  functions->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  functions->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (displayOn_ && scene_ && scene_->Root()) {
+    if (placeCamera_) PlaceCameraNow();
+    FitClippingPlanes(*camera_, bounds_);
+    functions->glEnable(GL_DEPTH_TEST);
+    renderer_->render(TRUE, TRUE);
+  }
+  QImage picture = target.toImage(false);
+  target.release();
+  renderer_->setWindowSize(widgetSize);
+  renderer_->setSize(widgetSize);
+  renderer_->setViewportRegion(widgetRegion);
+  doneCurrent();
+  update();
+  return picture.convertToFormat(QImage::Format_RGB32);
+}
 
 void VrmlView::mousePressEvent(QMouseEvent* event) { lastPointer_ = event->position().toPoint(); }
 

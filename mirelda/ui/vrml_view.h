@@ -1,12 +1,17 @@
 // The 3-D view: a VRML 2.0 scene file rendered by Coin into an OpenGL widget, with a headlight, sorted
 // transparency and mouse navigation (left drag turns, right drag or wheel zooms, middle drag slides), and
-// the display switch that blanks it. Problems of the last load (a missing Inline, a syntax error) are
+// the display switch that blanks it. A scene opens fitted to the view; Home, F or the corner button fit
+// it again. Problems of the last load (a missing Inline, a syntax error) are
 // written over the view.
 #pragma once
 
 #include <Inventor/SbBox3f.h>
 
+#include <QColor>
 #include <QOpenGLWidget>
+#include <QString>
+#include <utility>
+#include <vector>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -31,6 +36,10 @@ class VrmlView : public QOpenGLWidget {
   // Loads a scene file; returns false when nothing could be shown (the view then shows why). A scene
   // shown with problems (a missing Inline) returns true and shows them too.
   bool Load(const std::filesystem::path& file);
+  // Shows nothing, as before any load.
+  void Clear();
+  // Back to the opening camera: the scene's viewpoint direction, the whole scene in view.
+  void ResetView();
   // The display switch: when off the view is blank.
   void SetDisplayOn(bool on);
   bool DisplayOn() const { return displayOn_; }
@@ -41,6 +50,17 @@ class VrmlView : public QOpenGLWidget {
 
   // For tests and snapshots: renders now and returns the picture.
   QImage Snapshot();
+  // Renders the scene from the current camera into a picture of the given size, off the screen (not a
+  // grab of the window); a null image when no GL context can be had.
+  QImage Render(QSize size);
+
+  // A legend over the view's bottom-left corner: a title, then a colour swatch and a label per line;
+  // no title and no lines hide it.
+  void SetLegend(const QString& title, const std::vector<std::pair<QColor, QString>>& entries);
+  QLabel* Legend() const { return legendLabel_; }
+
+  // The button that fits the scene again.
+  QWidget* FitButton() const;
 
  protected:
   void initializeGL() override;
@@ -50,10 +70,13 @@ class VrmlView : public QOpenGLWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ShowProblems();
   void CameraMoved();
+  void PlaceCameraNow();
+  void PlaceOverlays();
 
   std::unique_ptr<SoRenderManager> renderer_;
   SoSeparator* root_ = nullptr;         // font, camera, headlight, then the scene
@@ -61,6 +84,8 @@ class VrmlView : public QOpenGLWidget {
   SoPerspectiveCamera* camera_ = nullptr;
   SoRotation* headlightTurn_ = nullptr;  // follows the camera's orientation
   QLabel* problemLabel_ = nullptr;
+  QWidget* fitButton_ = nullptr;
+  QLabel* legendLabel_ = nullptr;
   std::unique_ptr<VrmlScene> scene_;
   std::filesystem::path file_;
   std::string problems_;

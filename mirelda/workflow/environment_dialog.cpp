@@ -60,8 +60,8 @@ void EnvironmentDialogState::ChooseEnvironment(bool withEnvironment) {
 void EnvironmentDialogState::Initialise() {
   pointChoice_ = kDefaultPointChoice;
   SetName("");
-  radius_.SetText(kRadiusLimits.defaultText);
-  thickness_.SetText(kThicknessLimits.defaultText);
+  radius_.SetText(radius_.DefaultText());
+  thickness_.SetText(thickness_.DefaultText());
   keepCopy_ = false;
   ChooseEnvironment(true);
 }

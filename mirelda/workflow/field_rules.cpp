@@ -52,9 +52,16 @@ std::string TenthsText(int tenths, char decimalSeparator) {
 DecimalSpinField::DecimalSpinField(const Limits& limits, char decimalSeparator)
     : limits_(limits),
       separator_(decimalSeparator),
-      text_(limits.defaultText),
+      text_(DefaultText()),
       spinValue_(
           std::clamp(RoundHalfEven(limits.defaultValue * 10), limits.spinMinimum, limits.spinMaximum)) {}
+
+std::string DecimalSpinField::DefaultText() const {
+  std::string text = limits_.defaultText;
+  for (char& c : text)
+    if (c == ',' || c == '.') c = separator_;
+  return text;
+}
 
 double DecimalSpinField::Value() const { return ParseDecimal(text_); }
 

@@ -51,8 +51,8 @@ class DecimalSpinField {
     int spinMaximum;
   };
 
-  // Starts with the default text, its up-down value and normal colours. The separator is the one of the
-  // user's locale, which the up-down writes.
+  // Starts with the default text written with the separator of the user's locale (which the up-down
+  // writes too), its up-down value and normal colours.
   explicit DecimalSpinField(const Limits& limits, char decimalSeparator = ',');
 
   // The text changed (typed, pasted or set by the program): caps it, colours the box and moves the
@@ -65,6 +65,8 @@ class DecimalSpinField {
   void MarkMissing() { colours_.back = kColourMissingValue; }
 
   const std::string& Text() const { return text_; }
+  // The default text with the locale's separator ("6,5" or "6.5").
+  std::string DefaultText() const;
   int SpinValue() const { return spinValue_; }
   const FieldColours& Colours() const { return colours_; }
   bool Empty() const { return text_.empty(); }

@@ -19,6 +19,7 @@ void MainWindowState::EnvironmentDone(const EnvironmentSummary& summary) {
   labels_.points = summary.points;
   labels_.resultsFolder = summary.resultsFolder + " :";
   labels_.environment = summary.withEnvironment ? "YES" : "NO";
+  labels_.relaxations = "0";  // none yet, said rather than left blank
   commands_.fileList = true;
   // The results folder was made anew and file_02 rewritten: what read the former ones goes.
   commands_.relaxation = summary.withEnvironment;

@@ -32,7 +32,7 @@ WeightsDialogState::WeightsDialogState(char decimalSeparator) {
 }
 
 void WeightsDialogState::Initialise() {
-  for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i].SetText(WeightRows()[i].defaultText);
+  for (DecimalSpinField& box : boxes_) box.SetText(box.DefaultText());
 }
 
 std::vector<WeightMessage> WeightsDialogState::Validate() {

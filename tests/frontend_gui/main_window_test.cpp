@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
 #include "mirelda/ui/file_list.h"
 #include "mirelda/ui/frm_lecture.h"
 #include "mirelda/ui/progress_window.h"
+#include "mirelda/ui/progress_note.h"
 #include "mirelda/workflow/residue_table.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
@@ -176,6 +178,24 @@ TEST(MainWindow, CancelInTheProgressWindowStopsAProgramThatNeverEnds) {
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_TRUE(warnings[0].contains("attribution was stopped by the user")) << warnings[0].toStdString();
   EXPECT_TRUE(window.isEnabled());
+}
+
+// A long step says what it does once it has lasted a moment; a quick one shows nothing.
+TEST(ProgressNote, AppearsOnlyAfterItsDelayAndGoesWithTheStep) {
+  QWidget owner;
+  QPointer<QWidget> shown;
+  {
+    ProgressNote quick("Reading the protein", &owner, 60'000);
+    quick.Step("5000 lines");
+    EXPECT_FALSE(quick.Window()->isVisible());
+    ProgressNote slow("Filling the tables", &owner, 0);
+    slow.Step("10000 lines");
+    shown = slow.Window();
+    ASSERT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->findChild<QLabel*>("lblStep")->text(), "Filling the tables");
+    EXPECT_EQ(shown->findChild<QLabel*>("lblDetail")->text(), "10000 lines");
+  }
+  EXPECT_TRUE(shown.isNull()) << "the note outlived its step";
 }
 
 }  // namespace

@@ -16,20 +16,31 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QChartView>
+#include <QClipboard>
+#include <QLineSeries>
+#include <QTabWidget>
 #include <QRadioButton>
 #include <QTimer>
+#include <QXmlStreamReader>
 #include <cstdlib>
 #include <map>
 #include <set>
 
+#include "mirelda/results/property_colours.h"
+#include "mirelda/results/result_files.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/file_list.h"
+#include "mirelda/ui/frm_contact.h"
 #include "mirelda/ui/frm_lecture.h"
 #include "mirelda/ui/grid_view.h"
+#include "mirelda/ui/sequence_plots.h"
+#include "mirelda/ui/user_locale.h"
 #include "mirelda/ui/vrml_view.h"
 #include "mirelda/workflow/residue_table_layout.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
+#include "tests/support/vrml_check.h"
 
 using namespace mirelda::workflow;
 using namespace mirelda::protocol;
@@ -113,6 +124,8 @@ class DialogScript : public QObject {
 
   void On(const QString& title, Handler handler) { handlers_[title] = std::move(handler); }
   int Handled(const QString& title) const { return counts_.count(title) ? counts_.at(title) : 0; }
+  // A dialog shown again from the same call lies at the same address: forget the ones answered.
+  void ForgetAnswered() { handledDialogs_.clear(); }
   std::set<QString> ran;           // programs whose progress window was shown
   std::set<QString> hiddenDuring;  // programs whose progress window was up when the main window hid
 
@@ -183,6 +196,20 @@ void PrintTo(const SessionCase& session, std::ostream* out) { *out << session.fi
 
 class RealDialogSession : public ::testing::TestWithParam<SessionCase> {};
 
+std::vector<QStringList> ReadCsv(const std::filesystem::path& file) {
+  std::vector<QStringList> rows;
+  for (const QString& line : QString::fromStdString(testing::ReadFileText(file)).split('\n', Qt::SkipEmptyParts))
+    rows.push_back(line.split(','));
+  return rows;
+}
+
+// The top window that the last Help command opened, by its object name.
+QWidget* TopWindow(const char* name) {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == name && window->isVisible()) return window;
+  return nullptr;
+}
+
 TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisualizationMatrix) {
   const char* display = std::getenv("DISPLAY");
   if (display == nullptr || *display == '\0') GTEST_SKIP() << "no X display (run under xvfb-run -a)";
@@ -207,6 +234,11 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
 
   DialogLauncher dialogs = DefaultDialogLauncher();
   dialogs.chooseProteinFile = [&](QWidget*) { return std::optional<std::filesystem::path>(*protein); };
+  std::filesystem::path exportTo;  // where the next export goes
+  dialogs.chooseExportFile = [&](QWidget*, const QString&, const QString&, const QString&) {
+    return std::optional<std::filesystem::path>(exportTo);
+  };
+  dialogs.chooseImageSize = [](QWidget*, QSize) { return std::optional<QSize>(QSize(640, 400)); };
   frmLecture window(dialogs);
   window.Session().appFolder = app.Path();
   window.show();
@@ -224,9 +256,10 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
     auto* optAvec = Control<QRadioButton>(dialog, "optAvec");
     if (!txtAsk0 || !cboDef_point || !txtAsk3 || !txtAsk5 || !optAvec) return dialog.reject();
     EXPECT_EQ(cboDef_point->currentText(), "CA");
-    // The designed defaults carry a comma, as the key filter writes every separator.
-    EXPECT_EQ(txtAsk3->text(), "6,5");
-    EXPECT_EQ(txtAsk5->text(), "3,5");
+    // The defaults are shown with the locale's separator from the first display.
+    const bool comma = UserDecimalSeparator() == ',';
+    EXPECT_EQ(txtAsk3->text(), comma ? "6,5" : "6.5");
+    EXPECT_EQ(txtAsk5->text(), comma ? "3,5" : "3.5");
     EXPECT_TRUE(optAvec->isChecked());
     Type(txtAsk0, name);
     EXPECT_EQ(txtAsk0->text(), name);
@@ -244,6 +277,7 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   const int residues = std::stoi(Label(window, 2));
   EXPECT_GT(residues, 50);
   EXPECT_EQ(Label(window, 3), "YES");
+  EXPECT_EQ(Label(window, 4), "0") << "no relaxation yet";
   const std::filesystem::path results = app / name.toStdString();
   EXPECT_EQ(window.lblPa->toolTip().toStdString(), results.string() + " :");
   EXPECT_EQ(window.corV2->File(), app / "environment.wrl");
@@ -323,6 +357,9 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
     QApplication::sendEvent(tab1->viewport(), &event);
   }
   EXPECT_GT(window.Session().tab2.Rows(), 3);
+  QApplication::processEvents();
+  EXPECT_GE(window.Tab2->height(), window.Tab2->horizontalHeader()->height() + 15 * window.Tab2->rowHeight(0))
+      << "the face table shows fewer than 15 rows";
 
   // A double click on a file of the results folder shows it in a text window.
   const auto files = window.filFich1->findItems("C" + name, Qt::MatchExactly);
@@ -365,12 +402,161 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
   const ImageSpread composed = SpreadOf(window.corV1->Snapshot());
   EXPECT_GT(composed.lit, 200) << "the composed scene drew nothing";
 
-  script.On("Matrice", [&](QDialog& dialog) { Click(dialog, "cmdQuit"); });
+  // Coloured by volume: the marked cells take the scale's colours, the legend names it, and the
+  // composed scene stays valid VRML 2.0.
+  EXPECT_FALSE(window.corV1->Legend()->isVisible()) << "no legend for the amino-acid types";
+  window.cboColourBy->setCurrentIndex(window.cboColourBy->findText("colour by volume"));
+  const results::PropertyColouring byVolume =
+      results::ColourByProperty(window.Session().tab1, window.Session().residues, results::CellProperty::Volume);
+  for (const auto& [row, colour] : byVolume.rows) {
+    if (window.Session().tab1.CellAt(row, kColumnColour).foreColour != kMarkedText) continue;
+    ASSERT_EQ(window.Session().tab1.CellAt(row, kColumnColour).backColour, colour) << "row " << row;
+  }
+  EXPECT_TRUE(window.corV1->Legend()->isVisible());
+  EXPECT_TRUE(window.corV1->Legend()->text().contains("volume"));
+  EXPECT_TRUE(window.corV1->Legend()->text().contains(QString::fromStdString(byVolume.legend.front().label)));
+  const testing::VrmlCheck recoloured = testing::ParseVrmlFile(results / "resultat.wrl");
+  EXPECT_TRUE(recoloured.parsed) << recoloured.errors;
+  QApplication::processEvents();
+  SaveSnapshot(window.corV1->Snapshot(), name + "_by_volume");
+  window.cboColourBy->setCurrentIndex(window.cboColourBy->findText("colour by class"));
+  SaveSnapshot(window.corV1->Snapshot(), name + "_by_class");
+  window.cboColourBy->setCurrentIndex(0);
+  EXPECT_FALSE(window.corV1->Legend()->isVisible());
+
+  script.On("Matrice", [&](QDialog& dialog) {
+    // The matrix numbers every tenth residue and draws a line where each chain begins.
+    const mirelda::results::ContactDrawing drawing =
+        mirelda::results::Dessine(mirelda::results::ContactFilePath(results, name.toStdString()));
+    const mirelda::results::ContactAxisMarks marks =
+        mirelda::results::AxisMarksOf(window.Session().residues, drawing.Rows());
+    EXPECT_FALSE(marks.ticks.empty());
+    const QImage picture = static_cast<frmContact&>(dialog).Picture()->grab().toImage();
+    const int middle = drawing.Rows() * drawing.CellSize() / 2;
+    for (const int start : marks.chainStarts)
+      EXPECT_EQ(picture.pixelColor(start * drawing.CellSize() - 1, middle), QColor(255, 0, 255)) << start;
+    Click(dialog, "cmdQuit");
+  });
   window.cmdContact->click();
   EXPECT_EQ(script.Handled("Matrice"), 1);
   EXPECT_EQ(CommandsOf(window), (Commands{true, true, true, notInBulk == 0, true}));
   QApplication::processEvents();
   SaveSnapshot(window.grab().toImage(), name);
+
+  // The exports, each read back by its reader.
+  const std::filesystem::path exports = app / "exports";
+  std::filesystem::create_directories(exports);
+  exportTo = exports / "residues.csv";
+  window.mnuExportResidues->trigger();
+  const std::vector<QStringList> residueCsv = ReadCsv(exportTo);
+  ASSERT_FALSE(residueCsv.empty());
+  EXPECT_EQ(residueCsv[0].join(' '), "chain resSeq iCode resName aa x y z volume area faces closed exposure bulk class");
+  EXPECT_EQ(static_cast<int>(residueCsv.size()) - 1, residues);
+  for (const QStringList& row : residueCsv) EXPECT_EQ(row.size(), 15) << row.join(',').toStdString();
+  exportTo = exports / "faces.csv";
+  window.mnuExportFaces->trigger();
+  const std::vector<QStringList> faceCsv = ReadCsv(exportTo);
+  ASSERT_FALSE(faceCsv.empty());
+  EXPECT_EQ(faceCsv[0].join(' '), "n aa resSeq chain sides area perimeter distance");
+  EXPECT_EQ(static_cast<int>(faceCsv.size()), window.Session().tab2.Rows());
+  exportTo = exports / "view.png";
+  window.mnuExportView->trigger();
+  const QImage view(QString::fromStdString(exportTo.string()));
+  EXPECT_EQ(view.size(), QSize(640, 400));
+  EXPECT_GT(SpreadOf(view).lit, 200) << "the exported view is blank";
+  SaveSnapshot(view, name + "_export_view");
+  exportTo = exports / "contacts.png";
+  window.mnuExportMatrix->trigger();
+  const QImage matrix(QString::fromStdString(exportTo.string()));
+  const results::ContactDrawing drawing = results::Dessine(results::ContactFilePath(results, name.toStdString()));
+  EXPECT_EQ(matrix.size(), QSize(drawing.Cols(), drawing.Rows()) * std::max(drawing.CellSize(), 1));
+  EXPECT_GT(SpreadOf(matrix).variance, 50.0);
+  exportTo = exports / "contacts.svg";
+  window.mnuExportMatrix->trigger();
+  QXmlStreamReader svg(QString::fromStdString(testing::ReadFileText(exportTo)));
+  int rects = 0;
+  while (!svg.atEnd())
+    if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("rect")) ++rects;
+  EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+  EXPECT_GT(rects, residues);
+
+  // The plots along the sequence: the volumes of the cell file, and a click that picks a residue.
+  window.mnuPlots->trigger();
+  ASSERT_NE(window.plots, nullptr);
+  QApplication::processEvents();
+  EXPECT_EQ(window.plots->Tabs()->count(), static_cast<int>(window.plots->Profiles().size()));
+  auto* volumeView =
+      static_cast<QChartView*>(window.plots->PlotView(0, results::ProfileMeasure::Volume));
+  ASSERT_NE(volumeView, nullptr);
+  auto* volumes = static_cast<QLineSeries*>(volumeView->chart()->series().at(0));
+  const results::ChainProfile& firstChain = window.plots->Profiles().front();
+  int withCell = 0;
+  for (const results::ProfilePoint& point : firstChain.points) {
+    if (!point.hasCell) continue;
+    ASSERT_LT(withCell, volumes->count());
+    EXPECT_EQ(volumes->at(withCell).y(), window.Session().residues.Find(point.tableRow)->VOL());
+    ++withCell;
+  }
+  EXPECT_EQ(volumes->count(), withCell);
+  const results::ProfilePoint& picked = firstChain.points.at(firstChain.points.size() / 2);
+  const QPoint at = volumeView->mapFromScene(
+      volumeView->chart()->mapToPosition(QPointF(picked.resSeq, volumes->at(0).y())));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), volumeView->viewport()->mapToGlobal(QPointF(at)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(volumeView->viewport(), &press);
+  EXPECT_EQ(window.Session().tab1.Row(), picked.tableRow);
+  EXPECT_EQ(window.Session().tab1.CellAt(picked.tableRow, kColumnFaceLink).backColour, kColourOrange)
+      << "the picked residue's faces are not shown";
+  SaveSnapshot(window.plots->grab().toImage(), name + "_plots");
+  exportTo = exports / "plots.png";
+  window.mnuExportPlots->trigger();
+  EXPECT_FALSE(QImage(QString::fromStdString(exportTo.string())).isNull());
+  exportTo = exports / "plots.svg";
+  window.mnuExportPlots->trigger();
+  QXmlStreamReader plotSvg(QString::fromStdString(testing::ReadFileText(exportTo)));
+  while (!plotSvg.atEnd()) plotSvg.readNext();
+  EXPECT_FALSE(plotSvg.hasError()) << plotSvg.errorString().toStdString();
+  window.plots->close();
+
+  // Ctrl+C over the residue table copies the selected rows with a header.
+  window.Session().tab1.SetRow(1);
+  window.Session().tab1.SetSelectionEnd(3, 0);
+  QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+  QApplication::sendEvent(window.Tab1, &copy);
+  const QStringList copied = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(copied.size(), 4);
+  EXPECT_TRUE(copied[0].startsWith("chain\tresSeq\t"));
+  for (const QString& line : copied) EXPECT_EQ(line.split('\t').size(), 15) << line.toStdString();
+
+  // The view opens fitted; a zoom is undone by Home and by the Fit button.
+  const QImage fitted = window.corV1->Snapshot();
+  QWheelEvent wheel(QPointF(50, 50), window.corV1->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 480),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(window.corV1, &wheel);
+  EXPECT_NE(window.corV1->Snapshot(), fitted);
+  QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+  QApplication::sendEvent(window.corV1, &home);
+  EXPECT_EQ(window.corV1->Snapshot(), fitted);
+  QApplication::sendEvent(window.corV1, &wheel);
+  static_cast<QAbstractButton*>(window.corV1->FitButton())->click();
+  EXPECT_EQ(window.corV1->Snapshot(), fitted);
+
+  // Help: the guide shows the typical session, About the version and the data files.
+  window.mnuGuide->trigger();
+  QWidget* guide = TopWindow("frmGuide");
+  ASSERT_NE(guide, nullptr);
+  EXPECT_TRUE(guide->findChild<QPlainTextEdit*>("text")->toPlainText().startsWith("A typical session"));
+  SaveSnapshot(guide->grab().toImage(), "guide");
+  guide->close();
+  window.mnuAbout->trigger();
+  QWidget* about = TopWindow("frmAbout");
+  ASSERT_NE(about, nullptr);
+  const QString aboutText = about->findChild<QPlainTextEdit*>("text")->toPlainText();
+  EXPECT_TRUE(aboutText.startsWith("Mirelda 0.")) << aboutText.toStdString();
+  for (const char* data : {"spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"}) EXPECT_TRUE(aboutText.contains(data));
+  EXPECT_FALSE(aboutText.contains("missing"));
+  SaveSnapshot(about->grab().toImage(), "about");
+  about->close();
 
   // The boxes a session shows, in order: only questions about reports.
   std::string told;
@@ -381,6 +567,13 @@ TEST_P(RealDialogSession, OpenEnvironmentRelaxationTessellationAssignmentVisuali
     // Its four selenomethionines, left out and named, and the two gaps where they stand.
     EXPECT_EQ(boxes.front(), "ask: 6 problems in 1a8o ! Do you want to see 1a8o_problems for details ?");
   }
+  // A new Open, cancelled in the environment dialog, leaves no environment of the previous protein.
+  script.On("Environment option", [&](QDialog& dialog) { dialog.reject(); });  // closed unanswered
+  script.ForgetAnswered();
+  window.mnuOpen->trigger();
+  EXPECT_EQ(script.Handled("Environment option"), 2);
+  EXPECT_TRUE(window.corV2->File().empty());
+
   std::cout << "[ session  ] " << param.file << ": " << residues << " residues, " << notInBulk
             << " not in the bulk, assignment " << (notInBulk == 0 ? "offered" : "not offered") << "; boxes:\n"
             << told;

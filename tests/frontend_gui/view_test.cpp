@@ -77,7 +77,7 @@ TEST(VrmlView, MissingInlineAndSyntaxErrorAreToldOverTheView) {
   view.show();
   EXPECT_TRUE(view.Load(folder / "scene.wrl"));
   EXPECT_NE(view.Problems().find("missing Inline file \"view.wrl\""), std::string::npos);
-  const auto labels = view.findChildren<QLabel*>();
+  const auto labels = view.findChildren<QLabel*>("lblProblems");
   ASSERT_EQ(labels.size(), 1);
   EXPECT_TRUE(labels[0]->isVisible());
   EXPECT_GT(GreyVariance(view.Snapshot()), 0.0);  // the box is still drawn

@@ -160,3 +160,20 @@ TEST(ContactWindowTest, LabelsLinesAndLegendSurroundThePicture) {
 
 }  // namespace
 }  // namespace mirelda
+
+namespace mirelda {
+namespace {
+
+TEST(ContactAxisMarks, TicksEveryTenthResidueNumberAndLinesWhereAChainBegins) {
+  testing::TableFixture fixture;
+  testing::BuildProtein(fixture, {{"M", 9, "A"}, {"K", 10, "A"}, {"L", 11, "A"}, {"G", 10, "B"}, {"S", 20, "B"},
+                                  {"A", 30, "C"}});
+  const results::ContactAxisMarks marks = results::AxisMarksOf(fixture.residues, 6);
+  const std::vector<std::pair<int, std::string>> ticks = {{1, "10"}, {3, "10"}, {4, "20"}, {5, "30"}};
+  EXPECT_EQ(marks.ticks, ticks);
+  EXPECT_EQ(marks.chainStarts, (std::vector<int>{3, 5}));
+  EXPECT_TRUE(results::AxisMarksOf(fixture.residues, 3).chainStarts.empty());  // positions beyond are left
+}
+
+}  // namespace
+}  // namespace mirelda

@@ -55,6 +55,16 @@ TEST(DecimalSpinField, StartsAtItsDefault) {
   EXPECT_EQ(box.Colours(), kNormalField);
 }
 
+TEST(DecimalSpinField, ShowsItsDefaultWithTheLocalesSeparatorAndReadsEither) {
+  DecimalSpinField box({kMaxWeight, "1000", 91.5, "91,5", 0, kMaxWeightTenths}, '.');
+  EXPECT_EQ(box.Text(), "91.5");
+  EXPECT_EQ(box.DefaultText(), "91.5");
+  EXPECT_EQ(box.Colours(), kNormalField);
+  box.SetText("91,5");
+  EXPECT_EQ(box.Colours(), kNormalField);
+  EXPECT_EQ(box.SpinValue(), 915);
+}
+
 TEST(DecimalSpinField, AWeightAbove1000IsCappedAndTheUpDownFollows) {
   DecimalSpinField box = AlanineWeight();
   box.SetText("1500");

@@ -27,6 +27,7 @@ TEST(MainWindowState, EnvironmentStepOpensTessellationAndRelaxationOnlyWithEnvir
   EXPECT_EQ(state.Labels().aminoAcids, "42");
   EXPECT_EQ(state.Labels().name, "1abc");
   EXPECT_EQ(state.Labels().resultsFolder, "/app/1abc :");
+  EXPECT_EQ(state.Labels().relaxations, "0") << "no relaxation yet is shown as none, not left blank";
   EXPECT_FALSE(state.Commands().matrix);
 }
 
