@@ -3,7 +3,6 @@
 // program, which is the working folder of the run, as for the front-end. With --out, many proteins, each
 // in a working folder of its own (batch_many.h).
 #include <QCoreApplication>
-#include <QLockFile>
 #include <QString>
 #include <clocale>
 #include <filesystem>
@@ -20,6 +19,7 @@
 #include "mirelda/batch/result_tables.h"
 #include "mirelda/batch/batch_pipeline.h"
 #include "mirelda/batch/residue_listing.h"
+#include "mirelda/protocol/folder_lock.h"
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/workflow/folder_operations.h"
 #include "mirelda/workflow/protein_files.h"
@@ -28,9 +28,6 @@ namespace {
 
 constexpr int kExitRefused = 1;     // the command line was refused
 constexpr int kExitStepFailed = 2;  // a step of the pipeline failed
-// Runs share the files of the application folder, so two at once would mix them up: the second is
-// refused while this lock is held (a lock left by a process that died is taken over).
-constexpr const char* kLockFile = "mirelda-batch.lock";
 
 void Progress(std::string_view line) { std::cerr << "mirelda-batch: " << line << '\n'; }
 void Warning(std::string_view line) { std::cerr << "mirelda-batch: warning: " << line << '\n'; }
@@ -68,14 +65,9 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
 
   const std::filesystem::path appFolder = mirelda::protocol::DefaultAppFolder();
-  QLockFile lock(QString::fromStdString((appFolder / kLockFile).string()));
-  if (!lock.tryLock(0)) {
-    if (lock.error() == QLockFile::LockFailedError)
-      std::cerr << "mirelda-batch: the application folder " << appFolder.string()
-                << " is in use by another run (" << kLockFile
-                << "): runs in one folder go one after another\n";
-    else
-      std::cerr << "mirelda-batch: cannot write into the application folder " << appFolder.string() << '\n';
+  const mirelda::protocol::FolderLock lock(appFolder);
+  if (!lock.Held()) {
+    std::cerr << "mirelda-batch: " << lock.Failure() << '\n';
     return kExitStepFailed;
   }
 

@@ -692,7 +692,7 @@ TEST(MireldaBatch, RefusesASecondRunInTheSameFolder) {
   testing::WriteFileText(app / "go", "");
   const BatchResult firstResult = AppCopy::Wait(first);
   EXPECT_EQ(firstResult.exitStatus, 2) << "the stand-in leaves no marker:\n" << firstResult.out;
-  EXPECT_FALSE(std::filesystem::exists(app / "mirelda-batch.lock")) << "the lock goes with its run";
+  EXPECT_FALSE(std::filesystem::exists(app / "mirelda.lock")) << "the lock goes with its run";
 }
 
 // The copy of a PDB text with every atom moved by `move` (x, y, z in, x, y, z out), written back in the

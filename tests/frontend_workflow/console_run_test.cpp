@@ -1,6 +1,7 @@
 // The run protocol with small stand-in programs: completion needs the marker, a program that stops
 // early or cannot start ends the wait with what it printed, the wait sleeps, and runs never overlap.
 #include "mirelda/protocol/console_run.h"
+#include "mirelda/protocol/folder_lock.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -206,6 +207,23 @@ TEST(ConsoleRun, TheTimeLimitComesFromTheEnvironmentWhenItIsAPositiveNumber) {
   }
   unsetenv("MIRELDA_TIME_LIMIT");
   EXPECT_EQ(DefaultTimeLimitMs(), 7200000);
+}
+
+// The front-end once took no lock, so that it and a batch in one folder overwrote each other's inputs.
+TEST(FolderLock, OneRunAtATimeHoldsTheFolder) {
+  testing::ScratchFolder app;
+  {
+    const FolderLock first(app.Path());
+    EXPECT_TRUE(first.Held());
+    EXPECT_TRUE(app.Exists(kFolderLockFile));
+    const FolderLock second(app.Path());
+    EXPECT_FALSE(second.Held());
+    EXPECT_NE(second.Failure().find("is in use by another run (mirelda.lock)"), std::string::npos)
+        << second.Failure();
+  }
+  EXPECT_FALSE(app.Exists(kFolderLockFile)) << "the lock goes with its holder";
+  EXPECT_TRUE(FolderLock(app.Path()).Held());
+  EXPECT_FALSE(FolderLock(app / "missing" / "folder").Held());
 }
 
 TEST(ConsoleRun, StepRunnerGivesTheMessageOfAFailedRun) {
