@@ -6,6 +6,8 @@
 #include <gemmi/pdb.hpp>
 #include <utility>
 
+#include "mirelda/workflow/gemmi_pdb_text.h"
+
 namespace mirelda::workflow {
 namespace {
 
@@ -37,7 +39,7 @@ std::string ReadStructureSites(std::string_view text, bool pdbFormat, const std:
                                MmcifStructure& structure) {
   gemmi::Structure read;
   try {
-    read = pdbFormat ? gemmi::read_pdb_from_memory(text.data(), text.size(), source)
+    read = pdbFormat ? ReadPdbText(text, source)
                      : gemmi::make_structure(gemmi::cif::read_memory(text.data(), text.size(), source.c_str()));
   } catch (const std::exception& error) {
     return error.what();

@@ -15,6 +15,8 @@
 #include <gemmi/to_mmcif.hpp>
 #include <gemmi/to_pdb.hpp>
 
+#include "mirelda/workflow/gemmi_pdb_text.h"
+
 namespace mirelda::workflow {
 namespace {
 
@@ -22,7 +24,7 @@ constexpr double kPdbLargestBfactor = 999.99;
 constexpr double kPdbSmallestBfactor = -99.99;
 
 gemmi::Structure ReadStructure(std::string_view text, bool pdbFormat, const std::string& source) {
-  if (pdbFormat) return gemmi::read_pdb_from_memory(text.data(), text.size(), source);
+  if (pdbFormat) return ReadPdbText(text, source);
   return gemmi::make_structure(gemmi::cif::read_memory(text.data(), text.size(), source.c_str()));
 }
 

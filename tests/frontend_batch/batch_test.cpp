@@ -365,13 +365,25 @@ TEST(MireldaBatch, WritesTheStructureWithTheTableValuesAsBfactors) {
 TEST(MireldaBatch, AStructureGemmiRefusesLeavesOutOnlyTheBfactorFiles) {
   const auto protein = Protein1A8O();
   if (!protein) return;
-  std::string text;
-  for (std::string line : Lines(ReadFileText(*protein)))
-    if (line.starts_with("ATOM  ")) text += line.substr(0, 78) + "84\n";
+  // Older entries keep a serial in the charge columns 79-80, which gemmi refuses at first reading: the
+  // B-factor files are written all the same. An ANISOU record before any atom gemmi refuses for good.
+  std::string serials;
+  std::string anisotropic = "ANISOU    1  N   ASP A 152     2406   1893   2053    -81    -16    113       N\n";
+  for (std::string line : Lines(ReadFileText(*protein))) {
+    if (!line.starts_with("ATOM  ")) continue;
+    serials += line.substr(0, 78) + "84\n";
+    anisotropic += line + "\n";
+  }
   const ScratchFolder inputs;
-  const std::filesystem::path file = inputs / "charges.pdb";
-  testing::WriteFileText(file, text + "END\n");
   const AppCopy app;
+  testing::WriteFileText(inputs / "serials.pdb", serials + "END\n");
+  const BatchResult withSerials = app.Run("'" + (inputs / "serials.pdb").string() + "' serl");
+  ASSERT_EQ(withSerials.exitStatus, 0) << withSerials.err;
+  EXPECT_EQ(withSerials.err.find("warning: no B-factor files"), std::string::npos) << withSerials.err;
+  EXPECT_TRUE(std::filesystem::exists(app / "serl" / "serl.bfactor.pdb"));
+
+  const std::filesystem::path file = inputs / "anisou.pdb";
+  testing::WriteFileText(file, anisotropic + "END\n");
   const BatchResult run = app.Run("'" + file.string() + "' chrg");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_NE(run.err.find("warning: no B-factor files: " + file.string() + " cannot be read: "), std::string::npos)
