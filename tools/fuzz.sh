@@ -36,6 +36,6 @@ for t in "${targets[@]}"; do
   found=$(find "$findings" -type f | wc -l)
   ran=$(( $(date +%s) - started ))
   printf '%-18s %8s %12s %8s %8s  %s\n' "$t" "$ran" "${execs:-?}" "${cov:-?}" "${ft:-?}" "$found"
-  [ "$found" -eq 0 ] || { status=1; find "$findings" -type f | sed 's/^/    /'; grep -m3 -E 'ERROR|SUMMARY|property broken' "$log" | sed 's/^/    /'; }
+  [ "$found" -eq 0 ] || { status=1; find "$findings" -type f | sed 's/^/    /'; { grep -m3 -E 'ERROR|SUMMARY|property broken' "$log" || true; } | sed 's/^/    /'; }
 done
 exit "$status"
