@@ -28,7 +28,7 @@ for t in "${targets[@]}"; do
   work="$build/corpus/$t" findings="$build/findings/$t" log="$build/fuzz_$t.log"
   mkdir -p "$work" "$findings"
   started=$(date +%s)
-  "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 -print_final_stats=1 \
+  "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-10}" -report_slow_units="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$findings/" "$work" "tests/fuzz/corpus/$t" > "$log" 2>&1 || status=1
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
