@@ -22,6 +22,7 @@
 #include "mirelda/batch/result_tables.h"
 #include "mirelda/results/scene_composer.h"
 #include "mirelda/workflow/environment_dialog.h"
+#include "mirelda/workflow/folder_operations.h"
 #include "mirelda/workflow/pipeline_files.h"
 #include "mirelda/workflow/protein_files.h"
 
@@ -93,13 +94,6 @@ int ClassesGiven(const BatchRun& run) {
   for (int row = 1; row < run.session.tab1.Rows(); ++row)
     if (!exchange::TrimBlanks(run.session.tab1.TextAt(row, column)).empty()) ++given;
   return given;
-}
-
-bool WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  out.close();
-  return static_cast<bool>(out);
 }
 
 // A child's end as the parent sees it: the row it wrote, or a failure saying how it ended.
@@ -233,7 +227,7 @@ SummaryRow RunProtein(const std::filesystem::path& appFolder, const BatchOptions
   // The mark goes in whole or not at all: written beside, then renamed.
   const std::filesystem::path mark = job.folder / kCompleteMark;
   const std::filesystem::path partial = mark.string() + ".partial";
-  if (!WriteText(partial, SummaryLine(row))) return Failure(job, "cannot write " + partial.string());
+  if (!workflow::WriteTextFile(partial, SummaryLine(row)).empty()) return Failure(job, "cannot write " + partial.string());
   std::filesystem::rename(partial, mark, error);
   if (error) return Failure(job, "cannot write " + mark.string() + ": " + error.message());
   return row;
@@ -334,7 +328,7 @@ int RunProteins(const BatchOptions& options, ProgressStyle style, const ProteinW
 
   const std::filesystem::path summary =
       options.summaryFile.empty() ? out / kSummaryFile : std::filesystem::absolute(options.summaryFile);
-  const bool summaryWritten = WriteText(summary, SummaryTsv(rows));
+  const bool summaryWritten = workflow::WriteTextFile(summary, SummaryTsv(rows)).empty();
   if (!summaryWritten) std::cerr << "mirelda-batch: cannot write " << summary.string() << '\n';
   const auto count = [&rows](const char* status) {
     return std::ranges::count_if(rows, [status](const SummaryRow& row) { return row.status == status; });

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <map>
-#include <span>
 #include <utility>
 
 #include "brindel/contacts.h"
@@ -29,21 +27,6 @@ namespace {
 
 const std::string kMissing(kMissingField);
 
-void AddRow(std::string& text, std::span<const std::string> fields) {
-  bool first = true;
-  for (const std::string& field : fields) {
-    if (!first) text += '\t';
-    text += field;
-    first = false;
-  }
-  text += '\n';
-}
-void AddRow(std::string& text, std::initializer_list<std::string> fields) {
-  AddRow(text, std::span<const std::string>(fields.begin(), fields.size()));
-}
-
-std::string InsertionCodeText(char code) { return code == ' ' ? kMissing : std::string(1, code); }
-
 // The point record of a residue as the tessellation saw it, for the contact character.
 exchange::PointRecord PointOf(int number, const std::string& code, const std::string& chain) {
   exchange::PointRecord point;
@@ -51,13 +34,6 @@ exchange::PointRecord PointOf(int number, const std::string& code, const std::st
   point.letter = code.empty() ? '0' : code.front();
   point.chain = chain.empty() ? ' ' : chain.front();
   return point;
-}
-
-bool WriteTable(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  out.close();
-  return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -100,15 +76,15 @@ std::vector<ResidueValue> BfactorValues(const TextTable& residues, BfactorColumn
 }
 
 std::string ContactsTsv(const Residues& residues) {
-  std::string text;
-  AddRow(text,
-         {"chain1", "resSeq1", "iCode1", "chain2", "resSeq2", "iCode2", "area", "separation", "contact"});
+  const std::vector<std::string> header = {"chain1", "resSeq1", "iCode1", "chain2",    "resSeq2",
+                                           "iCode2", "area",    "separation", "contact"};
+  std::vector<results::TextRow> rows;
   // The file's number and insertion code of each residue, by its chain and number as the faces name it.
   std::map<std::pair<std::string, int>, std::pair<std::string, std::string>> fileIds;
   for (int r = 1; r <= residues.ResidueCount(); ++r)
     if (const DEF_AA* residue = residues.Find(r); residue != nullptr)
       fileIds[{residue->CHAIN(), residue->NUM()}] = {std::to_string(residue->FileNumber()),
-                                                     InsertionCodeText(residue->InsertionCode())};
+                                                     results::InsertionCodeText(residue->InsertionCode())};
   const auto fileId = [&fileIds](const std::string& chain, int number) {
     const auto id = fileIds.find({chain, number});
     return id != fileIds.end() ? id->second : std::pair{std::to_string(number), kMissing};
@@ -124,12 +100,12 @@ std::string ContactsTsv(const Residues& residues) {
           tessellation::ContactCharacter(PointOf(residue->NUM(), residue->NAME(), residue->CHAIN()),
                                          PointOf(face.NUM, face.NOM, face.CHA), face.SUR);
       const auto [number2, code2] = fileId(face.CHA, face.NUM);
-      AddRow(text, {residue->CHAIN(), number1, code1, face.CHA, number2, code2, exchange::Fixed(face.SUR, 0, 3),
-                    sameChain ? std::to_string(std::abs(residue->NUM() - face.NUM)) : kMissing,
-                    std::string(1, contact)});
+      rows.push_back({residue->CHAIN(), number1, code1, face.CHA, number2, code2,
+                      exchange::Fixed(face.SUR, 0, 3), sameChain ? std::to_string(std::abs(residue->NUM() - face.NUM)) : kMissing,
+                      std::string(1, contact)});
     }
   }
-  return text;
+  return results::DelimitedText(header, rows, '\t');
 }
 
 ResultFilesWritten WriteResultFiles(const BatchRun& run, const BatchOptions& options) {
@@ -147,7 +123,7 @@ ResultFilesWritten WriteResultFiles(const BatchRun& run, const BatchOptions& opt
       {tables + ".contacts.tsv", ContactsTsv(session.residues)},
       {tables + ".json", ResultJson(options, counts, residueRows)}};
   for (const auto& [path, text] : files) {
-    if (!WriteTable(path, text)) {
+    if (!WriteTextFile(path, text).empty()) {
       written.unwritten = path;
       return written;
     }

@@ -56,9 +56,8 @@ std::vector<TextRow> ResidueRows(const GridModel& tab1, const Residues& residues
     const bool hasCell = indicator == "V" || indicator == "S";
     const std::string classText =
         classCol >= 0 ? std::string(exchange::TrimBlanks(tab1.TextAt(row, classCol))) : std::string();
-    const char code = residue->InsertionCode();
     rows.push_back({residue->CHAIN(), std::to_string(residue->FileNumber()),
-                    code == ' ' ? missing : std::string(1, code), ThreeLetterName(residue->NAME()),
+                    InsertionCodeText(residue->InsertionCode()), ThreeLetterName(residue->NAME()),
                     residue->NAME(), hasPoint ? exchange::Fixed(point[0], 0, 3) : missing,
                     hasPoint ? exchange::Fixed(point[1], 0, 3) : missing,
                     hasPoint ? exchange::Fixed(point[2], 0, 3) : missing,

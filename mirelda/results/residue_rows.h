@@ -24,6 +24,9 @@ inline constexpr std::array<const char*, 15> kResidueColumns = {
     "volume", "area",  "faces", "closed",  "exposure", "bulk", "class"};
 inline constexpr const char* kMissingValue = "NA";
 
+// The insertion code as the tables show it: NA for none.
+inline std::string InsertionCodeText(char code) { return code == ' ' ? kMissingValue : std::string(1, code); }
+
 // One row per residue of tab1 (table rows 1..), header left out; tableRows[k] is the table row of row k.
 std::vector<TextRow> ResidueRows(const workflow::GridModel& tab1, const model::Residues& residues,
                                  std::string_view pointChoice, bool classColumn,
