@@ -25,11 +25,20 @@ int ThreadCount() {
   return std::max(1u, std::thread::hardware_concurrency());
 }
 
+namespace {
+
+// What a slot of the window holds.
+enum SlotState : int { Empty, Built, Failed, Skipped };
+
+}  // namespace
+
 int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> powerWeights,
-                      const CellRunLimits& limits, int batch,
+                      const CellRunLimits& limits, int window,
                       const std::function<void(int slot, int centre, const Cell& cell)>& inspect,
                       const std::function<void(int slot, int centre)>& deliver) {
   const int count = static_cast<int>(positions.size());
+  if (count == 0) return -1;
+  window = std::max(1, window);
   const int threads = std::max(1, std::min(limits.threads, count));
   const NeighbourGrid grid(positions, limits.dcut2);
   std::vector<std::unique_ptr<CellBuilder>> builders;
@@ -39,32 +48,71 @@ int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> p
         std::make_unique<CellBuilder>(positions, powerWeights, limits.rcut2, limits.dcut2, &grid));
   }
 
-  for (int first = 0; first < count; first += batch) {
-    const int end = std::min(count, first + batch);
-    std::atomic<int> next{first};
-    std::atomic<int> failed{end};  // the first centre of the batch that could not be built
-    const auto work = [&](CellBuilder& builder) {
-      for (int centre = next++; centre < end; centre = next++) {
-        if (centre > failed.load()) continue;
-        if (builder.Build(centre, limits.parts) == BuildOutcome::TooManyNeighbours) {
-          int seen = failed.load();
-          while (centre < seen && !failed.compare_exchange_weak(seen, centre)) {
-          }
-          continue;
-        }
-        inspect(centre - first, centre, builder.GetCell());
-      }
-    };
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads && first + t < end; ++t) helpers.emplace_back(work, std::ref(*builders[t]));
-    work(*builders[0]);
-    for (std::thread& helper : helpers) helper.join();
+  const std::unique_ptr<std::atomic<int>[]> slots(new std::atomic<int>[static_cast<std::size_t>(window)]());
+  std::atomic<int> next{0};        // the next centre to build
+  std::atomic<int> delivered{0};   // every centre below it was delivered and its slot emptied
+  std::atomic<int> failed{count};  // the first centre found that could not be built
+  std::atomic<bool> stopped{false};
 
-    const int stop = failed.load();
-    for (int centre = first; centre < stop; ++centre) deliver(centre - first, centre);
-    if (stop < end) return stop;
+  const auto build = [&](CellBuilder& builder, int centre) {
+    std::atomic<int>& slot = slots[static_cast<std::size_t>(centre % window)];
+    int state = Skipped;
+    if (centre < failed.load()) {
+      if (builder.Build(centre, limits.parts) == BuildOutcome::TooManyNeighbours) {
+        int seen = failed.load();
+        while (centre < seen && !failed.compare_exchange_weak(seen, centre)) {
+        }
+        state = Failed;
+      } else {
+        inspect(centre % window, centre, builder.GetCell());
+        state = Built;
+      }
+    }
+    slot.store(state);
+    slot.notify_all();
+  };
+  // The helpers take centres in turn, each waiting for its slot to be emptied by the delivery.
+  const auto help = [&](CellBuilder& builder) {
+    for (int centre = next++; centre < count; centre = next++) {
+      for (int seen = delivered.load(); centre >= seen + window && !stopped.load(); seen = delivered.load()) {
+        delivered.wait(seen);
+      }
+      if (stopped.load()) return;
+      build(builder, centre);
+    }
+  };
+  std::vector<std::thread> helpers;
+  for (int t = 1; t < threads; ++t) helpers.emplace_back(help, std::ref(*builders[t]));
+
+  // The calling thread delivers in order, and builds a centre itself whenever the next one to deliver
+  // is not ready and a centre within the window is left to take.
+  int stop = -1;
+  for (int centre = 0; centre < count; ++centre) {
+    std::atomic<int>& slot = slots[static_cast<std::size_t>(centre % window)];
+    for (int state = slot.load(); state == Empty; state = slot.load()) {
+      int taken = next.load();
+      const int limit = std::min(count, centre + window);
+      while (taken < limit && !next.compare_exchange_weak(taken, taken + 1)) {
+      }
+      if (taken < limit) {
+        build(*builders[0], taken);
+      } else {
+        slot.wait(Empty);
+      }
+    }
+    if (slot.load() != Built) {
+      stop = centre;
+      break;
+    }
+    deliver(centre % window, centre);
+    slot.store(Empty);
+    delivered.store(centre + 1);
+    delivered.notify_all();
   }
-  return -1;
+  stopped.store(true);
+  delivered.notify_all();
+  for (std::thread& helper : helpers) helper.join();
+  return stop;
 }
 
 }  // namespace mirelda::tessellation

@@ -85,7 +85,7 @@ void DescribeCell(const std::vector<PointRecord>& points, const std::vector<int>
 }
 
 // Cells built ahead of writing: enough for the threads to share out, few enough to keep memory small.
-constexpr int CellsPerBatch = 512;
+constexpr int CellsAhead = 512;
 
 }  // namespace
 
@@ -99,11 +99,11 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   int aminoAcidCount = 0;
   for (int rank : ranks) aminoAcidCount += rank >= 0 ? 1 : 0;
   ContactMatrix contacts(aminoAcidCount);
-  std::vector<CellResult> results(CellsPerBatch);
+  std::vector<CellResult> results(CellsAhead);
 
   out.scene << CellSceneHeader;
   const int failed = BuildCellsInOrder(
-      positions, powers, {options.Rcut2(), options.Dcut2(), threads}, CellsPerBatch,
+      positions, powers, {options.Rcut2(), options.Dcut2(), threads}, CellsAhead,
       [&](int slot, int i, const Cell& cell) { DescribeCell(points, ranks, i, cell, results[slot]); },
       [&](int slot, int i) {
         const CellResult& result = results[slot];

@@ -10,7 +10,7 @@ namespace mirelda::relaxation {
 namespace {
 
 // Cells built ahead of their delivery in point order (cell_run.h).
-constexpr int CellsPerBatch = 1024;
+constexpr int CellsAhead = 1024;
 
 }  // namespace
 
@@ -35,7 +35,7 @@ RelaxationPassResult EnvironmentRelaxation::RunPass(int pass) {
   // needs only the vertices and the closure, never the faces' measures.
   open_.assign(points_.size(), 0);
   const int failed = BuildCellsInOrder(
-      positions_, powerWeights_, {rcut2_, dcut2_, threads_, CellParts::VerticesAndState}, CellsPerBatch,
+      positions_, powerWeights_, {rcut2_, dcut2_, threads_, CellParts::VerticesAndState}, CellsAhead,
       [&](int, int i, const Cell& cell) {
         if (Moves(points_[i])) {
           // A closed cell without any vertex (a point with no neighbour) has no mean: the point stays put.

@@ -250,7 +250,7 @@ void ExpectSameWritten(const Written& a, const Written& b) {
 }
 
 // The committed shell, and after its last point a tight cluster whose first point has too many
-// candidates: more than one batch of cells is written before the stop.
+// candidates: more cells than are built ahead of writing are written before the stop.
 std::vector<PointRecord> ShellThenCluster() {
   std::vector<PointRecord> points =
       testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");

@@ -5,7 +5,7 @@
 //   mirelda-inputs tessellation-options NAME [zero|default]   option_bis.txt, weights off unless "default"
 //   mirelda-inputs relaxation-options NAME RLX [EACH] [ERROR]  option.txt for RLX + 1 passes
 //   mirelda-inputs copies N DX < POINTS                       the point file on standard input with its
-//                                                             points N times, copy c moved by c * DX along x
+//                                                             points N times on a square grid DX apart in x, y
 //   mirelda-inputs random-points N [SEED]                     N points spread evenly at random in a cube
 //                                                             of 250 cubic angstroms a point
 // Exit status: 0 written; 1 a wrong command line; 2 the protein could not be read.
@@ -99,10 +99,14 @@ int Copies(const std::vector<std::string>& args) {
     if (!mirelda::exchange::AddPointLine(line, points) && !mirelda::exchange::IsPointLine(line))
       std::cout << line << '\n';  // parameter lines pass unchanged
   }
+  // On a square grid in x and y, row by row, so that many copies stay within an environment's reach.
+  long long side = 1;
+  while (side * side < *copies) ++side;
   int serial = 0;
   for (long long c = 0; c < *copies; ++c) {
     for (mirelda::exchange::PointRecord point : points) {
-      point.x += static_cast<double>(c) * shift.value;
+      point.x += static_cast<double>(c % side) * shift.value;
+      point.y += static_cast<double>(c / side) * shift.value;
       std::cout << mirelda::exchange::FormatPointLine(++serial, point);
     }
   }
