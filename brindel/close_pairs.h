@@ -36,15 +36,22 @@ class ClosePairs {
       std::array<std::uint64_t, Words>& row = rows_[k];
 #if defined(__SSE2__)
       // Two entries at a time, the comparisons packed straight into bits (the padding never passes).
+      // Each word is gathered in a register and stored once.
       row.fill(0);
       const __m128d cx = _mm_set1_pd(x), cy = _mm_set1_pd(y), cz = _mm_set1_pd(z), limit = _mm_set1_pd(dcut2);
-      for (int l = 0; l < padded; l += 2) {
-        const __m128d dx = _mm_sub_pd(_mm_loadu_pd(xs + l), cx);
-        const __m128d dy = _mm_sub_pd(_mm_loadu_pd(ys + l), cy);
-        const __m128d dz = _mm_sub_pd(_mm_loadu_pd(zs + l), cz);
-        const __m128d d2 = _mm_add_pd(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)), _mm_mul_pd(dz, dz));
-        const auto pair = static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmple_pd(d2, limit)));
-        row[l >> 6] |= pair << (l & 63);
+      for (int first = 0; first < padded; first += 64) {
+        const int end = std::min(padded, first + 64);
+        std::uint64_t word = 0;
+        for (int l = first; l < end; l += 2) {
+          const __m128d dx = _mm_sub_pd(_mm_loadu_pd(xs + l), cx);
+          const __m128d dy = _mm_sub_pd(_mm_loadu_pd(ys + l), cy);
+          const __m128d dz = _mm_sub_pd(_mm_loadu_pd(zs + l), cz);
+          const __m128d d2 =
+              _mm_add_pd(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)), _mm_mul_pd(dz, dz));
+          const auto pair = static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmple_pd(d2, limit)));
+          word |= pair << (l - first);
+        }
+        row[first >> 6] = word;
       }
 #else
       for (int l = 0; l < padded; ++l) {

@@ -181,51 +181,58 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
     if (clearance >= 0 && clearance * clearance >= (a1 * a1 + a2 * a2) * radius2_) continue;
     const std::size_t size = polygon_.size();
     side_.resize(size);
-    bool cut = false, kept = false;
+    // Counted rather than branched on: which side a corner falls is as likely one way as the other.
+    std::size_t outside = 0;
     for (std::size_t i = 0; i < size; ++i) {
       side_[i] = a1 * polygon_[i].x + a2 * polygon_[i].y - limit;
-      if (side_[i] > 0) {
-        cut = true;
-      } else {
-        kept = true;
-      }
+      outside += side_[i] > 0 ? 1 : 0;
     }
-    if (!cut) continue;
-    if (!kept) {
+    if (outside == 0) continue;
+    if (outside == size) {
       polygon_.clear();
       return;
     }
-    clipped_.clear();
+    // The corners kept, and a new corner where an edge crosses the line; each written in turn and
+    // counted when it belongs, while the bounds of the new polygon are taken along.
+    clipped_.resize(2 * size);
+    Point2* out = clipped_.data();
+    std::size_t count = 0;
+    Bounds bounds;
+    const auto take = [&](Point2 p, bool belongs) {
+      out[count] = p;
+      count += belongs ? 1 : 0;
+      if (belongs) bounds.Add(p);
+    };
     for (std::size_t i = 0; i < size; ++i) {
       const std::size_t j = i + 1 == size ? 0 : i + 1;
-      if (side_[i] <= 0) clipped_.push_back(polygon_[i]);
-      if ((side_[i] <= 0) != (side_[j] <= 0)) {
+      const bool keptHere = side_[i] <= 0;
+      take(polygon_[i], keptHere);
+      if (keptHere != (side_[j] <= 0)) {
         const double t = side_[i] / (side_[i] - side_[j]);
-        clipped_.push_back({polygon_[i].x + t * (polygon_[j].x - polygon_[i].x),
-                            polygon_[i].y + t * (polygon_[j].y - polygon_[i].y)});
+        take({polygon_[i].x + t * (polygon_[j].x - polygon_[i].x),
+              polygon_[i].y + t * (polygon_[j].y - polygon_[i].y)},
+             true);
       }
     }
+    clipped_.resize(count);
     polygon_.swap(clipped_);
-    Enclose(pm.height);
+    SetBounds(pm.height, bounds);
   }
 }
 
 // The reach of the polygon from the centre, and a circle around it: the one around its bounding box,
 // slightly widened so that rounding never leaves a vertex outside.
 void VertexCandidates::Enclose(double height) {
-  double far2 = 0;
-  double lowX = polygon_[0].x, highX = lowX, lowY = polygon_[0].y, highY = lowY;
-  for (const Point2& p : polygon_) {
-    far2 = std::max(far2, p.x * p.x + p.y * p.y);
-    lowX = std::min(lowX, p.x);
-    highX = std::max(highX, p.x);
-    lowY = std::min(lowY, p.y);
-    highY = std::max(highY, p.y);
-  }
-  polygonReach_ = std::sqrt(height * height + far2);
-  centreX_ = (lowX + highX) / 2;
-  centreY_ = (lowY + highY) / 2;
-  const double halfX = (highX - lowX) / 2, halfY = (highY - lowY) / 2;
+  Bounds bounds;
+  for (const Point2& p : polygon_) bounds.Add(p);
+  SetBounds(height, bounds);
+}
+
+void VertexCandidates::SetBounds(double height, const Bounds& bounds) {
+  polygonReach_ = std::sqrt(height * height + bounds.far2);
+  centreX_ = (bounds.lowX + bounds.highX) / 2;
+  centreY_ = (bounds.lowY + bounds.highY) / 2;
+  const double halfX = (bounds.highX - bounds.lowX) / 2, halfY = (bounds.highY - bounds.lowY) / 2;
   radius2_ = (halfX * halfX + halfY * halfY) * (1 + 1e-9) + margin_ * margin_ * 1e-6;
 }
 

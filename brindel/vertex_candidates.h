@@ -11,7 +11,9 @@
 // to any vertex, so every such pair is a candidate whatever the polygon says.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <span>
 #include <utility>
 #include <vector>
@@ -51,6 +53,19 @@ class VertexCandidates {
 
   void AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void Enclose(double height);
+  // The farthest corner and the bounding box of a polygon.
+  struct Bounds {
+    double far2 = 0;
+    double lowX = INFINITY, highX = -INFINITY, lowY = INFINITY, highY = -INFINITY;
+    void Add(Point2 p) {
+      far2 = std::max(far2, p.x * p.x + p.y * p.y);
+      lowX = std::min(lowX, p.x);
+      highX = std::max(highX, p.x);
+      lowY = std::min(lowY, p.y);
+      highY = std::max(highY, p.y);
+    }
+  };
+  void SetBounds(double height, const Bounds& bounds);
   void ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void AddCrossingPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
 
