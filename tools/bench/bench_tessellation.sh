@@ -7,7 +7,7 @@
 #
 # Cases: CA points of real proteins inside their environment shell (orvane, then nine relaxations for
 # brindel's input), from about 300 residues (../shared/structures) to 2 750 (4JSV of the samples) and
-# assemblies of 2 and 4 copies of 4JSV set side by side (5 500 and 11 000 residues); random points
+# assemblies of 2 and 4 copies of 4JSV on a square grid (5 500 and 11 000 residues); random points
 # (1 000, 10 000, 50 000 in a cube, one point per 250 cubic angstroms, names in turn for the weights).
 # The inputs are made once into build/bench/tessellation/ with the programs of the application folder.
 #
@@ -44,7 +44,8 @@ done
 inputs="$build/bench/tessellation"
 mkdir -p "$inputs"
 
-# file_00 of the CA points of a protein (radius 6.5, thickness 3.5), in `copies` copies 200 A apart.
+# file_00 of the CA points of a protein (radius 6.5, thickness 3.5), in `copies` copies 200 A apart on a
+# square grid, so that four fit within the environment's reach.
 protein_points() { "$writer" points "$1" | "$writer" copies "${2:-1}" 200; }
 
 # Makes case folder $1 from file_00 on standard input: file_01 (orvane), file_02 (relaxed).
