@@ -89,7 +89,7 @@ bool CellBuilder::FindNeighbours(int centre) {
     entry.close.resize(static_cast<std::size_t>(closePairs_.Count(k)));
     int* next = entry.close.data();
     closePairs_.ForEach(k, [&](int l) { *next++ = l; });
-    entry.later.assign(std::upper_bound(entry.close.begin(), entry.close.end(), k), entry.close.end());
+    entry.later = {std::upper_bound(entry.close.begin(), entry.close.end(), k), entry.close.end()};
   }
   return true;
 }
@@ -114,7 +114,7 @@ void CellBuilder::EnumerateVertices(int centre) {
 // Each unordered triple m < b < a of mutually close entries is visited once.
 void CellBuilder::EnumerateAllTriples(int centre) {
   for (int m = 0; m < count_; ++m) {
-    const std::vector<int>& later = neighbours_[m].later;
+    const std::span<const int> later = neighbours_[m].later;
     GatherHalfSpaces(m);
     for (std::size_t v = 1; v < later.size(); ++v) {
       for (std::size_t u = 0; u < v; ++u) TryTriple(centre, m, later[u], later[v]);

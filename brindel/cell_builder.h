@@ -93,7 +93,7 @@ class CellBuilder {
     Vec3 offset;             // d = p_neighbour - p_centre
     double plane = 0;        // c = |d|^2 + w_centre - w_neighbour; the plane is 2 d.v = c
     std::vector<int> close;  // entries within DCUT of this one, in the order the pairs were found
-    std::vector<int> later;  // the close entries found after this one, increasing
+    std::span<const int> later;  // the tail of close: the entries found after this one
     std::vector<FaceVertex> vertices;
     double angleSum = 0;  // sum of the exterior angles of the face polygon
   };
