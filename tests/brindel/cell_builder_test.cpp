@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
+#include "brindel/close_pairs.h"
 #include "brindel/power_weight.h"
 #include "brindel/tessellation_limits.h"
 #include "tests/support/point_sets.h"
@@ -117,6 +119,37 @@ std::vector<Vec3> CentreWithNeighbours(int count, double radius) {
                       radius * std::sin(polar) * std::sin(azimuth), radius * std::cos(polar)});
   }
   return points;
+}
+
+// The close-pair matrix is the same whatever the width of the registers that fill it: pairs exactly DCUT
+// apart are close, the padding never is, and the rows cross the 64-bit words.
+TEST(ClosePairMatrix, EveryRegisterWidthGivesTheSameRows) {
+  constexpr int count = 150;
+  std::array<double, ClosePairs::PaddedLimit> xs{}, ys{}, zs{};
+  xs.fill(NAN);
+  ys.fill(NAN);
+  zs.fill(NAN);
+  for (int k = 0; k < count; ++k) {
+    xs[k] = (k % 7) * 2.0;  // exact lattice steps: many pairs exactly 4 or 6 apart
+    ys[k] = ((k / 7) % 5) * 2.0;
+    zs[k] = (k / 35) * 3.0 + std::sin(k) * (k % 3 == 0 ? 0.0 : 0.5);
+  }
+  ClosePairs wide, narrow;
+  wide.Fill(xs.data(), ys.data(), zs.data(), count, 16.0);
+  narrow.Fill(xs.data(), ys.data(), zs.data(), count, 16.0, true);
+  int close = 0;
+  for (int k = 0; k < count; ++k) {
+    EXPECT_FALSE(wide.Test(k, k));
+    for (int l = 0; l < ClosePairs::PaddedLimit; ++l) {
+      ASSERT_EQ(wide.Test(k, l), narrow.Test(k, l)) << k << " " << l;
+      if (l < count) {
+        const double dx = xs[l] - xs[k], dy = ys[l] - ys[k], dz = zs[l] - zs[k];
+        EXPECT_EQ(wide.Test(k, l), k != l && dx * dx + dy * dy + dz * dz <= 16.0) << k << " " << l;
+      }
+      close += wide.Test(k, l) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(close, count);
 }
 
 TEST(NeighbourLimit, ExactlyTwoHundredCandidatesAreAccepted) {
