@@ -56,6 +56,11 @@ bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const do
     if (!std::isfinite(plane.height)) return false;
     nearestFirst_.push_back(static_cast<int>(k));
   }
+  for (std::size_t k = 0; k < count; ++k) {
+    unitX_[k] = planes_[k].unit.x;
+    unitY_[k] = planes_[k].unit.y;
+    unitZ_[k] = planes_[k].unit.z;
+  }
   byHeight_.clear();
   for (int k : nearestFirst_) byHeight_.emplace_back(planes_[k].height, k);
   std::sort(byHeight_.begin(), byHeight_.end());
@@ -78,7 +83,7 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
   const Vec3 e1 = c / Norm(c);
   const Vec3 e2 = Cross(n, e1);
 
-  AddNearlySingularPairs(later, close, e1, e2);
+  AddNearlySingularPairs(m, later, close, e1, e2);
   // The crossing pairs come sorted and once each: alone they need no sorting.
   const bool mixed = !keys_.empty();
   if (std::fabs(pm.height) <= rcut_ + margin_) {
@@ -97,8 +102,8 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
 // plane within the angle of parallel to m's. Near directions are rare outside lattices, so they are found
 // through buckets at least the angle wide, comparing keys only within the same or a neighbouring bucket's
 // company.
-void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1,
-                                              Vec3 e2) {
+void VertexCandidates::AddNearlySingularPairs(int m, std::span<const int> later, const ClosePairs& close,
+                                              Vec3 e1, Vec3 e2) {
   const auto add = [&](int k, int l) {
     if (close.Test(k, l)) keys_.push_back(std::max(k, l) * KeyBase + std::min(k, l));
   };
@@ -112,34 +117,27 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
     return (occupied[bucket >> 6] >> (bucket & 63)) & 1;
   };
 
-  // First every key, in loops over contiguous arrays that the compiler can vectorise, then the buckets.
-  steep_.clear();
-  int count = 0;
-  for (int a : later) {
-    const Plane& pa = planes_[a];
-    if (pa.length == 0) continue;
-    gatherX_[count] = pa.unit.x;
-    gatherY_[count] = pa.unit.y;
-    gatherZ_[count] = pa.unit.z;
-    gatherEntry_[count] = a;
-    ++count;
-  }
-  for (int i = 0; i < count; ++i) {
-    const double x = gatherX_[i] * e1.x + gatherY_[i] * e1.y + gatherZ_[i] * e1.z;
-    const double y = gatherX_[i] * e2.x + gatherY_[i] * e2.y + gatherZ_[i] * e2.z;
+  // First the key of every entry after m, in a loop over contiguous columns that the compiler can
+  // vectorise, then the buckets of m's close entries among them.
+  const int end = static_cast<int>(planes_.size());
+  for (int i = m + 1; i < end; ++i) {
+    const double x = unitX_[i] * e1.x + unitY_[i] * e1.y + unitZ_[i] * e1.z;
+    const double y = unitX_[i] * e2.x + unitY_[i] * e2.y + unitZ_[i] * e2.z;
     keyOf_[i] = HalfTurnKey(x, y);
     squareOf_[i] = x * x + y * y;
   }
+  steep_.clear();
+  directions_.resize(later.size());
   int kept = 0;
-  directions_.resize(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    if (squareOf_[i] < NearlySingularAngle * NearlySingularAngle) {
-      steep_.push_back(gatherEntry_[i]);
+  for (int a : later) {
+    if (planes_[a].length == 0) continue;
+    if (squareOf_[a] < NearlySingularAngle * NearlySingularAngle) {
+      steep_.push_back(a);
     } else {
-      directions_[kept++] = {keyOf_[i], gatherEntry_[i]};
+      directions_[kept++] = {keyOf_[a], a};
     }
   }
-  count = kept;
+  const int count = kept;
   for (int i = 0; i < count; ++i) {
     const double key = directions_[i].key;
     const int bucket = std::min(Buckets - 1, static_cast<int>(key * BucketsPerKey));

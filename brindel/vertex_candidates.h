@@ -51,7 +51,7 @@ class VertexCandidates {
     int entry;
   };
 
-  void AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
+  void AddNearlySingularPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void Enclose(double height);
   // The farthest corner and the bounding box of a polygon.
   struct Bounds {
@@ -79,8 +79,8 @@ class VertexCandidates {
   double polygonReach_ = 0;                         // largest distance of a polygon vertex from the centre
   double centreX_ = 0, centreY_ = 0, radius2_ = 0;  // a circle around the polygon
   std::vector<Direction> directions_;
-  std::array<double, NeighbourLimit> gatherX_{}, gatherY_{}, gatherZ_{}, keyOf_{}, squareOf_{};
-  std::array<int, NeighbourLimit> gatherEntry_{};
+  std::array<double, NeighbourLimit> unitX_{}, unitY_{}, unitZ_{};  // the unit normals as columns
+  std::array<double, NeighbourLimit> keyOf_{}, squareOf_{};          // by entry, for the plane m at hand
   std::vector<int> steep_, crossing_;
   std::vector<int> keys_;  // a * KeyBase + b
 };
