@@ -88,7 +88,7 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
   const bool mixed = !keys_.empty();
   if (std::fabs(pm.height) <= rcut_ + margin_) {
     ClipPolygon(m, close, e1, e2);
-    if (!polygon_.empty()) AddCrossingPairs(m, later, close, e1, e2);
+    if (polygon_.size != 0) AddCrossingPairs(m, later, close, e1, e2);
   }
 
   if (mixed) {
@@ -165,7 +165,10 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
   const Plane& pm = planes_[m];
   const double reach = rcut_ + margin_;
   const double half = std::sqrt(std::max(0.0, reach * reach - pm.height * pm.height)) + margin_;
-  polygon_.assign({{-half, -half}, {half, -half}, {half, half}, {-half, half}});
+  polygon_.Hold(4);
+  polygon_.size = 4;
+  std::copy_n(std::array{-half, half, half, -half}.begin(), 4, polygon_.x.begin());
+  std::copy_n(std::array{-half, -half, half, half}.begin(), 4, polygon_.y.begin());
   Enclose(pm.height);
 
   for (int k : nearestFirst_) {
@@ -177,60 +180,64 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
     // A line clear of the circle around the polygon leaves it whole.
     const double clearance = limit - a1 * centreX_ - a2 * centreY_;
     if (clearance >= 0 && clearance * clearance >= (a1 * a1 + a2 * a2) * radius2_) continue;
-    const std::size_t size = polygon_.size();
-    side_.resize(size);
+    const std::size_t size = polygon_.size;
+    if (side_.size() < size) side_.resize(size);
+    const double* x = polygon_.x.data();
+    const double* y = polygon_.y.data();
+    double* side = side_.data();
     // Counted rather than branched on: which side a corner falls is as likely one way as the other.
     std::size_t outside = 0;
     for (std::size_t i = 0; i < size; ++i) {
-      side_[i] = a1 * polygon_[i].x + a2 * polygon_[i].y - limit;
-      outside += side_[i] > 0 ? 1 : 0;
+      side[i] = a1 * x[i] + a2 * y[i] - limit;
+      outside += side[i] > 0 ? 1 : 0;
     }
     if (outside == 0) continue;
     if (outside == size) {
-      polygon_.clear();
+      polygon_.size = 0;
       return;
     }
-    // The corners kept, and a new corner where an edge crosses the line; each written in turn and
-    // counted when it belongs, while the bounds of the new polygon are taken along.
-    clipped_.resize(2 * size);
-    Point2* out = clipped_.data();
+    // The corners kept, and a new corner where an edge crosses the line: each is written in turn and
+    // counted only when it belongs, so that the loop has no branch to mispredict. Where an edge does not
+    // cross, its crossing point may be no number at all, and is overwritten.
+    clipped_.Hold(2 * size);
+    double* outX = clipped_.x.data();
+    double* outY = clipped_.y.data();
     std::size_t count = 0;
-    Bounds bounds;
-    const auto take = [&](Point2 p, bool belongs) {
-      out[count] = p;
-      count += belongs ? 1 : 0;
-      if (belongs) bounds.Add(p);
-    };
     for (std::size_t i = 0; i < size; ++i) {
       const std::size_t j = i + 1 == size ? 0 : i + 1;
-      const bool keptHere = side_[i] <= 0;
-      take(polygon_[i], keptHere);
-      if (keptHere != (side_[j] <= 0)) {
-        const double t = side_[i] / (side_[i] - side_[j]);
-        take({polygon_[i].x + t * (polygon_[j].x - polygon_[i].x),
-              polygon_[i].y + t * (polygon_[j].y - polygon_[i].y)},
-             true);
-      }
+      const bool keptHere = side[i] <= 0, keptNext = side[j] <= 0;
+      outX[count] = x[i];
+      outY[count] = y[i];
+      count += keptHere ? 1 : 0;
+      const double t = side[i] / (side[i] - side[j]);
+      outX[count] = x[i] + t * (x[j] - x[i]);
+      outY[count] = y[i] + t * (y[j] - y[i]);
+      count += keptHere != keptNext ? 1 : 0;
     }
-    clipped_.resize(count);
-    polygon_.swap(clipped_);
-    SetBounds(pm.height, bounds);
+    clipped_.size = count;
+    std::swap(polygon_, clipped_);
+    Enclose(pm.height);
   }
 }
 
 // The reach of the polygon from the centre, and a circle around it: the one around its bounding box,
 // slightly widened so that rounding never leaves a vertex outside.
 void VertexCandidates::Enclose(double height) {
-  Bounds bounds;
-  for (const Point2& p : polygon_) bounds.Add(p);
-  SetBounds(height, bounds);
-}
-
-void VertexCandidates::SetBounds(double height, const Bounds& bounds) {
-  polygonReach_ = std::sqrt(height * height + bounds.far2);
-  centreX_ = (bounds.lowX + bounds.highX) / 2;
-  centreY_ = (bounds.lowY + bounds.highY) / 2;
-  const double halfX = (bounds.highX - bounds.lowX) / 2, halfY = (bounds.highY - bounds.lowY) / 2;
+  const double* x = polygon_.x.data();
+  const double* y = polygon_.y.data();
+  double far2 = 0;
+  double lowX = x[0], highX = lowX, lowY = y[0], highY = lowY;
+  for (std::size_t i = 0; i < polygon_.size; ++i) {
+    far2 = std::max(far2, x[i] * x[i] + y[i] * y[i]);
+    lowX = std::min(lowX, x[i]);
+    highX = std::max(highX, x[i]);
+    lowY = std::min(lowY, y[i]);
+    highY = std::max(highY, y[i]);
+  }
+  polygonReach_ = std::sqrt(height * height + far2);
+  centreX_ = (lowX + highX) / 2;
+  centreY_ = (lowY + highY) / 2;
+  const double halfX = (highX - lowX) / 2, halfY = (highY - lowY) / 2;
   radius2_ = (halfX * halfX + halfY * halfY) * (1 + 1e-9) + margin_ * margin_ * 1e-6;
 }
 
@@ -246,7 +253,9 @@ void VertexCandidates::AddCrossingPairs(int m, std::span<const int> later, const
     const double a1 = Dot(pa.unit, e1), a2 = Dot(pa.unit, e2);
     const double level = pa.height - pm.height * Dot(pa.unit, pm.unit);
     double highest = -INFINITY;
-    for (const Point2& p : polygon_) highest = std::max(highest, a1 * p.x + a2 * p.y - level);
+    for (std::size_t i = 0; i < polygon_.size; ++i) {
+      highest = std::max(highest, a1 * polygon_.x[i] + a2 * polygon_.y[i] - level);
+    }
     if (highest >= -margin_) crossing_.push_back(a);
   }
   // In increasing keys: a (the later entry) outer, b inner, both increasing.

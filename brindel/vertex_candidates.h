@@ -38,8 +38,16 @@ class VertexCandidates {
                std::vector<std::pair<int, int>>& pairs);
 
  private:
-  struct Point2 {
-    double x, y;
+  // A convex polygon on plane m, its corners' coordinates as columns, which only grow.
+  struct Polygon {
+    std::vector<double> x, y;
+    std::size_t size = 0;
+    void Hold(std::size_t corners) {
+      if (x.size() < corners) {
+        x.resize(corners);
+        y.resize(corners);
+      }
+    }
   };
   struct Plane {
     Vec3 unit;          // unit normal
@@ -53,19 +61,6 @@ class VertexCandidates {
 
   void AddNearlySingularPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void Enclose(double height);
-  // The farthest corner and the bounding box of a polygon.
-  struct Bounds {
-    double far2 = 0;
-    double lowX = INFINITY, highX = -INFINITY, lowY = INFINITY, highY = -INFINITY;
-    void Add(Point2 p) {
-      far2 = std::max(far2, p.x * p.x + p.y * p.y);
-      lowX = std::min(lowX, p.x);
-      highX = std::max(highX, p.x);
-      lowY = std::min(lowY, p.y);
-      highY = std::max(highY, p.y);
-    }
-  };
-  void SetBounds(double height, const Bounds& bounds);
   void ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void AddCrossingPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
 
@@ -74,7 +69,7 @@ class VertexCandidates {
   std::vector<Plane> planes_;
   std::vector<int> nearestFirst_;  // entries by increasing plane height
   std::vector<std::pair<double, int>> byHeight_;
-  std::vector<Point2> polygon_, clipped_;
+  Polygon polygon_, clipped_;
   std::vector<double> side_;
   double polygonReach_ = 0;                         // largest distance of a polygon vertex from the centre
   double centreX_ = 0, centreY_ = 0, radius2_ = 0;  // a circle around the polygon
