@@ -11,9 +11,8 @@
 // to any vertex, so every such pair is a candidate whatever the polygon says.
 #pragma once
 
-#include <algorithm>
 #include <array>
-#include <cmath>
+#include <cstddef>
 #include <span>
 #include <utility>
 #include <vector>
