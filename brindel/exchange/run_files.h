@@ -5,6 +5,7 @@
 #pragma once
 
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -66,7 +67,9 @@ class RunOutput {
   bool Close(std::string_view stillOpenMessage = {});
 
  private:
+  static constexpr std::size_t OutputBuffer = 1 << 18;
   std::string path_;
+  std::unique_ptr<char[]> buffer_;
   std::ofstream stream_;
 };
 
