@@ -83,7 +83,7 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
   const Vec3 e1 = c / Norm(c);
   const Vec3 e2 = Cross(n, e1);
 
-  AddNearlySingularPairs(m, later, close, e1, e2);
+  AddNearlySingularPairs(later, close, e1, e2);
   // The crossing pairs come sorted and once each: alone they need no sorting.
   const bool mixed = !keys_.empty();
   if (std::fabs(pm.height) <= rcut_ + margin_) {
@@ -102,8 +102,8 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
 // plane within the angle of parallel to m's. Near directions are rare outside lattices, so they are found
 // through buckets at least the angle wide, comparing keys only within the same or a neighbouring bucket's
 // company.
-void VertexCandidates::AddNearlySingularPairs(int m, std::span<const int> later, const ClosePairs& close,
-                                              Vec3 e1, Vec3 e2) {
+void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1,
+                                              Vec3 e2) {
   const auto add = [&](int k, int l) {
     if (close.Test(k, l)) keys_.push_back(std::max(k, l) * KeyBase + std::min(k, l));
   };
@@ -117,10 +117,9 @@ void VertexCandidates::AddNearlySingularPairs(int m, std::span<const int> later,
     return (occupied[bucket >> 6] >> (bucket & 63)) & 1;
   };
 
-  // First the key of every entry after m, in a loop over contiguous columns that the compiler can
-  // vectorise, then the buckets of m's close entries among them.
-  const int end = static_cast<int>(planes_.size());
-  for (int i = m + 1; i < end; ++i) {
+  // First the key of every entry from m's first to its last later entry, in a loop over contiguous
+  // columns that the compiler can vectorise, then the buckets of m's close entries among them.
+  for (int i = later.front(), end = later.back() + 1; i < end; ++i) {
     const double x = unitX_[i] * e1.x + unitY_[i] * e1.y + unitZ_[i] * e1.z;
     const double y = unitX_[i] * e2.x + unitY_[i] * e2.y + unitZ_[i] * e2.z;
     keyOf_[i] = HalfTurnKey(x, y);

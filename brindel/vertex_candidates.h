@@ -58,7 +58,8 @@ class VertexCandidates {
     int entry;
   };
 
-  void AddNearlySingularPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
+  // later is never empty.
+  void AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void Enclose(double height);
   void ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void AddCrossingPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
