@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -52,16 +51,6 @@ constexpr std::string_view kSceneFiles[] = {workflow::kProtSceneFile,
                                             "premier.wrl"};
 // A message longer than this is cut: a row is one line of the summary.
 constexpr std::size_t kMessageLimit = 2000;
-
-std::string Lower(std::string text) {
-  std::ranges::transform(text, text.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() > end.size() && Lower(text.substr(text.size() - end.size())) == end;
-}
 
 // A file of the application folder in the working folder: a hard link where the file system allows it,
 // a copy otherwise.
@@ -111,17 +100,6 @@ struct Child {
 
 }  // namespace
 
-std::string ProteinStem(const std::filesystem::path& file) {
-  std::string name = file.filename().string();
-  if (EndsWith(name, ".gz")) name.resize(name.size() - 3);
-  for (const char* extension : {".pdb", ".ent", ".cif", ".mmcif"})
-    if (EndsWith(name, extension)) {
-      name.resize(name.size() - std::string(extension).size());
-      break;
-    }
-  return name;
-}
-
 ProteinPlan PlanProteins(const std::filesystem::path& outFolder, const std::vector<std::string>& files) {
   ProteinPlan plan;
   const std::filesystem::path out = std::filesystem::absolute(outFolder);
@@ -129,7 +107,7 @@ ProteinPlan PlanProteins(const std::filesystem::path& outFolder, const std::vect
   for (const std::string& file : files) {
     ProteinJob job;
     job.file = std::filesystem::absolute(file);
-    job.stem = ProteinStem(file);
+    job.stem = workflow::ProteinStem(file);
     if (job.stem.empty() || job.stem == "." || job.stem == ".." || job.stem.front() == '.' ||
         job.stem == kSummaryFile) {
       plan.error = "\"" + file + "\" gives no usable folder name (" + job.stem + ")";

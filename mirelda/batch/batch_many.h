@@ -28,9 +28,6 @@ inline constexpr const char* kCompleteMark = ".complete";
 // look when it failed (its file "log" has what the run told).
 inline constexpr const char* kWorkFolder = ".work";
 
-// The file name without ".gz", then without ".pdb", ".ent", ".cif" or ".mmcif" (any case).
-std::string ProteinStem(const std::filesystem::path& file);
-
 struct ProteinJob {
   std::filesystem::path file;  // absolute
   std::string stem;

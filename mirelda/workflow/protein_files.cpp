@@ -51,6 +51,11 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
+// Whether the name ends with the ending, in any case, and holds more than it.
+bool EndsWithAnyCase(const std::string& name, std::string_view ending) {
+  return name.size() > ending.size() && LowerCase(name.substr(name.size() - ending.size())) == ending;
+}
+
 // By the name, without its ".gz"; a name without a known extension by the text: an mmCIF file opens with a
 // data block ("data_"), after comments and blank lines.
 ProteinFormat FormatOf(const std::filesystem::path& path, std::string_view text) {
@@ -71,6 +76,18 @@ ProteinFormat FormatOf(const std::filesystem::path& path, std::string_view text)
 }
 
 }  // namespace
+
+std::string ProteinStem(const std::filesystem::path& file) {
+  std::string name = file.filename().string();
+  if (EndsWithAnyCase(name, ".gz")) name.resize(name.size() - 3);
+  for (const std::string_view extension : kProteinFileExtensions) {
+    if (EndsWithAnyCase(name, extension)) {
+      name.resize(name.size() - extension.size());
+      break;
+    }
+  }
+  return name;
+}
 
 std::string ReadProteinText(const std::filesystem::path& path, std::string& text, ProteinFormat& format) {
   // A folder, a device such as /dev/zero or a pipe is no protein file: reading one would fail or never end.

@@ -25,6 +25,10 @@ inline constexpr std::array<std::string_view, 4> kProteinFileExtensions = {".pdb
 inline constexpr std::string_view kProteinFormatsRead =
     "the formats read are PDB (.pdb, .ent) and mmCIF (.cif, .mmcif), each also gzipped (.gz)";
 
+// The file name without ".gz", then without its protein extension (kProteinFileExtensions, any case); a
+// name that is only an extension stays whole.
+std::string ProteinStem(const std::filesystem::path& file);
+
 // Reads and parses a protein file: PDB text with the protein reader's own rules, mmCIF through gemmi into
 // the same rules (ReadMmcifProtein), either one gzipped or not. The format is the name's (".gz" aside);
 // under another name a text opening with an mmCIF data block is mmCIF, any other is PDB. A file that

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "mirelda/workflow/protein_files.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/test_paths.h"
 #include "tests/support/text_lines.h"
@@ -182,12 +183,12 @@ TEST(ManyProteins, RefusesACommandLineBeforeRunning) {
 }
 
 TEST(ManyProteins, StemIsTheFileNameWithoutTheProteinFormatsExtensions) {
-  EXPECT_EQ(batch::ProteinStem("/data/1abc.pdb"), "1abc");
-  EXPECT_EQ(batch::ProteinStem("pdb1abc.ent.gz"), "pdb1abc");
-  EXPECT_EQ(batch::ProteinStem("AF-P12345-F1-model_v4.cif.gz"), "AF-P12345-F1-model_v4");
-  EXPECT_EQ(batch::ProteinStem("x/7xyz.MMCIF"), "7xyz");
-  EXPECT_EQ(batch::ProteinStem("notes.txt"), "notes.txt");
-  EXPECT_EQ(batch::ProteinStem(".pdb"), ".pdb");
+  EXPECT_EQ(workflow::ProteinStem("/data/1abc.pdb"), "1abc");
+  EXPECT_EQ(workflow::ProteinStem("pdb1abc.ent.gz"), "pdb1abc");
+  EXPECT_EQ(workflow::ProteinStem("AF-P12345-F1-model_v4.cif.gz"), "AF-P12345-F1-model_v4");
+  EXPECT_EQ(workflow::ProteinStem("x/7xyz.MMCIF"), "7xyz");
+  EXPECT_EQ(workflow::ProteinStem("notes.txt"), "notes.txt");
+  EXPECT_EQ(workflow::ProteinStem(".pdb"), ".pdb");
 }
 
 // The bar holds the counts and the running proteins within the terminal's width.
