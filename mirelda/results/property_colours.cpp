@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "brindel/exchange/fixed_format.h"
-#include "brindel/exchange/text_lines.h"
 #include "mirelda/results/results_table.h"
 #include "mirelda/workflow/residue_table_layout.h"
 
@@ -18,8 +17,7 @@ namespace {
 int Channel(GridColour colour, int shift) { return (colour >> shift) & 0xFF; }
 
 std::optional<double> MeasureOf(const GridModel& tab1, const DEF_AA& residue, int row, CellProperty property) {
-  const std::string_view indicator = exchange::TrimBlanks(tab1.TextAt(row, kColumnIndicator));
-  if (indicator != "V" && indicator != "S") return std::nullopt;  // no cell
+  if (!CellOfRow(tab1, row).exists) return std::nullopt;
   switch (property) {
     case CellProperty::Volume: return residue.VOL();
     case CellProperty::FaceCount: return residue.NBF();
@@ -59,13 +57,11 @@ PropertyColouring ColourByProperty(const GridModel& tab1, const Residues& residu
   if (property == CellProperty::ResidueType || tab1.Cols() <= kColumnColour) return colouring;
   bool someMissing = false;
   if (property == CellProperty::Class) {
-    const bool hasClass = tab1.Cols() > kResultsColumnsWithEnvironment;
     for (int row = 1; row < tab1.Rows(); ++row) {
-      const std::string_view text = hasClass ? exchange::TrimBlanks(tab1.TextAt(row, tab1.Cols() - 1)) : "";
-      const bool known = text.size() == 1 && text[0] >= 'a' && text[0] <= 'c';
-      someMissing = someMissing || !known;
-      colouring.rows.emplace_back(row, known ? kClassColours[static_cast<std::size_t>(text[0] - 'a')]
-                                             : kNoValueColour);
+      const char given = ClassOfRow(tab1, row);
+      someMissing = someMissing || given == 0;
+      colouring.rows.emplace_back(row, given != 0 ? kClassColours[static_cast<std::size_t>(given - 'a')]
+                                                  : kNoValueColour);
     }
     for (std::size_t k = 0; k < kClassColours.size(); ++k)
       colouring.legend.push_back({kClassColours[k], std::string(1, static_cast<char>('a' + k))});

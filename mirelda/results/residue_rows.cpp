@@ -3,6 +3,7 @@
 #include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/text_lines.h"
 #include "mirelda/model/residue_types.h"
+#include "mirelda/results/results_table.h"
 #include "mirelda/workflow/environment_dialog.h"
 #include "mirelda/workflow/residue_table_layout.h"
 
@@ -52,8 +53,9 @@ std::vector<TextRow> ResidueRows(const GridModel& tab1, const Residues& residues
     if (residue == nullptr) continue;
     const PointTriple& point = ChosenPoint(*residue, choice);
     const bool hasPoint = point[0] != 0 || point[1] != 0 || point[2] != 0;
-    const std::string indicator(exchange::TrimBlanks(tab1.TextAt(row, kColumnIndicator)));
-    const bool hasCell = indicator == "V" || indicator == "S";
+    const RowCell cell = CellOfRow(tab1, row);
+    const bool hasCell = cell.exists;
+    const char* const bulk = cell.inBulk ? "1" : "0";
     const std::string classText =
         classCol >= 0 ? std::string(exchange::TrimBlanks(tab1.TextAt(row, classCol))) : std::string();
     rows.push_back({residue->CHAIN(), std::to_string(residue->FileNumber()),
@@ -64,9 +66,9 @@ std::vector<TextRow> ResidueRows(const GridModel& tab1, const Residues& residues
                     hasCell ? exchange::Fixed(residue->VOL(), 0, 3) : missing,
                     hasCell ? exchange::Fixed(residue->SUR(), 0, 3) : missing,
                     hasCell ? std::to_string(residue->NBF()) : missing,
-                    hasCell ? (indicator == "V" ? "1" : "0") : missing,
+                    hasCell ? bulk : missing,
                     hasCell && withExposure ? exchange::Fixed(residue->EXP(), 0, 1) : missing,
-                    hasCell ? (indicator == "V" ? "1" : "0") : missing, classText.empty() ? missing : classText});
+                    hasCell ? bulk : missing, classText.empty() ? missing : classText});
     if (tableRows != nullptr) tableRows->push_back(row);
   }
   return rows;

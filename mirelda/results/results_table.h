@@ -38,4 +38,15 @@ inline constexpr workflow::GridColour kFaceLinkBack = workflow::kColourLightBlue
 // cell outside the grid.
 bool HasMarkedBackground(const workflow::GridModel& grid, int row, int col);
 
+// A row's cell as its indicator column tells it: "V" in the bulk, "S" outside it, anything else no cell.
+struct RowCell {
+  bool exists = false;
+  bool inBulk = false;
+};
+RowCell CellOfRow(const workflow::GridModel& tab1, int row);
+
+// The class a row was given ('a', 'b' or 'c'), or 0 when the table has no class column or the row no
+// class.
+char ClassOfRow(const workflow::GridModel& tab1, int row);
+
 }  // namespace mirelda::results

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-#include "brindel/exchange/text_lines.h"
 #include "mirelda/results/results_table.h"
-#include "mirelda/workflow/residue_table_layout.h"
 
 using namespace mirelda::model;
 using namespace mirelda::workflow;
@@ -13,27 +11,22 @@ namespace mirelda::results {
 
 std::vector<ChainProfile> SequenceProfiles(const GridModel& tab1, const Residues& residues) {
   std::vector<ChainProfile> profiles;
-  const bool hasClass = tab1.Cols() > kResultsColumnsWithEnvironment;
   for (int row = 1; row < tab1.Rows() && row <= residues.ResidueCount(); ++row) {
     const DEF_AA* residue = residues.Find(row);
     if (residue == nullptr) continue;
     ProfilePoint point;
     point.tableRow = row;
     point.resSeq = residue->NUM();
-    const std::string_view indicator =
-        tab1.Cols() > kColumnIndicator ? exchange::TrimBlanks(tab1.TextAt(row, kColumnIndicator)) : "";
-    point.hasCell = indicator == "V" || indicator == "S";
-    point.inBulk = indicator == "V";
+    const RowCell cell = CellOfRow(tab1, row);
+    point.hasCell = cell.exists;
+    point.inBulk = cell.inBulk;
     if (point.hasCell) {
       point.volume = residue->VOL();
       point.area = residue->SUR();
       point.exposure = residue->EXP();
       point.faces = residue->NBF();
     }
-    if (hasClass) {
-      const std::string_view text = exchange::TrimBlanks(tab1.TextAt(row, tab1.Cols() - 1));
-      if (text.size() == 1 && text[0] >= 'a' && text[0] <= 'c') point.residueClass = text[0];
-    }
+    if (const char given = ClassOfRow(tab1, row); given != 0) point.residueClass = given;
     // A chain that comes back further down keeps its points together.
     ChainProfile* profile = nullptr;
     for (ChainProfile& existing : profiles)
