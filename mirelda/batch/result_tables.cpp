@@ -44,10 +44,8 @@ TextTable ResidueRows(const GridModel& tab1, const Residues& residues, std::stri
           results::ResidueRows(tab1, residues, pointChoice, classColumn)};
 }
 
-std::string ResiduesTsv(const GridModel& tab1, const Residues& residues, std::string_view pointChoice,
-                        bool classColumn) {
-  return results::DelimitedText(results::HeaderOf(results::kResidueColumns),
-                                results::ResidueRows(tab1, residues, pointChoice, classColumn), '\t');
+std::string ResiduesTsv(const TextTable& residues) {
+  return results::DelimitedText(residues.header, residues.rows, '\t');
 }
 
 std::vector<ResidueValue> BfactorValues(const TextTable& residues, BfactorColumn column) {
@@ -119,7 +117,7 @@ ResultFilesWritten WriteResultFiles(const BatchRun& run, const BatchOptions& opt
       for (const std::string_view line : exchange::SplitLines(*report))
         if (!exchange::TrimBlanks(line).empty()) counts.problemLines.emplace_back(line);
   const std::pair<std::filesystem::path, std::string> files[] = {
-      {tables + ".residues.tsv", ResiduesTsv(session.tab1, session.residues, options.point, run.assigned)},
+      {tables + ".residues.tsv", ResiduesTsv(residueRows)},
       {tables + ".contacts.tsv", ContactsTsv(session.residues)},
       {tables + ".json", ResultJson(options, counts, residueRows)}};
   for (const auto& [path, text] : files) {

@@ -32,9 +32,8 @@ struct TextTable {
 // when residues with an insertion code were renumbered for the tessellation.
 TextTable ResidueRows(const workflow::GridModel& tab1, const model::Residues& residues,
                       std::string_view pointChoice, bool classColumn);
-// The same as tab-separated lines under the header.
-std::string ResiduesTsv(const workflow::GridModel& tab1, const model::Residues& residues,
-                        std::string_view pointChoice, bool classColumn);
+// That table as tab-separated lines under the header.
+std::string ResiduesTsv(const TextTable& residues);
 
 // The value of each row of the residues table (ResidueRows) that has one, for the B-factor files: its
 // exposure, volume or class (a 1, b 2, c 3), under the row's chain, resSeq and iCode.
