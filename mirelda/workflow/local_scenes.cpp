@@ -3,19 +3,22 @@
 #include <algorithm>
 #include <optional>
 
+#include "brindel/exchange/scene_blocks.h"
 #include "mirelda/workflow/folder_operations.h"
 
 namespace mirelda::workflow {
 namespace {
 
-constexpr std::string_view kFirstBlockMarker = "\n#AADEB";
 constexpr std::string_view kParentAddress = "url \"../";
 constexpr std::string_view kLocalAddress = "url \"";
 
 }  // namespace
 
 std::string LocalInlines(std::string_view scene) {
-  const std::size_t headerEnd = std::min(scene.find(kFirstBlockMarker), scene.size());
+  // The header ends where the first block's marker starts a line.
+  std::string firstBlock(1, '\n');
+  firstBlock += exchange::BlockStartMarker;
+  const std::size_t headerEnd = std::min(scene.find(firstBlock), scene.size());
   std::string header(scene.substr(0, headerEnd));
   for (std::size_t at = header.find(kParentAddress); at != std::string::npos;
        at = header.find(kParentAddress, at + kLocalAddress.size()))
