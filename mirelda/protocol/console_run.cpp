@@ -75,10 +75,20 @@ void NotStartedResult(ConsoleRunResult& result, const std::filesystem::path& app
   result.message = "cannot start " + ProgramPath(appFolder, program).string() + ": " + reason.toStdString();
 }
 
-void ClassifyEnd(ConsoleRunResult& result, const QProcess& process, bool markerExists,
-                 const ConsoleProgram& program) {
+// How the program ended: its exit status, or a crash.
+void TakeEnd(ConsoleRunResult& result, const QProcess& process) {
   result.crashed = process.exitStatus() == QProcess::CrashExit;
   result.exitCode = result.crashed ? -1 : process.exitCode();
+}
+
+// What the program printed, as the messages of a run that did not complete end.
+std::string PrintedPart(const std::string& output) {
+  return output.empty() ? "; it printed nothing." : "; it printed:\n" + output;
+}
+
+void ClassifyEnd(ConsoleRunResult& result, const QProcess& process, bool markerExists,
+                 const ConsoleProgram& program) {
+  TakeEnd(result, process);
   if (markerExists) {
     result.outcome = ConsoleRunResult::Outcome::Completed;
     return;
@@ -87,17 +97,15 @@ void ClassifyEnd(ConsoleRunResult& result, const QProcess& process, bool markerE
   result.message =
       std::string(program.program) + " ended without completing its work (" +
       (result.crashed ? std::string("it crashed") : "exit status " + std::to_string(result.exitCode)) + ")" +
-      (result.output.empty() ? "; it printed nothing." : "; it printed:\n" + result.output);
+      PrintedPart(result.output);
 }
 
 // The result of a run stopped before it completed (by the user or at the time limit).
 void StoppedResult(ConsoleRunResult& result, const QProcess& process, const ConsoleProgram& program,
                    const std::string& reason) {
   result.outcome = ConsoleRunResult::Outcome::Stopped;
-  result.crashed = process.exitStatus() == QProcess::CrashExit;
-  result.exitCode = result.crashed ? -1 : process.exitCode();
-  result.message = std::string(program.program) + " " + reason +
-                   (result.output.empty() ? "; it printed nothing." : "; it printed:\n" + result.output);
+  TakeEnd(result, process);
+  result.message = std::string(program.program) + " " + reason + PrintedPart(result.output);
 }
 
 std::string TimeLimitReason(int timeLimitMs) {
