@@ -109,7 +109,10 @@ int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> p
     delivered.store(centre + 1);
     delivered.notify_all();
   }
+  // The helpers wait for `delivered` to change: it changes here, after `stopped`, so that a helper about
+  // to wait sees either the stop or the new value (a notification alone could come before its wait).
   stopped.store(true);
+  delivered.store(count);
   delivered.notify_all();
   for (std::thread& helper : helpers) helper.join();
   return stop;

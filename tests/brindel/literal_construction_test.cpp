@@ -13,6 +13,7 @@
 #include <string>
 
 #include "brindel/cell_builder.h"
+#include "brindel/cell_run.h"
 #include "brindel/exchange/option_files.h"
 #include "brindel/exchange/point_file.h"
 #include "brindel/neighbour_grid.h"
@@ -278,6 +279,24 @@ TEST(CellRun, StopsAtTheSameCentreWithTheSameBytesOnAnyNumberOfThreads) {
   EXPECT_EQ(one.outcome.failedCentre, static_cast<int>(points.size()) - 240);
   EXPECT_TRUE(one.contacts.empty());
   ExpectSameWritten(Write(points, options, 3), one);
+}
+
+// Threads waiting for room in a small window while the run stops at a centre with too many candidates
+// must all be released: a stop that only signalled them could come just before one of them waited.
+TEST(CellRun, AStopReleasesEveryThreadWaitingForRoom) {
+  const std::vector<PointRecord> points = ShellThenCluster();
+  const std::vector<Vec3> positions = PositionsOf(points);
+  const std::vector<double> powers(positions.size(), 0.0);
+  const int failing = static_cast<int>(points.size()) - 240;
+  TessellationOptions options;
+  for (int repeat = 0; repeat < 40; ++repeat) {
+    int delivered = 0;
+    const int stop = BuildCellsInOrder(
+        positions, powers, {options.Rcut2(), options.Dcut2(), 4, CellParts::VerticesAndState}, 2,
+        [](int, int, const Cell&) {}, [&delivered](int, int) { ++delivered; });
+    ASSERT_EQ(stop, failing);
+    ASSERT_EQ(delivered, failing);
+  }
 }
 
 // brindel run in a scratch folder with MIRELDA_THREADS set: its files, messages and exit status.
