@@ -28,12 +28,11 @@
 namespace mirelda::batch {
 namespace {
 
-// The files of the application folder that a run needs: the console programs and the data files that
-// ship with them (the attribution tables only once they do).
+// The programs of the application folder that a run needs; its data files (workflow::kDataFiles) are
+// taken when present (the attribution tables only once they ship).
 constexpr const char* kProgramFiles[] = {
     workflow::kEnvironmentProgram.program, workflow::kRelaxationProgram.program,
     workflow::kTessellationProgram.program, workflow::kAttributionProgram.program};
-constexpr const char* kDataFiles[] = {"spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"};
 
 // The name a protein runs under when its stem is not 4 letters or digits; no scene of a results folder
 // starts with it, so the renaming after the stem touches only the protein's own files.
@@ -153,7 +152,7 @@ SummaryRow RunProtein(const std::filesystem::path& appFolder, const BatchOptions
   try {
     std::filesystem::create_directories(work);
     for (const char* file : kProgramFiles) LinkOrCopy(appFolder / file, work / file);
-    for (const char* file : kDataFiles)
+    for (const char* file : workflow::kDataFiles)
       if (std::filesystem::exists(appFolder / file)) LinkOrCopy(appFolder / file, work / file);
   } catch (const std::filesystem::filesystem_error& failure) {
     return Failure(job, std::string("cannot set up the working folder: ") + failure.what());

@@ -23,6 +23,7 @@
 #include "mirelda/results/residue_rows.h"
 #include "mirelda/results/result_files.h"
 #include "mirelda/results/results_table.h"
+#include "mirelda/results/scene_composer.h"
 #include "mirelda/ui/dialog_prompts.h"
 #include "mirelda/ui/file_list.h"
 #include "mirelda/ui/grid_table_model.h"
@@ -33,6 +34,7 @@
 #include "mirelda/ui/qt_colours.h"
 #include "mirelda/ui/result_export.h"
 #include "mirelda/ui/sequence_plots.h"
+#include "mirelda/workflow/pipeline_files.h"
 #include "mirelda/ui/text_window.h"
 #include "mirelda/ui/user_locale.h"
 #include "mirelda/ui/vrml_view.h"
@@ -53,10 +55,6 @@ constexpr const char* kDataCaptions[7] = {
 
 // The face table shows at least this many rows, whatever number of faces it holds.
 constexpr int kFaceTableLeastRows = 15;
-// The scene Visualization composes.
-constexpr const char* kComposedSceneName = "resultat.wrl";
-// The data files of the application folder that the console programs read.
-constexpr const char* kDataFiles[] = {"spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"};
 
 // The table rows of a grid's selection (current row to the selection end), within 1..last.
 std::pair<int, int> SelectedRows(const GridModel& grid, int last) {
@@ -335,7 +333,7 @@ void frmLecture::cmdAttribu_Click() {
 void frmLecture::ColourByChanged() {
   PaintByProperty();
   // A composed scene shown follows at once.
-  if (corV1->File().filename() == kComposedSceneName) cmdVisu3D_Click();
+  if (corV1->File().filename() == results::kComposedSceneFile) cmdVisu3D_Click();
 }
 
 void frmLecture::PaintByProperty() {
@@ -349,7 +347,7 @@ void frmLecture::PaintByProperty() {
 
 void frmLecture::ShowLegend() {
   const auto property = static_cast<CellProperty>(cboColourBy->currentData().toInt());
-  const bool composed = corV1->File().filename() == kComposedSceneName;
+  const bool composed = corV1->File().filename() == results::kComposedSceneFile;
   if (property == CellProperty::ResidueType || !composed) return corV1->SetLegend({}, {});
   const PropertyColouring colouring = ColourByProperty(session_.tab1, session_.residues, property);
   std::vector<std::pair<QColor, QString>> legend;
@@ -509,7 +507,7 @@ void frmLecture::CopyFaceRows() {
 void frmLecture::ShowAbout() {
   QString text = QString("Mirelda %1\n\nApplication folder: %2\n\nData files in use:\n")
                      .arg(kMireldaVersion, QString::fromStdString(session_.appFolder.string()));
-  for (const char* name : kDataFiles) {
+  for (const char* name : workflow::kDataFiles) {
     const std::filesystem::path file = session_.appFolder / name;
     std::error_code error;
     const auto bytes = std::filesystem::file_size(file, error);

@@ -24,4 +24,8 @@ inline constexpr ConsoleProgram kRelaxationProgram{"relaxation", exchange::Relax
 inline constexpr ConsoleProgram kEnvironmentProgram{"orvane", exchange::EnvironmentMarker};
 inline constexpr ConsoleProgram kAttributionProgram{"attribution", exchange::AttributionMarker};
 
+// The data files of the application folder that the console programs read: orvane's packing template and
+// attribution's two pattern tables.
+inline constexpr const char* kDataFiles[] = {"spherepack_1.txt", "Tab_cen_2", "Tab_ext_2"};
+
 }  // namespace mirelda::workflow
