@@ -477,8 +477,7 @@ void frmLecture::ExportPlots() {
   const auto path = ChooseExport("Export plots", "PNG pictures (*.png);;SVG drawings (*.svg)",
                                  ExportName(session_.proteinName, ".plots.png"));
   if (!path) return;
-  const bool svg = QString::fromStdString(path->extension().string()).compare(".svg", Qt::CaseInsensitive) == 0;
-  TellExport(svg ? plots->WriteSvg(*path) : WritePicture(plots->Picture(), *path));
+  TellExport(IsSvg(*path) ? plots->WriteSvg(*path) : WritePicture(plots->Picture(), *path));
 }
 
 void frmLecture::CopyResidueRows() {

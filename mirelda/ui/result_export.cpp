@@ -16,11 +16,11 @@ QSize MatrixSize(const ContactDrawing& drawing) {
   return QSize(std::max(drawing.Cols() * size, 1), std::max(drawing.Rows() * size, 1));
 }
 
+}  // namespace
+
 bool IsSvg(const std::filesystem::path& path) {
   return QString::fromStdString(path.extension().string()).compare(".svg", Qt::CaseInsensitive) == 0;
 }
-
-}  // namespace
 
 std::string WriteExportText(const std::filesystem::path& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);

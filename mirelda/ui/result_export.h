@@ -19,6 +19,9 @@ QImage ContactMatrixImage(const results::ContactDrawing& drawing, const results:
 std::string WriteContactMatrix(const results::ContactDrawing& drawing, const std::filesystem::path& path,
                                const results::ContactAxisMarks& marks = {});
 
+// Whether the name ends in ".svg", in any case: the drawing is then saved as SVG.
+bool IsSvg(const std::filesystem::path& path);
+
 // Saves a picture in the format its name ends in (PNG by default); "" on success.
 std::string WritePicture(const QImage& picture, const std::filesystem::path& path);
 
