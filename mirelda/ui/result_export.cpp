@@ -18,6 +18,20 @@ QSize MatrixSize(const ContactDrawing& drawing) {
 
 }  // namespace
 
+std::string DrawSvg(const std::filesystem::path& path, QSize size, const QString& title,
+                    const std::function<void(QPainter&)>& draw) {
+  QSvgGenerator svg;
+  svg.setFileName(QString::fromStdString(path.string()));
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setTitle(title);
+  QPainter painter;
+  if (!painter.begin(&svg)) return "cannot write " + path.string();
+  draw(painter);
+  painter.end();
+  return "";
+}
+
 bool IsSvg(const std::filesystem::path& path) {
   return QString::fromStdString(path.extension().string()).compare(".svg", Qt::CaseInsensitive) == 0;
 }
@@ -43,18 +57,15 @@ std::string WriteContactMatrix(const ContactDrawing& drawing, const std::filesys
                                const ContactAxisMarks& marks) {
   if (drawing.Rows() == 0) return "there is no contact matrix to export";
   if (!IsSvg(path)) return WritePicture(ContactMatrixImage(drawing, marks), path);
-  QSvgGenerator svg;
-  svg.setFileName(QString::fromStdString(path.string()));
-  const QSize size = MatrixSize(drawing);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setTitle("Contact matrix");
-  QPainter painter;
-  if (!painter.begin(&svg)) return "cannot write " + path.string();
-  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-  PaintContactCells(painter, drawing, QRect(QPoint(0, 0), size));
-  PaintContactAxes(painter, drawing, marks);
-  painter.end();
+  const QRect whole(QPoint(0, 0), MatrixSize(drawing));
+  if (std::string failure = DrawSvg(path, whole.size(), "Contact matrix",
+                                    [&](QPainter& painter) {
+                                      painter.fillRect(whole, Qt::white);
+                                      PaintContactCells(painter, drawing, whole);
+                                      PaintContactAxes(painter, drawing, marks);
+                                    });
+      !failure.empty())
+    return failure;
   return std::filesystem::exists(path) ? "" : "cannot write " + path.string();
 }
 

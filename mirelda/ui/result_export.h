@@ -3,7 +3,11 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QSize>
+#include <QString>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "mirelda/results/contact_matrix.h"
@@ -18,6 +22,10 @@ QImage ContactMatrixImage(const results::ContactDrawing& drawing, const results:
 // Saves the picture as PNG, or the matrix as an SVG drawing when the name ends in ".svg"; "" on success.
 std::string WriteContactMatrix(const results::ContactDrawing& drawing, const std::filesystem::path& path,
                                const results::ContactAxisMarks& marks = {});
+
+// Draws an SVG file of the given size and title with `draw`; "" on success, otherwise what went wrong.
+std::string DrawSvg(const std::filesystem::path& path, QSize size, const QString& title,
+                    const std::function<void(QPainter&)>& draw);
 
 // Whether the name ends in ".svg", in any case: the drawing is then saved as SVG.
 bool IsSvg(const std::filesystem::path& path);

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScatterSeries>
-#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -14,6 +13,7 @@
 #include "mirelda/results/property_colours.h"
 #include "mirelda/results/results_table.h"
 #include "mirelda/ui/qt_colours.h"
+#include "mirelda/ui/result_export.h"
 
 using namespace mirelda::results;
 
@@ -170,16 +170,7 @@ QImage SequencePlots::Picture() {
 std::string SequencePlots::WriteSvg(const std::filesystem::path& path) {
   QWidget* page = tabs_->currentWidget();
   if (page == nullptr) return "there are no plots to export";
-  QSvgGenerator svg;
-  svg.setFileName(QString::fromStdString(path.string()));
-  svg.setSize(page->size());
-  svg.setViewBox(QRect(QPoint(0, 0), page->size()));
-  svg.setTitle(windowTitle());
-  QPainter painter;
-  if (!painter.begin(&svg)) return "cannot write " + path.string();
-  page->render(&painter);
-  painter.end();
-  return "";
+  return DrawSvg(path, page->size(), windowTitle(), [page](QPainter& painter) { page->render(&painter); });
 }
 
 }  // namespace mirelda::ui
