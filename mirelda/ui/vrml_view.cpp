@@ -247,15 +247,16 @@ void VrmlView::resizeGL(int width, int height) {
   ShowProblems();
 }
 
-void VrmlView::paintGL() {
-  QOpenGLFunctions* gl = context()->functions();
-  gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+void VrmlView::paintGL() { DrawScene(*context()->functions()); }
+
+void VrmlView::DrawScene(QOpenGLFunctions& gl) {
+  gl.glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  gl.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   if (!displayOn_ || !scene_ || !scene_->Root()) return;
   if (placeCamera_) PlaceCameraNow();
   FitClippingPlanes(*camera_, bounds_);
   // Coin leaves the depth test as it finds it.
-  gl->glEnable(GL_DEPTH_TEST);
+  gl.glEnable(GL_DEPTH_TEST);
   renderer_->render(TRUE, TRUE);
 }
 
@@ -296,16 +297,8 @@ QImage VrmlView::Render(QSize size) {
   renderer_->setWindowSize(pictureSize);
   renderer_->setSize(pictureSize);
   renderer_->setViewportRegion(SbViewportRegion(pictureSize));
-  QOpenGLFunctions* functions = gl->functions();
-  functions->glViewport(0, 0, size.width(), size.height());
-  functions->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  functions->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (displayOn_ && scene_ && scene_->Root()) {
-    if (placeCamera_) PlaceCameraNow();
-    FitClippingPlanes(*camera_, bounds_);
-    functions->glEnable(GL_DEPTH_TEST);
-    renderer_->render(TRUE, TRUE);
-  }
+  gl->functions()->glViewport(0, 0, size.width(), size.height());
+  DrawScene(*gl->functions());
   QImage picture = target.toImage(false);
   target.release();
   renderer_->setWindowSize(widgetSize);

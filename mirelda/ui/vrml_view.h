@@ -8,6 +8,7 @@
 #include <Inventor/SbBox3f.h>
 
 #include <QColor>
+#include <QOpenGLFunctions>
 #include <QOpenGLWidget>
 #include <QString>
 #include <utility>
@@ -75,6 +76,8 @@ class VrmlView : public QOpenGLWidget {
  private:
   void ShowProblems();
   void CameraMoved();
+  // Clears the frame and draws the scene into the bound target, placing the camera first if asked.
+  void DrawScene(QOpenGLFunctions& gl);
   void PlaceCameraNow();
   void PlaceOverlays();
 
