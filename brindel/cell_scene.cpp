@@ -1,7 +1,6 @@
 #include "brindel/cell_scene.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "brindel/exchange/buffered_lines.h"
 #include "brindel/exchange/fixed_format.h"
@@ -61,7 +60,18 @@ std::string SceneOpening(char letter, char chain, int residueNumber) {
 }
 
 std::string SceneVertexLine(const std::array<float, 3>& position) {
-  return Fixed(position[0], 7, 3) + ' ' + Fixed(position[1], 7, 3) + ' ' + Fixed(position[2], 7, 3) + " ,\n";
+  std::string line;
+  AppendSceneVertexLine(line, position);
+  return line;
+}
+
+void AppendSceneVertexLine(std::string& out, const std::array<float, 3>& position) {
+  AppendFixed(out, position[0], 7, 3);
+  out += ' ';
+  AppendFixed(out, position[1], 7, 3);
+  out += ' ';
+  AppendFixed(out, position[2], 7, 3);
+  out += " ,\n";
 }
 
 std::vector<int> FaceVertexOrder(std::span<const std::array<float, 3>> positions) {
@@ -104,13 +114,16 @@ std::vector<int> FaceVertexOrder(std::span<const std::array<float, 3>> positions
 
 std::string FormatIndexList(const std::vector<int>& order, int base) {
   std::string text;
-  char index[16];
-  for (int entry : order) {
-    std::snprintf(index, sizeof index, "%2d,", base + entry);
-    text += index;
-  }
-  text += "-1,\n";
+  AppendIndexList(text, order, base);
   return text;
+}
+
+void AppendIndexList(std::string& out, const std::vector<int>& order, int base) {
+  for (int entry : order) {
+    AppendInteger(out, base + entry, 2);
+    out += ',';
+  }
+  out += "-1,\n";
 }
 
 std::string SceneClosing(std::span<const std::string> indexLists, char letter, char chain,

@@ -26,6 +26,7 @@ std::string SceneOpening(char letter, char chain, int residueNumber);
 
 // "%7.3f %7.3f %7.3f ,\n" of an absolute vertex position.
 std::string SceneVertexLine(const std::array<float, 3>& position);
+void AppendSceneVertexLine(std::string& out, const std::array<float, 3>& position);
 
 // The order in which a face's vertices go round its centroid: 0 (the first vertex), then the others
 // sorted by their angle from the first, measured in single precision in the direction that puts the
@@ -34,6 +35,7 @@ std::vector<int> FaceVertexOrder(std::span<const std::array<float, 3>> positions
 
 // One face's index list: base + each entry of the order as "%2d,", then "-1,\n".
 std::string FormatIndexList(const std::vector<int>& order, int base);
+void AppendIndexList(std::string& out, const std::vector<int>& order, int base);
 
 // From "]}\n" after the point list to the closing marker "#AAFIN-%c=%c!%d\n", with the index lists.
 std::string SceneClosing(std::span<const std::string> indexLists, char letter, char chain, int residueNumber);

@@ -19,7 +19,7 @@ namespace {
 // Scratch text reused from cell to cell.
 struct SceneText {
   std::string points;
-  std::vector<std::string> indexLists;
+  std::string indexLists;  // every face's list, one after the other
   std::vector<std::array<float, 3>> positions;
 };
 
@@ -30,15 +30,15 @@ void WriteSceneBlock(const PointRecord& centre, const Cell& cell, SceneText& tex
   for (const Face& face : cell.faces) {
     text.positions.clear();
     for (const FaceVertex& vertex : face.vertices) {
-      text.points += SceneVertexLine(vertex.position);
+      AppendSceneVertexLine(text.points, vertex.position);
       text.positions.push_back(vertex.position);
     }
-    text.indexLists.push_back(FormatIndexList(FaceVertexOrder(text.positions), base));
+    AppendIndexList(text.indexLists, FaceVertexOrder(text.positions), base);
     base += static_cast<int>(face.vertices.size());
   }
   scene += SceneOpening(centre.letter, centre.chain, centre.residueNumber);
   scene += text.points;
-  scene += SceneClosing(text.indexLists, centre.letter, centre.chain, centre.residueNumber);
+  scene += SceneClosing({&text.indexLists, 1}, centre.letter, centre.chain, centre.residueNumber);
 }
 
 // What one cell writes, made on the thread that built the cell and written in point order.

@@ -1,6 +1,5 @@
 #include "brindel/exchange/cell_lines.h"
 
-#include <cstdio>
 
 #include "brindel/exchange/decimal_reading.h"
 #include "brindel/exchange/fixed_format.h"
@@ -8,12 +7,6 @@
 
 namespace mirelda::exchange {
 namespace {
-
-std::string Integer(int value, int width) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%*d", width, value);
-  return text;
-}
 
 char StateLetter(bool closed) { return closed ? 'V' : 'S'; }
 
@@ -33,12 +26,19 @@ double DoubleFrom(std::string_view line, Column column) { return DoubleAt(line, 
 std::string FormatCellLine(char letter, int residueNumber, char chain, double volume, double totalArea,
                            int faceCount, bool closed, double environmentShare) {
   std::string line;
+  line.reserve(48);
   line += letter;
-  line += ' ' + Integer(residueNumber, 4) + ' ' + chain;
-  line += ' ' + Fixed(volume, 8, 3) + ' ' + Fixed(totalArea, 8, 3) + ' ' + Integer(faceCount, 2);
   line += ' ';
-  line += StateLetter(closed);
-  line += ' ' + Fixed(environmentShare, 5, 1) + '\n';
+  AppendInteger(line, residueNumber, 4);
+  line += {' ', chain, ' '};
+  AppendFixed(line, volume, 8, 3);
+  line += ' ';
+  AppendFixed(line, totalArea, 8, 3);
+  line += ' ';
+  AppendInteger(line, faceCount, 2);
+  line += {' ', StateLetter(closed), ' '};
+  AppendFixed(line, environmentShare, 5, 1);
+  line += '\n';
   return line;
 }
 
@@ -46,18 +46,28 @@ std::string FormatFaceLine(char letter, int residueNumber, char chain, bool clos
                            char neighbourChain, int neighbourResidueNumber, int vertexCount, double area,
                            double perimeter, double distance) {
   std::string line;
+  line.reserve(64);
   line += letter;
-  line += ' ' + Integer(residueNumber, 4) + ' ' + chain + ' ' + StateLetter(closed) + " : " +
-          neighbourLetter + ' ' + neighbourChain + ' ' + Integer(neighbourResidueNumber, 4) + ' ' +
-          Integer(vertexCount, 2);
-  line += ' ' + Fixed(area, 8, 3) + ' ' + Fixed(perimeter, 8, 3) + ' ' + Fixed(distance, 8, 3) + '\n';
+  line += ' ';
+  AppendInteger(line, residueNumber, 4);
+  line += {' ', chain, ' ', StateLetter(closed), ' ', ':', ' ', neighbourLetter, ' ', neighbourChain, ' '};
+  AppendInteger(line, neighbourResidueNumber, 4);
+  line += ' ';
+  AppendInteger(line, vertexCount, 2);
+  for (const double value : {area, perimeter, distance}) {
+    line += ' ';
+    AppendFixed(line, value, 8, 3);
+  }
+  line += '\n';
   return line;
 }
 
 std::string FormatBulkWarning(char letter, int residueNumber, char chain) {
   std::string line = "WARNING : THIS AA IS NOT IN THE BULK : ";
   line += letter;
-  line += ' ' + Integer(residueNumber, 3) + ' ' + chain + '\n';
+  line += ' ';
+  AppendInteger(line, residueNumber, 3);
+  line += {' ', chain, '\n'};
   return line;
 }
 

@@ -9,4 +9,11 @@ namespace mirelda::exchange {
 // Like printf("%*.*f", width, precision, value) in the "C" locale.
 std::string Fixed(double value, int width, int precision);
 
+// Appends what Fixed(value, width, precision) returns, without a string of its own: the writers of large
+// files format millions of numbers.
+void AppendFixed(std::string& out, double value, int width, int precision);
+
+// Like printf("%*d", width, value).
+void AppendInteger(std::string& out, long long value, int width);
+
 }  // namespace mirelda::exchange

@@ -5,6 +5,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
 
 #include "brindel/exchange/fixed_format.h"
 
@@ -52,6 +55,43 @@ TEST(FixedFormat, MatchesPrintfAndIgnoresACommaLocale) {
   EXPECT_EQ(Fixed(1234.5678, 7, 3), "1234.568");
   EXPECT_EQ(Fixed(0.125, 4, 2), "0.12");  // exact binary tie rounds to even, as printf does
   if (previous != nullptr) std::setlocale(LC_NUMERIC, "C");
+}
+
+// The rounding is decided from a double product except near a half-way point: every value class where
+// that shortcut could go wrong (exact ties, a hair either side of them, single-precision positions,
+// large and tiny magnitudes, negative zero) must still give printf's text.
+TEST(FixedFormat, AgreesWithPrintfOnMillionsOfValues) {
+  std::mt19937_64 random(20261208);
+  std::uniform_real_distribution<double> mantissa(-1, 1);
+  std::uniform_int_distribution<int> exponent(-12, 16);
+  std::uniform_int_distribution<long long> integers(-2000000000000LL, 2000000000000LL);
+  char expected[512];
+  std::string text;
+  const auto check = [&](double value, int width, int precision) {
+    std::snprintf(expected, sizeof expected, "%*.*f", width, precision, value);
+    text.clear();
+    AppendFixed(text, value, width, precision);
+    ASSERT_EQ(text, expected) << "value " << value << " precision " << precision;
+  };
+  for (int k = 0; k < 400000; ++k) {
+    const int precision = k % 10;
+    const double value = mantissa(random) * std::pow(10.0, exponent(random));
+    check(value, 8, precision);
+    check(static_cast<float>(value), 7, precision);
+    // Ties and their neighbours: n + 1/2 units of the last decimal.
+    const double tie = (static_cast<double>(integers(random) % 100000000) + 0.5) / std::pow(10.0, precision);
+    check(tie, 0, precision);
+    check(std::nextafter(tie, 0.0), 0, precision);
+    check(std::nextafter(tie, 1e300), 0, precision);
+  }
+  for (double value : {0.0, -0.0, 1e-300, -1e-300, 4503599627370495.5, 4503599627370497.0, 1e22, -7e300, 0.5,
+                       1.5, 2.5, -0.5, 0.0005, 0.0015, 0.0025, 999.9995, 9.9999999995}) {
+    for (int precision = 0; precision < 12; ++precision) check(value, 9, precision);
+  }
+  text.clear();
+  AppendInteger(text, -42, 4);
+  AppendInteger(text, 123456, 2);
+  EXPECT_EQ(text, " -42123456");
 }
 
 }  // namespace
