@@ -60,6 +60,9 @@ bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const do
     unitX_[k] = planes_[k].unit.x;
     unitY_[k] = planes_[k].unit.y;
     unitZ_[k] = planes_[k].unit.z;
+    unitXf_[k] = static_cast<float>(unitX_[k]);
+    unitYf_[k] = static_cast<float>(unitY_[k]);
+    unitZf_[k] = static_cast<float>(unitZ_[k]);
   }
   byHeight_.clear();
   for (int k : nearestFirst_) byHeight_.emplace_back(planes_[k].height, k);
@@ -100,56 +103,82 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
 
 // Pairs whose lines on plane m are within the angle of each other (modulo a half turn), or that hold a
 // plane within the angle of parallel to m's. Near directions are rare outside lattices, so they are found
-// through buckets at least the angle wide, comparing keys only within the same or a neighbouring bucket's
-// company.
+// through buckets at least the angle wide, comparing keys only with the company of the same and the
+// neighbouring buckets.
+//
+// The buckets are chosen from keys in single precision, twice as many at a time as in double: a line
+// whose direction is at least SinglePrecisionReach long keys within 6e-7 / SinglePrecisionReach of its exact
+// key (its coordinates stray by under 3e-7, the key by that over the length, and its own rounding by
+// 2.4e-7 more), so that two lines within the angle still fall in the same or neighbouring buckets. Shorter ones, and
+// every comparison that decides, take the exact key.
 void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1,
                                               Vec3 e2) {
   const auto add = [&](int k, int l) {
     if (close.Test(k, l)) keys_.push_back(std::max(k, l) * KeyBase + std::min(k, l));
   };
-  constexpr int Buckets = 1024;
-  constexpr double BucketsPerKey = Buckets / 2.0;
-  static_assert((Buckets & (Buckets - 1)) == 0);
-  static_assert(1 / BucketsPerKey >= NearlySingularAngle);
-  std::array<std::uint64_t, Buckets / 64> occupied{};
-  const auto taken = [&](int bucket) {
-    bucket &= Buckets - 1;  // the neighbours of the first and last buckets wrap round
-    return (occupied[bucket >> 6] >> (bucket & 63)) & 1;
+  const auto exactKey = [&](int k) {
+    const double x = unitX_[k] * e1.x + unitY_[k] * e1.y + unitZ_[k] * e1.z;
+    const double y = unitX_[k] * e2.x + unitY_[k] * e2.y + unitZ_[k] * e2.z;
+    return std::pair{HalfTurnKey(x, y), x * x + y * y};
   };
+  constexpr float BucketsPerKey = Buckets / 2.0f;
+  constexpr float SinglePrecisionReach = 4e-3f;
+  static_assert(1 / BucketsPerKey >= NearlySingularAngle + 2 * 6e-7 / SinglePrecisionReach);
 
-  // First the key of every entry from m's first to its last later entry, in a loop over contiguous
-  // columns that the compiler can vectorise, then the buckets of m's close entries among them.
+  // First the bucket of every entry from m's first to its last later entry, in a loop over contiguous
+  // columns that the compiler can vectorise, then m's close entries among them in turn.
+  const float f1x = static_cast<float>(e1.x), f1y = static_cast<float>(e1.y), f1z = static_cast<float>(e1.z);
+  const float f2x = static_cast<float>(e2.x), f2y = static_cast<float>(e2.y), f2z = static_cast<float>(e2.z);
   for (int i = later.front(), end = later.back() + 1; i < end; ++i) {
-    const double x = unitX_[i] * e1.x + unitY_[i] * e1.y + unitZ_[i] * e1.z;
-    const double y = unitX_[i] * e2.x + unitY_[i] * e2.y + unitZ_[i] * e2.z;
-    keyOf_[i] = HalfTurnKey(x, y);
-    squareOf_[i] = x * x + y * y;
+    const float x = unitXf_[i] * f1x + unitYf_[i] * f1y + unitZf_[i] * f1z;
+    const float y = unitXf_[i] * f2x + unitYf_[i] * f2y + unitZf_[i] * f2z;
+    const float flip = (y < 0 || (y == 0 && x < 0)) ? -1.0f : 1.0f;
+    const float key = 1 - (x * flip) / (std::fabs(x) + y * flip);
+    // A line of no length has no key (NaN): its square sends it to the exact path.
+    const float scaled = key * BucketsPerKey;
+    bucketOf_[i] = scaled < Buckets ? static_cast<int>(scaled) : Buckets - 1;
+    roughSquare_[i] = x * x + y * y;
   }
+  // A bucket b is marked at b + 1 of nearBuckets_, and the first and last buckets once more beyond the
+  // other end, so that the three around any bucket are three bytes in a row.
+  const auto mark = [&](int bucket, int entry) {
+    std::uint8_t& here = nearBuckets_[static_cast<std::size_t>(bucket) + 1];
+    nextInBucket_[entry] = here != 0 ? firstInBucket_[bucket] : -1;
+    firstInBucket_[bucket] = entry;
+    here = 1;
+    if (bucket == 0) nearBuckets_[Buckets + 1] = 1;
+    if (bucket == Buckets - 1) nearBuckets_[0] = 1;
+  };
   steep_.clear();
-  directions_.resize(later.size());
-  int kept = 0;
+  marked_.clear();
   for (int a : later) {
-    if (planes_[a].length == 0) continue;
-    if (squareOf_[a] < NearlySingularAngle * NearlySingularAngle) {
-      steep_.push_back(a);
-    } else {
-      directions_[kept++] = {keyOf_[a], a};
+    int bucket = bucketOf_[a];
+    if (roughSquare_[a] < SinglePrecisionReach * SinglePrecisionReach) {
+      if (planes_[a].length == 0) continue;
+      const auto [exact, square] = exactKey(a);
+      if (square < NearlySingularAngle * NearlySingularAngle) {
+        steep_.push_back(a);
+        continue;
+      }
+      bucket = std::min(Buckets - 1, static_cast<int>(exact * BucketsPerKey));
     }
-  }
-  const int count = kept;
-  for (int i = 0; i < count; ++i) {
-    const double key = directions_[i].key;
-    const int bucket = std::min(Buckets - 1, static_cast<int>(key * BucketsPerKey));
-    if (taken(bucket - 1) || taken(bucket) || taken(bucket + 1)) {
-      for (int j = 0; j < i; ++j) {
-        const double gap = std::fabs(key - directions_[j].key);
-        if (gap < NearlySingularAngle || 2 - gap < NearlySingularAngle) {
-          add(directions_[i].entry, directions_[j].entry);
+    const std::uint8_t* around = nearBuckets_.data() + bucket;
+    if ((around[0] | around[1] | around[2]) != 0) {
+      const double own = exactKey(a).first;
+      for (int near = bucket - 1; near <= bucket + 1; ++near) {
+        const int wrapped = near & (Buckets - 1);
+        if (nearBuckets_[static_cast<std::size_t>(wrapped) + 1] == 0) continue;
+        for (int b = firstInBucket_[wrapped]; b >= 0; b = nextInBucket_[b]) {
+          const double gap = std::fabs(own - exactKey(b).first);
+          if (gap < NearlySingularAngle || 2 - gap < NearlySingularAngle) add(a, b);
         }
       }
     }
-    occupied[bucket >> 6] |= std::uint64_t{1} << (bucket & 63);
+    mark(bucket, a);
+    marked_.push_back(bucket);
   }
+  for (int bucket : marked_) nearBuckets_[static_cast<std::size_t>(bucket) + 1] = 0;
+  nearBuckets_[0] = nearBuckets_[Buckets + 1] = 0;
   for (int s : steep_) {
     for (int b : later) {
       if (b != s && planes_[b].length != 0) add(s, b);

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <utility>
 #include <vector>
@@ -53,10 +54,6 @@ class VertexCandidates {
     double height = 0;  // signed distance of the plane from the centre along the normal
     double length = 0;  // |d|; 0 for a neighbour at the centre's own position
   };
-  struct Direction {
-    double key;  // HalfTurnKey of the plane's line on plane m
-    int entry;
-  };
 
   // later is never empty.
   void AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
@@ -73,9 +70,18 @@ class VertexCandidates {
   std::vector<double> side_;
   double polygonReach_ = 0;                         // largest distance of a polygon vertex from the centre
   double centreX_ = 0, centreY_ = 0, radius2_ = 0;  // a circle around the polygon
-  std::vector<Direction> directions_;
   std::array<double, NeighbourLimit> unitX_{}, unitY_{}, unitZ_{};  // the unit normals as columns
-  std::array<double, NeighbourLimit> keyOf_{}, squareOf_{};          // by entry, for the plane m at hand
+  std::array<float, NeighbourLimit> unitXf_{}, unitYf_{}, unitZf_{};  // and in single precision
+  // The nearly-singular search's buckets of directions: by entry, for the plane m at hand, the bucket and
+  // squared length of its line in single precision; the buckets taken, and the entries of each (most
+  // recent first; valid for the buckets taken).
+  static constexpr int Buckets = 1024;
+  std::array<int, NeighbourLimit> bucketOf_{};
+  std::array<float, NeighbourLimit> roughSquare_{};
+  std::array<std::uint8_t, Buckets + 2> nearBuckets_{};
+  std::array<int, Buckets> firstInBucket_{};
+  std::array<int, NeighbourLimit> nextInBucket_{};
+  std::vector<int> marked_;
   std::vector<int> steep_, crossing_;
   std::vector<int> keys_;  // a * KeyBase + b
 };
