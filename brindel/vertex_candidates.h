@@ -26,6 +26,9 @@ namespace mirelda::tessellation {
 
 class VertexCandidates {
  public:
+  // Buckets of the directions of lines on a plane in the nearly-singular search.
+  static constexpr int DirectionBuckets = 1024;
+
   VertexCandidates(double rcut2, double dcut2);
 
   // Takes the neighbour entries of one centre: offsets and plane constants (the plane of entry k is
@@ -75,11 +78,10 @@ class VertexCandidates {
   // The nearly-singular search's buckets of directions: by entry, for the plane m at hand, the bucket and
   // squared length of its line in single precision; the buckets taken, and the entries of each (most
   // recent first; valid for the buckets taken).
-  static constexpr int Buckets = 1024;
   std::array<int, NeighbourLimit> bucketOf_{};
   std::array<float, NeighbourLimit> roughSquare_{};
-  std::array<std::uint8_t, Buckets + 2> nearBuckets_{};
-  std::array<int, Buckets> firstInBucket_{};
+  std::array<std::uint8_t, DirectionBuckets + 2> nearBuckets_{};
+  std::array<int, DirectionBuckets> firstInBucket_{};
   std::array<int, NeighbourLimit> nextInBucket_{};
   std::vector<int> marked_;
   std::vector<int> steep_, crossing_;
