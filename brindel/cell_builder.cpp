@@ -103,11 +103,17 @@ void CellBuilder::EnumerateVertices(int centre) {
     EnumerateAllTriples(centre);
     return;
   }
+  // The candidates nearest first, which lets most planes beyond the cell be ruled out without clipping;
+  // the triples in the order of the full enumeration.
+  for (int m = 0; m < count_; ++m) neighbours_[m].pairs.clear();
+  for (int m : candidates_.NearestFirst()) {
+    candidates_.PairsOf(m, neighbours_[m].later, closePairs_, neighbours_[m].pairs);
+  }
   for (int m = 0; m < count_; ++m) {
-    candidates_.PairsOf(m, neighbours_[m].later, closePairs_, pairs_);
-    if (pairs_.empty()) continue;
+    const std::vector<std::pair<int, int>>& pairs = neighbours_[m].pairs;
+    if (pairs.empty()) continue;
     GatherHalfSpaces(m);
-    for (const auto& [b, a] : pairs_) TryTriple(centre, m, b, a);
+    for (const auto& [b, a] : pairs) TryTriple(centre, m, b, a);
   }
 }
 

@@ -94,6 +94,7 @@ class CellBuilder {
     double plane = 0;        // c = |d|^2 + w_centre - w_neighbour; the plane is 2 d.v = c
     std::vector<int> close;  // entries within DCUT of this one, in the order the pairs were found
     std::span<const int> later;  // the tail of close: the entries found after this one
+    std::vector<std::pair<int, int>> pairs;  // the candidate pairs (b, a) of the triples (m, b, a), m this one
     std::vector<FaceVertex> vertices;
     double angleSum = 0;  // sum of the exterior angles of the face polygon
   };
@@ -120,7 +121,6 @@ class CellBuilder {
   std::vector<Vec3> offsets_;
   std::vector<double> planes_;
   std::array<double, ClosePairs::PaddedLimit> xs_{}, ys_{}, zs_{};  // the offsets as columns
-  std::vector<std::pair<int, int>> pairs_;
   // The planes of m's close entries for the half-space test, as columns padded to whole blocks with
   // planes through the vertex (0 = 0), which never reject.
   static constexpr int HalfSpaceBlock = 8;

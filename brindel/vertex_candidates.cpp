@@ -112,6 +112,11 @@ bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const do
     unitYf_[k] = static_cast<float>(unitY_[k]);
     unitZf_[k] = static_cast<float>(unitZ_[k]);
   }
+  kept_.assign(count, false);
+  cornerX_.clear();
+  cornerY_.clear();
+  cornerZ_.clear();
+  corners_.clear();
   byHeight_.clear();
   for (int k : nearestFirst_) byHeight_.emplace_back(planes_[k].height, k);
   std::sort(byHeight_.begin(), byHeight_.end());
@@ -137,9 +142,12 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
   AddNearlySingularPairs(later, close, e1, e2);
   // The crossing pairs come sorted and once each: alone they need no sorting.
   const bool mixed = !keys_.empty();
-  if (std::fabs(pm.height) <= rcut_ + margin_) {
+  if (std::fabs(pm.height) <= rcut_ + margin_ && !CertifiedEmpty(m, close)) {
     ClipPolygon(m, close, e1, e2);
-    if (polygon_.size != 0) AddCrossingPairs(m, later, close, e1, e2);
+    if (polygon_.size != 0) {
+      AddCrossingPairs(m, later, close, e1, e2);
+      KeepCorners(m, e1, e2);
+    }
   }
 
   if (mixed) {
@@ -234,6 +242,7 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
   polygon_.size = 4;
   std::copy_n(std::array{-half, half, half, -half}.begin(), 4, polygon_.x.begin());
   std::copy_n(std::array{-half, -half, half, half}.begin(), 4, polygon_.y.begin());
+  std::fill_n(polygon_.edge.begin(), 4, -1);
   Enclose(pm.height);
 
   for (int k : nearestFirst_) {
@@ -249,6 +258,7 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
     if (side_.size() < size) side_.resize(size);
     const double* x = polygon_.x.data();
     const double* y = polygon_.y.data();
+    const int* edge = polygon_.edge.data();
     double* side = side_.data();
     // Counted rather than branched on: which side a corner falls is as likely one way as the other.
     std::size_t outside = 0;
@@ -267,22 +277,83 @@ void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3
     clipped_.Hold(2 * size);
     double* outX = clipped_.x.data();
     double* outY = clipped_.y.data();
+    int* outEdge = clipped_.edge.data();
     std::size_t count = 0;
     for (std::size_t i = 0; i < size; ++i) {
       const std::size_t j = i + 1 == size ? 0 : i + 1;
       const bool keptHere = side[i] <= 0, keptNext = side[j] <= 0;
       outX[count] = x[i];
       outY[count] = y[i];
+      outEdge[count] = edge[i];
       count += keptHere ? 1 : 0;
+      // From where the edge leaves the half-plane the polygon follows the cutting line; from where it
+      // comes back, the edge's own line.
       const double t = side[i] / (side[i] - side[j]);
       outX[count] = x[i] + t * (x[j] - x[i]);
       outY[count] = y[i] + t * (y[j] - y[i]);
+      outEdge[count] = keptHere ? k : edge[i];
       count += keptHere != keptNext ? 1 : 0;
     }
     clipped_.size = count;
     std::swap(polygon_, clipped_);
     Enclose(pm.height);
   }
+}
+
+// Plane m's polygon is empty when m's normal lies in the cone of the normals of three of m's close planes
+// p: every point within their widened half-spaces has n_m . x <= sum of lambda_p (h_p + margin), where
+// n_m = sum of lambda_p n_p with every lambda_p >= 0, so plane m, above that bound, misses them. The three
+// are those of the corner found so far that lies farthest along n_m: for a plane beyond the cell, the
+// corner where the cell comes nearest to it, whose cone holds the plane's normal. Only the three planes'
+// normals and heights decide, with a wide allowance for rounding, so the corner's position need not be
+// exact.
+bool VertexCandidates::CertifiedEmpty(int m, const ClosePairs& close) const {
+  const std::size_t count = corners_.size();
+  if (count == 0) return false;
+  const Plane& pm = planes_[m];
+  const Vec3 n = pm.unit;
+  double* along = along_.data();
+  for (std::size_t i = 0; i < count; ++i) along[i] = n.x * cornerX_[i] + n.y * cornerY_[i] + n.z * cornerZ_[i];
+  const Corner& corner = corners_[static_cast<std::size_t>(std::max_element(along, along + count) - along)];
+  const std::array<int, 3> three = {corner.plane, corner.before, corner.after};
+  for (int p : three) {
+    if (p == m || !close.Test(m, p)) return false;
+  }
+  const Plane &p0 = planes_[three[0]], &p1 = planes_[three[1]], &p2 = planes_[three[2]];
+  const Vec3 c12 = Cross(p1.unit, p2.unit), c20 = Cross(p2.unit, p0.unit), c01 = Cross(p0.unit, p1.unit);
+  const double det = Dot(p0.unit, c12);
+  if (!(std::fabs(det) > 1e-6)) return false;
+  const double l0 = Dot(n, c12) / det, l1 = Dot(n, c20) / det, l2 = Dot(n, c01) / det;
+  if (!(l0 >= 0 && l1 >= 0 && l2 >= 0)) return false;
+  const Vec3 residual = n - (l0 * p0.unit + l1 * p1.unit + l2 * p2.unit);
+  const double bound = l0 * (p0.height + margin_) + l1 * (p1.height + margin_) + l2 * (p2.height + margin_);
+  // Points of the polygon lie within twice RCUT of the centre, where the residual (with its own rounding)
+  // counts; the rest covers the rounding of the bound.
+  const double scale = std::fabs(pm.height) + l0 * std::fabs(p0.height) + l1 * std::fabs(p1.height) +
+                       l2 * std::fabs(p2.height) + (l0 + l1 + l2 + 1) * margin_;
+  const double allowance =
+      (Norm(residual) + 1e-12 * (1 + l0 + l1 + l2)) * 2 * (rcut_ + margin_) + 1e-9 * scale;
+  return bound + allowance < pm.height;
+}
+
+// The corners of plane m's polygon where two neighbour planes meet it, for CertifiedEmpty; a corner on a
+// plane whose polygon was kept before is most likely one of its corners already.
+void VertexCandidates::KeepCorners(int m, Vec3 e1, Vec3 e2) {
+  const Plane& pm = planes_[m];
+  const Vec3 base = pm.height * pm.unit;
+  const std::size_t size = polygon_.size;
+  kept_[static_cast<std::size_t>(m)] = true;
+  for (std::size_t i = 0; i < size; ++i) {
+    const int before = polygon_.edge[i == 0 ? size - 1 : i - 1], after = polygon_.edge[i];
+    if (before < 0 || after < 0 || before == after) continue;
+    if (kept_[static_cast<std::size_t>(before)] || kept_[static_cast<std::size_t>(after)]) continue;
+    const Vec3 position = base + polygon_.x[i] * e1 + polygon_.y[i] * e2;
+    cornerX_.push_back(position.x);
+    cornerY_.push_back(position.y);
+    cornerZ_.push_back(position.z);
+    corners_.push_back({m, before, after});
+  }
+  if (along_.size() < corners_.size()) along_.resize(corners_.size());
 }
 
 // The reach of the polygon from the centre, and a circle around it: the one around its bounding box,

@@ -37,20 +37,33 @@ class VertexCandidates {
 
   // The pairs (b, a), b < a, both from later (m's close neighbours after m, increasing) and close to each
   // other, that may form an accepted vertex with m; in the order of the full enumeration (a, then b).
+  // Each plane's polygon helps rule out the planes after it: calling it in NearestFirst() order, faces
+  // mostly come first and most other planes are then found empty without clipping.
   void PairsOf(int m, std::span<const int> later, const ClosePairs& close,
                std::vector<std::pair<int, int>>& pairs);
 
+  // The entries of the last Prepare() by increasing plane height, without those at the centre's position
+  // (which have no pairs).
+  std::span<const int> NearestFirst() const { return nearestFirst_; }
+
  private:
-  // A convex polygon on plane m, its corners' coordinates as columns, which only grow.
+  // A convex polygon on plane m, its corners' coordinates as columns, which only grow, and the entry of
+  // each edge's line from corner i to the next (-1 for the sides of the starting square).
   struct Polygon {
     std::vector<double> x, y;
+    std::vector<int> edge;
     std::size_t size = 0;
     void Hold(std::size_t corners) {
       if (x.size() < corners) {
         x.resize(corners);
         y.resize(corners);
+        edge.resize(corners);
       }
     }
+  };
+  // A corner of a polygon found for this centre where three planes meet: its polygon's and its two edges'.
+  struct Corner {
+    int plane, before, after;
   };
   struct Plane {
     Vec3 unit;          // unit normal
@@ -60,6 +73,8 @@ class VertexCandidates {
 
   // later is never empty.
   void AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
+  bool CertifiedEmpty(int m, const ClosePairs& close) const;
+  void KeepCorners(int m, Vec3 e1, Vec3 e2);
   void Enclose(double height);
   void ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2);
   void AddCrossingPairs(int m, std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
@@ -85,6 +100,10 @@ class VertexCandidates {
   std::array<int, NeighbourLimit> nextInBucket_{};
   std::vector<int> marked_;
   std::vector<int> steep_, crossing_;
+  std::vector<double> cornerX_, cornerY_, cornerZ_;  // the corners' positions as columns
+  std::vector<Corner> corners_;
+  std::vector<char> kept_;              // by entry: its polygon's corners were kept
+  mutable std::vector<double> along_;  // scratch: each corner's reach along a plane's normal
   std::vector<int> keys_;  // a * KeyBase + b
 };
 
