@@ -23,7 +23,8 @@ constexpr double CellColourTable[LetterTableSize][3] = {
     {0, 0, 0}};
 
 std::string Marker(std::string_view kind, char letter, char chain, int residueNumber) {
-  return FormatBlockMarker(kind, std::string_view(&letter, 1), std::string_view(&chain, 1), residueNumber) + '\n';
+  return FormatBlockMarker(kind, std::string_view(&letter, 1), std::string_view(&chain, 1), residueNumber) +
+         '\n';
 }
 
 using Float3 = std::array<float, 3>;

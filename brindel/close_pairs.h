@@ -112,10 +112,23 @@ class ClosePairs {
 #endif
 
   int Count(int k) const {
+#if defined(__x86_64__) && defined(__GNUC__)
+    // The processor's own instruction where it has one, rather than a library call per word.
+    static const bool counts = __builtin_cpu_supports("popcnt");
+    if (counts) return CountWithInstruction(rows_[k]);
+#endif
     int count = 0;
     for (std::uint64_t word : rows_[k]) count += std::popcount(word);
     return count;
   }
+#if defined(__x86_64__) && defined(__GNUC__)
+  __attribute__((target("popcnt"))) static int CountWithInstruction(
+      const std::array<std::uint64_t, Words>& row) {
+    int count = 0;
+    for (std::uint64_t word : row) count += __builtin_popcountll(word);
+    return count;
+  }
+#endif
   bool Test(int k, int l) const { return (rows_[k][l >> 6] >> (l & 63)) & 1; }
   // Calls visit(l) for every l close to k, increasing.
   template <typename Visit>

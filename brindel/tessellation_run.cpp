@@ -7,9 +7,9 @@
 #include "brindel/cell_run.h"
 #include "brindel/cell_scene.h"
 #include "brindel/contacts.h"
-#include "brindel/power_weight.h"
-#include "brindel/exchange/residue_codes.h"
 #include "brindel/exchange/cell_lines.h"
+#include "brindel/exchange/residue_codes.h"
+#include "brindel/power_weight.h"
 
 using namespace mirelda::exchange;
 

@@ -7,6 +7,10 @@
 
 #include "brindel/tessellation_limits.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace mirelda::tessellation {
 namespace {
 
@@ -67,7 +71,8 @@ __attribute__((target("avx2"))) void RoughBucketsWide(const RoughColumns& c, int
 }
 #endif
 
-void RoughBuckets(const RoughColumns& c, int from, int end, std::array<float, 3> e1, std::array<float, 3> e2) {
+void RoughBuckets(const RoughColumns& c, int from, int end, std::array<float, 3> e1,
+                  std::array<float, 3> e2) {
 #if defined(__x86_64__) && defined(__GNUC__)
   static const bool wide = __builtin_cpu_supports("avx2");
   if (wide) {
@@ -165,8 +170,8 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
 // The buckets are chosen from keys in single precision, twice as many at a time as in double: a line
 // whose direction is at least SinglePrecisionReach long keys within 6e-7 / SinglePrecisionReach of its exact
 // key (its coordinates stray by under 3e-7, the key by that over the length, and its own rounding by
-// 2.4e-7 more), so that two lines within the angle still fall in the same or neighbouring buckets. Shorter ones, and
-// every comparison that decides, take the exact key.
+// 2.4e-7 more), so that two lines within the angle still fall in the same or neighbouring buckets. Shorter
+// ones, and every comparison that decides, take the exact key.
 void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1,
                                               Vec3 e2) {
   const auto add = [&](int k, int l) {
@@ -312,9 +317,7 @@ bool VertexCandidates::CertifiedEmpty(int m, const ClosePairs& close) const {
   if (count == 0) return false;
   const Plane& pm = planes_[m];
   const Vec3 n = pm.unit;
-  double* along = along_.data();
-  for (std::size_t i = 0; i < count; ++i) along[i] = n.x * cornerX_[i] + n.y * cornerY_[i] + n.z * cornerZ_[i];
-  const Corner& corner = corners_[static_cast<std::size_t>(std::max_element(along, along + count) - along)];
+  const Corner& corner = corners_[FarthestCorner(n)];
   const std::array<int, 3> three = {corner.plane, corner.before, corner.after};
   for (int p : three) {
     if (p == m || !close.Test(m, p)) return false;
@@ -336,6 +339,52 @@ bool VertexCandidates::CertifiedEmpty(int m, const ClosePairs& close) const {
   return bound + allowance < pm.height;
 }
 
+// The corner reaching farthest along n, in single precision (any corner is sound for the certificate).
+std::size_t VertexCandidates::FarthestCorner(Vec3 n) const {
+  const std::size_t count = corners_.size();
+  const float nx = static_cast<float>(n.x), ny = static_cast<float>(n.y), nz = static_cast<float>(n.z);
+  const float *x = cornerX_.data(), *y = cornerY_.data(), *z = cornerZ_.data();
+  std::size_t best = 0;
+  float farthest = -INFINITY;
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  // Four at a time, each lane keeping its own farthest and where it was, then the best lane.
+  if (count >= 8) {
+    const __m128 vx = _mm_set1_ps(nx), vy = _mm_set1_ps(ny), vz = _mm_set1_ps(nz);
+    __m128 top = _mm_set1_ps(-INFINITY);
+    __m128i where = _mm_setzero_si128(), index = _mm_setr_epi32(0, 1, 2, 3);
+    const __m128i four = _mm_set1_epi32(4);
+    for (; i + 4 <= count; i += 4) {
+      const __m128 along =
+          _mm_add_ps(_mm_add_ps(_mm_mul_ps(_mm_loadu_ps(x + i), vx), _mm_mul_ps(_mm_loadu_ps(y + i), vy)),
+                     _mm_mul_ps(_mm_loadu_ps(z + i), vz));
+      const __m128i higher = _mm_castps_si128(_mm_cmpgt_ps(along, top));
+      where = _mm_or_si128(_mm_and_si128(higher, index), _mm_andnot_si128(higher, where));
+      top = _mm_max_ps(along, top);
+      index = _mm_add_epi32(index, four);
+    }
+    alignas(16) float tops[4];
+    alignas(16) std::int32_t places[4];
+    _mm_store_ps(tops, top);
+    _mm_store_si128(reinterpret_cast<__m128i*>(places), where);
+    for (int lane = 0; lane < 4; ++lane) {
+      if (tops[lane] > farthest) {
+        farthest = tops[lane];
+        best = static_cast<std::size_t>(places[lane]);
+      }
+    }
+  }
+#endif
+  for (; i < count; ++i) {
+    const float along = nx * x[i] + ny * y[i] + nz * z[i];
+    if (along > farthest) {
+      farthest = along;
+      best = i;
+    }
+  }
+  return best;
+}
+
 // The corners of plane m's polygon where two neighbour planes meet it, for CertifiedEmpty; a corner on a
 // plane whose polygon was kept before is most likely one of its corners already.
 void VertexCandidates::KeepCorners(int m, Vec3 e1, Vec3 e2) {
@@ -348,12 +397,11 @@ void VertexCandidates::KeepCorners(int m, Vec3 e1, Vec3 e2) {
     if (before < 0 || after < 0 || before == after) continue;
     if (kept_[static_cast<std::size_t>(before)] || kept_[static_cast<std::size_t>(after)]) continue;
     const Vec3 position = base + polygon_.x[i] * e1 + polygon_.y[i] * e2;
-    cornerX_.push_back(position.x);
-    cornerY_.push_back(position.y);
-    cornerZ_.push_back(position.z);
+    cornerX_.push_back(static_cast<float>(position.x));
+    cornerY_.push_back(static_cast<float>(position.y));
+    cornerZ_.push_back(static_cast<float>(position.z));
     corners_.push_back({m, before, after});
   }
-  if (along_.size() < corners_.size()) along_.resize(corners_.size());
 }
 
 // The reach of the polygon from the centre, and a circle around it: the one around its bounding box,

@@ -74,6 +74,7 @@ class VertexCandidates {
   // later is never empty.
   void AddNearlySingularPairs(std::span<const int> later, const ClosePairs& close, Vec3 e1, Vec3 e2);
   bool CertifiedEmpty(int m, const ClosePairs& close) const;
+  std::size_t FarthestCorner(Vec3 n) const;
   void KeepCorners(int m, Vec3 e1, Vec3 e2);
   void Enclose(double height);
   void ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2);
@@ -88,7 +89,7 @@ class VertexCandidates {
   std::vector<double> side_;
   double polygonReach_ = 0;                         // largest distance of a polygon vertex from the centre
   double centreX_ = 0, centreY_ = 0, radius2_ = 0;  // a circle around the polygon
-  std::array<double, NeighbourLimit> unitX_{}, unitY_{}, unitZ_{};  // the unit normals as columns
+  std::array<double, NeighbourLimit> unitX_{}, unitY_{}, unitZ_{};    // the unit normals as columns
   std::array<float, NeighbourLimit> unitXf_{}, unitYf_{}, unitZf_{};  // and in single precision
   // The nearly-singular search's buckets of directions: by entry, for the plane m at hand, the bucket and
   // squared length of its line in single precision; the buckets taken, and the entries of each (most
@@ -100,11 +101,10 @@ class VertexCandidates {
   std::array<int, NeighbourLimit> nextInBucket_{};
   std::vector<int> marked_;
   std::vector<int> steep_, crossing_;
-  std::vector<double> cornerX_, cornerY_, cornerZ_;  // the corners' positions as columns
+  std::vector<float> cornerX_, cornerY_, cornerZ_;  // the corners' positions as columns
   std::vector<Corner> corners_;
-  std::vector<char> kept_;              // by entry: its polygon's corners were kept
-  mutable std::vector<double> along_;  // scratch: each corner's reach along a plane's normal
-  std::vector<int> keys_;  // a * KeyBase + b
+  std::vector<char> kept_;  // by entry: its polygon's corners were kept
+  std::vector<int> keys_;   // a * KeyBase + b
 };
 
 }  // namespace mirelda::tessellation

@@ -1,6 +1,5 @@
 #include "brindel/exchange/cell_lines.h"
 
-
 #include "brindel/exchange/decimal_reading.h"
 #include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/text_lines.h"
