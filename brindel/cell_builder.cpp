@@ -99,7 +99,8 @@ bool CellBuilder::FindNeighbours(int centre) {
 void CellBuilder::EnumerateVertices(int centre) {
   planes_.resize(count_);
   for (int k = 0; k < count_; ++k) planes_[k] = neighbours_[k].plane;
-  if (!candidates_.Prepare(offsets_, planes_)) {
+  heightsKnown_ = candidates_.Prepare(offsets_, planes_);
+  if (!heightsKnown_) {
     EnumerateAllTriples(centre);
     return;
   }
@@ -128,17 +129,27 @@ void CellBuilder::EnumerateAllTriples(int centre) {
   }
 }
 
+// m's close entries; when the heights are known, those not above m's polygon's reach first (any order
+// decides alike, see TryTriple).
 void CellBuilder::GatherHalfSpaces(int m) {
   const std::vector<int>& close = neighbours_[m].close;
   halfSpaceCount_ = static_cast<int>(close.size());
-  for (int i = 0; i < halfSpaceCount_; ++i) {
-    const Neighbour& nn = neighbours_[close[i]];
+  lowReach_ = heightsKnown_ ? candidates_.PolygonReach(m) : INFINITY;
+  int low = 0, high = halfSpaceCount_;
+  for (int k : close) {
+    // Written without a branch: which side a plane falls is hard to foresee.
+    const int above = heightsKnown_ && candidates_.Height(k) > lowReach_ ? 1 : 0;
+    high -= above;
+    const int i = above != 0 ? high : low;
+    low += 1 - above;
+    const Neighbour& nn = neighbours_[k];
     halfPlane_[i] = nn.plane;
     halfX_[i] = nn.offset.x;
     halfY_[i] = nn.offset.y;
     halfZ_[i] = nn.offset.z;
-    halfEntry_[i] = close[i];
+    halfEntry_[i] = k;
   }
+  lowCount_ = low;
   const int padded = (halfSpaceCount_ + HalfSpaceBlock - 1) / HalfSpaceBlock * HalfSpaceBlock;
   for (int i = halfSpaceCount_; i < padded; ++i) {
     halfPlane_[i] = halfX_[i] = halfY_[i] = halfZ_[i] = 0;
@@ -159,7 +170,8 @@ void CellBuilder::TryTriple(int centre, int m, int b, int a) {
   if (det == 0) return;
   const Vec3 num = nm.plane * uab + na.plane * ubm + nb.plane * uma;
   const Vec3 v = num / (2 * det);
-  if (Norm2(v) > rcut2_) return;
+  const double distance2 = Norm2(v);
+  if (distance2 > rcut2_) return;
 
   // The vertex must lie on the centre's side of the plane of every close neighbour of m (on it passes).
   // The plane that rejected the last vertex often rejects this one too: it is tried first, which changes
@@ -171,7 +183,14 @@ void CellBuilder::TryTriple(int centre, int m, int b, int a) {
     const double t = nn.plane * det - Dot(nn.offset, num);
     if (t * det < 0) return;
   }
-  for (int i = 0; i < halfSpaceCount_; i += HalfSpaceBlock) {
+  // A plane higher above the centre than the vertex lies from it cannot reject it: with c = 2 |d| h,
+  // t = c det - d . num = det (c - 2 d . v) has the sign of det when h > |v|, by a margin (a billionth
+  // of h) far beyond the rounding of t, as long as det is a normal number. So a vertex within the reach
+  // of m's polygon needs only the planes gathered first.
+  int tested = halfSpaceCount_;
+  const double reach = std::sqrt(distance2) * (1 + 1e-9);
+  if (reach <= lowReach_ && std::fabs(det) >= 1e-200) tested = lowCount_;
+  for (int i = 0; i < tested; i += HalfSpaceBlock) {
     int rejected = 0;
     for (int j = i; j < i + HalfSpaceBlock; ++j) {
       const double t = halfPlane_[j] * det - (halfX_[j] * num.x + halfY_[j] * num.y + halfZ_[j] * num.z);

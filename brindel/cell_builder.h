@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -129,6 +130,9 @@ class CellBuilder {
   int halfSpaceCount_ = 0;
   std::array<double, HalfSpaceColumn> halfPlane_{}, halfX_{}, halfY_{}, halfZ_{};
   std::array<int, HalfSpaceColumn> halfEntry_{};
+  bool heightsKnown_ = false;   // the candidates' plane heights are known for this centre
+  double lowReach_ = INFINITY;  // the first lowCount_ gathered planes are all those not higher than this
+  int lowCount_ = 0;
   int lastRejecting_ = -1;  // the entry whose plane rejected the last vertex: tried first on the next
   Cell cell_;
 };

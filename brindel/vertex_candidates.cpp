@@ -118,6 +118,7 @@ bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const do
     unitZf_[k] = static_cast<float>(unitZ_[k]);
   }
   kept_.assign(count, false);
+  reachOf_.assign(count, INFINITY);
   cornerX_.clear();
   cornerY_.clear();
   cornerZ_.clear();
@@ -152,6 +153,7 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
     if (polygon_.size != 0) {
       AddCrossingPairs(m, later, close, e1, e2);
       KeepCorners(m, e1, e2);
+      reachOf_[static_cast<std::size_t>(m)] = polygonReach_;
     }
   }
 

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -45,6 +46,11 @@ class VertexCandidates {
   // The entries of the last Prepare() by increasing plane height, without those at the centre's position
   // (which have no pairs).
   std::span<const int> NearestFirst() const { return nearestFirst_; }
+  // The height of entry k's plane above the centre; -inf for an entry at the centre's position.
+  double Height(int k) const { return planes_[k].length == 0 ? -INFINITY : planes_[k].height; }
+  // How far from the centre plane m's polygon reaches, as found by its last PairsOf(); +inf when it was
+  // not clipped.
+  double PolygonReach(int m) const { return reachOf_[static_cast<std::size_t>(m)]; }
 
  private:
   // A convex polygon on plane m, its corners' coordinates as columns, which only grow, and the entry of
@@ -103,8 +109,9 @@ class VertexCandidates {
   std::vector<int> steep_, crossing_;
   std::vector<float> cornerX_, cornerY_, cornerZ_;  // the corners' positions as columns
   std::vector<Corner> corners_;
-  std::vector<char> kept_;  // by entry: its polygon's corners were kept
-  std::vector<int> keys_;   // a * KeyBase + b
+  std::vector<double> reachOf_;  // by entry: PolygonReach
+  std::vector<char> kept_;       // by entry: its polygon's corners were kept
+  std::vector<int> keys_;        // a * KeyBase + b
 };
 
 }  // namespace mirelda::tessellation
