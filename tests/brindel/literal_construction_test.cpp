@@ -176,6 +176,20 @@ TEST(LiteralConstruction, SameCellsOnRandomPoints) {
   }
 }
 
+// Power weights far apart, as large as the squared distances between neighbours: planes lie beyond their
+// neighbour or behind the centre (negative heights), and some cells vanish.
+TEST(LiteralConstruction, SameCellsUnderWeightsAsLargeAsTheSpacing) {
+  std::mt19937 random(23);
+  std::uniform_real_distribution<double> coordinate(0, 45), weight(0, 80);
+  std::vector<PointRecord> points;
+  std::vector<double> powers;
+  for (int k = 0; k < 900; ++k) {
+    points.push_back(MakePoint(coordinate(random), coordinate(random), coordinate(random)));
+    powers.push_back(weight(random));
+  }
+  EXPECT_GT(ExpectSameCells(points, powers, {}, "strong weights"), 0);
+}
+
 TEST(LiteralConstruction, SameCellsOnJitteredAndExactGrids) {
   // Exact grids put four or more planes through every vertex and make many triples of coplanar normals
   // whose determinant is zero or a rounding residue: the cells must still be those of the literal
