@@ -44,7 +44,11 @@ void ContactMatrix::Set(int row, int column, char contact) {
 }
 
 void ContactMatrix::Write(std::ostream& out) const {
-  for (const auto& row : rows_) out << FormatContactRow(size_, row);
+  std::string line;
+  for (const auto& row : rows_) {
+    FormatContactRow(size_, row, line);
+    out << line;
+  }
 }
 
 std::vector<int> AminoAcidRanks(const std::vector<PointRecord>& points) {

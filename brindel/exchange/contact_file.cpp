@@ -7,11 +7,18 @@
 namespace mirelda::exchange {
 
 std::string FormatContactRow(int size, std::span<const std::pair<int, char>> contacts) {
-  std::string line(static_cast<std::size_t>(size > 0 ? size : 0), NoContact);
+  std::string line;
+  FormatContactRow(size, contacts, line);
+  return line;
+}
+
+void FormatContactRow(int size, std::span<const std::pair<int, char>> contacts, std::string& line) {
+  const std::size_t width = static_cast<std::size_t>(size > 0 ? size : 0);
+  line.reserve(width + 1);
+  line.assign(width, NoContact);
   for (const auto& [column, contact] : contacts)
     if (column >= 0 && column < size) line[static_cast<std::size_t>(column)] = contact;
   line += '\n';
-  return line;
 }
 
 std::vector<std::string> ReadContactRows(std::istream& in) {

@@ -18,6 +18,8 @@ inline constexpr char LargeFaceContact = '2';
 // One row of `size` characters: NoContact except at the given (column, character) entries, then "\n".
 // Entries outside 0 .. size - 1 are left out.
 std::string FormatContactRow(int size, std::span<const std::pair<int, char>> contacts);
+// The same row in `line`, whose storage is reused from row to row.
+void FormatContactRow(int size, std::span<const std::pair<int, char>> contacts, std::string& line);
 
 // The rows of a contact file, whole whatever their length, without their line ends.
 std::vector<std::string> ReadContactRows(std::istream& in);
