@@ -9,6 +9,9 @@
 // margin far larger than that, and both other planes cross the widened polygon. Triples with nearly
 // coplanar normals (exact lattices have many: four or more planes through one line or point) can round
 // to any vertex, so every such pair is a candidate whatever the polygon says.
+//
+// Most planes are no face at all; once the polygons of the nearer planes are known, such a plane is
+// mostly shown to have no polygon by three close planes at one corner of them, without clipping.
 #pragma once
 
 #include <array>
