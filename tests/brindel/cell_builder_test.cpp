@@ -124,15 +124,20 @@ std::vector<Vec3> CentreWithNeighbours(int count, double radius) {
 // The close-pair matrix is the same whatever the width of the registers that fill it: pairs exactly DCUT
 // apart are close, the padding never is, and the rows cross the 64-bit words.
 TEST(ClosePairMatrix, EveryRegisterWidthGivesTheSameRows) {
-  constexpr int count = 150;
+  constexpr int lattice = 150, count = lattice + 10;
   std::array<double, ClosePairs::PaddedLimit> xs{}, ys{}, zs{};
   xs.fill(NAN);
   ys.fill(NAN);
   zs.fill(NAN);
-  for (int k = 0; k < count; ++k) {
+  for (int k = 0; k < lattice; ++k) {
     xs[k] = (k % 7) * 2.0;  // exact lattice steps: many pairs exactly 4 or 6 apart
     ys[k] = ((k / 7) % 5) * 2.0;
     zs[k] = (k / 35) * 3.0 + std::sin(k) * (k % 3 == 0 ? 0.0 : 0.5);
+  }
+  // Points a hair either side of DCUT from the first one (at the origin), all at 4 in single precision.
+  for (int j = 0; j < count - lattice; ++j) {
+    xs[lattice + j] = 4 + (j - 5) * 1e-9;
+    ys[lattice + j] = zs[lattice + j] = 0;
   }
   ClosePairs wide, narrow;
   wide.Fill(xs.data(), ys.data(), zs.data(), count, 16.0);
