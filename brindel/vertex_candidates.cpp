@@ -202,7 +202,6 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
     if (bucket == Buckets - 1) nearBuckets_[0] = 1;
   };
   steep_.clear();
-  marked_.clear();
   for (int a : later) {
     int bucket = bucketOf_[a];
     if (roughSquare_[a] < SinglePrecisionReach * SinglePrecisionReach) {
@@ -213,6 +212,7 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
         continue;
       }
       bucket = std::min(Buckets - 1, static_cast<int>(exact * BucketsPerKey));
+      bucketOf_[a] = bucket;
     }
     const std::uint8_t* around = nearBuckets_.data() + bucket;
     if ((around[0] | around[1] | around[2]) != 0) {
@@ -227,9 +227,9 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
       }
     }
     mark(bucket, a);
-    marked_.push_back(bucket);
   }
-  for (int bucket : marked_) nearBuckets_[static_cast<std::size_t>(bucket) + 1] = 0;
+  // Every bucket of a later entry is cleared, marked or not: all are valid buckets.
+  for (int a : later) nearBuckets_[static_cast<std::size_t>(bucketOf_[a]) + 1] = 0;
   nearBuckets_[0] = nearBuckets_[Buckets + 1] = 0;
   for (int s : steep_) {
     for (int b : later) {

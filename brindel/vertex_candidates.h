@@ -108,7 +108,6 @@ class VertexCandidates {
   std::array<std::uint8_t, DirectionBuckets + 2> nearBuckets_{};
   std::array<int, DirectionBuckets> firstInBucket_{};
   std::array<int, NeighbourLimit> nextInBucket_{};
-  std::vector<int> marked_;
   std::vector<int> steep_, crossing_;
   std::vector<float> cornerX_, cornerY_, cornerZ_;  // the corners' positions as columns
   std::vector<Corner> corners_;
