@@ -69,9 +69,9 @@ void DescribeCell(const std::vector<PointRecord>& points, const std::vector<int>
   float share = 0.0f;
   for (const Face& face : cell.faces) {
     const PointRecord& neighbour = points[face.neighbour];
-    result.faces += FormatFaceLine(centre.letter, centre.residueNumber, centre.chain, closed,
-                                   neighbour.letter, neighbour.chain, neighbour.residueNumber,
-                                   face.VertexCount(), face.area, face.perimeter, face.distance);
+    AppendFaceLine(result.faces, {centre.letter, centre.residueNumber, centre.chain, closed, neighbour.letter,
+                                  neighbour.chain, neighbour.residueNumber, face.VertexCount(), face.area,
+                                  face.perimeter, face.distance});
     if (neighbour.IsEnvironment()) share = static_cast<float>(share + face.area);
   }
   share = cell.totalArea == 0 ? 0.0f : static_cast<float>(share / cell.totalArea * 100);

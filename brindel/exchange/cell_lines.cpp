@@ -44,21 +44,24 @@ std::string FormatCellLine(char letter, int residueNumber, char chain, double vo
 std::string FormatFaceLine(char letter, int residueNumber, char chain, bool closed, char neighbourLetter,
                            char neighbourChain, int neighbourResidueNumber, int vertexCount, double area,
                            double perimeter, double distance) {
-  std::string line;
-  line.reserve(64);
-  line += letter;
-  line += ' ';
-  AppendInteger(line, residueNumber, 4);
-  line += {' ', chain, ' ', StateLetter(closed), ' ', ':', ' ', neighbourLetter, ' ', neighbourChain, ' '};
-  AppendInteger(line, neighbourResidueNumber, 4);
-  line += ' ';
-  AppendInteger(line, vertexCount, 2);
-  for (const double value : {area, perimeter, distance}) {
-    line += ' ';
-    AppendFixed(line, value, 8, 3);
+  return FormatFaceLine(FaceLine{letter, residueNumber, chain, closed, neighbourLetter, neighbourChain,
+                                 neighbourResidueNumber, vertexCount, area, perimeter, distance});
+}
+
+void AppendFaceLine(std::string& out, const FaceLine& face) {
+  out += face.letter;
+  out += ' ';
+  AppendInteger(out, face.residueNumber, 4);
+  out += {' ', face.chain,           ' ', StateLetter(face.closed), ' ', ':',
+          ' ', face.neighbourLetter, ' ', face.neighbourChain,      ' '};
+  AppendInteger(out, face.neighbourResidueNumber, 4);
+  out += ' ';
+  AppendInteger(out, face.vertexCount, 2);
+  for (const double value : {face.area, face.perimeter, face.distance}) {
+    out += ' ';
+    AppendFixed(out, value, 8, 3);
   }
-  line += '\n';
-  return line;
+  out += '\n';
 }
 
 std::string FormatBulkWarning(char letter, int residueNumber, char chain) {
@@ -76,9 +79,9 @@ std::string FormatCellLine(const CellLine& cell) {
 }
 
 std::string FormatFaceLine(const FaceLine& face) {
-  return FormatFaceLine(face.letter, face.residueNumber, face.chain, face.closed, face.neighbourLetter,
-                        face.neighbourChain, face.neighbourResidueNumber, face.vertexCount, face.area,
-                        face.perimeter, face.distance);
+  std::string line;
+  AppendFaceLine(line, face);
+  return line;
 }
 
 std::string_view FieldOf(std::string_view line, Column column) {

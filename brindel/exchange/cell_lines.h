@@ -70,6 +70,8 @@ std::string FormatFaceLine(char letter, int residueNumber, char chain, bool clos
                            char neighbourChain, int neighbourResidueNumber, int vertexCount, double area,
                            double perimeter, double distance);
 std::string FormatFaceLine(const FaceLine& face);
+// The same line appended to `out` (brindel writes hundreds of thousands).
+void AppendFaceLine(std::string& out, const FaceLine& face);
 
 // "WARNING : THIS AA IS NOT IN THE BULK : %c %3d %c\n".
 std::string FormatBulkWarning(char letter, int residueNumber, char chain);
