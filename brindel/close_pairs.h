@@ -44,40 +44,37 @@ class ClosePairs {
       return;
     }
 #endif
-    for (int k = 0; k < count; ++k) {
-      const double x = xs[k], y = ys[k], z = zs[k];
-      std::array<std::uint64_t, Words>& row = rows_[k];
 #if defined(__SSE2__)
-      // Two entries at a time, the comparisons packed straight into bits (the padding never passes).
-      // Each word is gathered in a register and stored once.
+    // Two entries at a time, the comparisons packed straight into bits (the padding never passes).
+    const __m128d limit = _mm_set1_pd(dcut2);
+    FillRows<2>(count, padded, [&](int k, int l) {
+      const __m128d dx = _mm_sub_pd(_mm_loadu_pd(xs + l), _mm_set1_pd(xs[k]));
+      const __m128d dy = _mm_sub_pd(_mm_loadu_pd(ys + l), _mm_set1_pd(ys[k]));
+      const __m128d dz = _mm_sub_pd(_mm_loadu_pd(zs + l), _mm_set1_pd(zs[k]));
+      const __m128d d2 = _mm_add_pd(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)), _mm_mul_pd(dz, dz));
+      return static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmple_pd(d2, limit)));
+    });
+#else
+    FillRows<1>(count, padded, [&](int k, int l) {
+      const double dx = xs[l] - xs[k], dy = ys[l] - ys[k], dz = zs[l] - zs[k];
+      return std::uint64_t{dx * dx + dy * dy + dz * dz <= dcut2};
+    });
+#endif
+  }
+
+  // Every row k from bits(k, l), the bits of Step entries from l: each word is gathered in a register and
+  // stored once, and k is never close to itself.
+  template <int Step, typename Bits>
+  __attribute__((always_inline)) void FillRows(int count, int padded, Bits bits) {
+    for (int k = 0; k < count; ++k) {
+      std::array<std::uint64_t, Words>& row = rows_[k];
       row.fill(0);
-      const __m128d cx = _mm_set1_pd(x), cy = _mm_set1_pd(y), cz = _mm_set1_pd(z), limit = _mm_set1_pd(dcut2);
       for (int first = 0; first < padded; first += 64) {
         const int end = std::min(padded, first + 64);
         std::uint64_t word = 0;
-        for (int l = first; l < end; l += 2) {
-          const __m128d dx = _mm_sub_pd(_mm_loadu_pd(xs + l), cx);
-          const __m128d dy = _mm_sub_pd(_mm_loadu_pd(ys + l), cy);
-          const __m128d dz = _mm_sub_pd(_mm_loadu_pd(zs + l), cz);
-          const __m128d d2 =
-              _mm_add_pd(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)), _mm_mul_pd(dz, dz));
-          const auto pair = static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmple_pd(d2, limit)));
-          word |= pair << (l - first);
-        }
+        for (int l = first; l < end; l += Step) word |= bits(k, l) << (l - first);
         row[first >> 6] = word;
       }
-#else
-      for (int l = 0; l < padded; ++l) {
-        const double dx = xs[l] - x, dy = ys[l] - y, dz = zs[l] - z;
-        distance2_[l] = dx * dx + dy * dy + dz * dz;
-      }
-      for (int w = 0; w < Words; ++w) {
-        std::uint64_t word = 0;
-        const int first = w * 64, end = std::min(count, first + 64);
-        for (int l = first; l < end; ++l) word |= std::uint64_t{distance2_[l] <= dcut2} << (l - first);
-        row[w] = word;
-      }
-#endif
       row[k >> 6] &= ~(std::uint64_t{1} << (k & 63));
     }
   }
@@ -105,74 +102,50 @@ class ClosePairs {
     const __m256 surelyIn = _mm256_set1_ps(static_cast<float>(dcut2 - band));
     const __m256 surelyOut = _mm256_set1_ps(static_cast<float>(dcut2 + band));
     const __m256d limit = _mm256_set1_pd(dcut2);
-    for (int k = 0; k < count; ++k) {
-      std::array<std::uint64_t, Words>& row = rows_[k];
-      row.fill(0);
-      const __m256 cx = _mm256_set1_ps(xf_[k]), cy = _mm256_set1_ps(yf_[k]), cz = _mm256_set1_ps(zf_[k]);
-      for (int first = 0; first < padded; first += 64) {
-        const int end = std::min(padded, first + 64);
-        std::uint64_t word = 0;
-        for (int l = first; l < end; l += 8) {
-          const __m256 dx = _mm256_sub_ps(_mm256_loadu_ps(xf_.data() + l), cx);
-          const __m256 dy = _mm256_sub_ps(_mm256_loadu_ps(yf_.data() + l), cy);
-          const __m256 dz = _mm256_sub_ps(_mm256_loadu_ps(zf_.data() + l), cz);
+    FillRows<8>(
+        count, padded, [&](int k, int l) __attribute__((target("avx"))) {
+          const __m256 dx = _mm256_sub_ps(_mm256_loadu_ps(xf_.data() + l), _mm256_set1_ps(xf_[k]));
+          const __m256 dy = _mm256_sub_ps(_mm256_loadu_ps(yf_.data() + l), _mm256_set1_ps(yf_[k]));
+          const __m256 dz = _mm256_sub_ps(_mm256_loadu_ps(zf_.data() + l), _mm256_set1_ps(zf_[k]));
           const __m256 d2 = _mm256_add_ps(_mm256_add_ps(_mm256_mul_ps(dx, dx), _mm256_mul_ps(dy, dy)),
                                           _mm256_mul_ps(dz, dz));
-          auto eight =
-              static_cast<std::uint64_t>(_mm256_movemask_ps(_mm256_cmp_ps(d2, surelyIn, _CMP_LE_OQ)));
           const int unsure = _mm256_movemask_ps(_mm256_and_ps(_mm256_cmp_ps(d2, surelyIn, _CMP_GT_OQ),
                                                               _mm256_cmp_ps(d2, surelyOut, _CMP_LT_OQ)));
-          if (unsure != 0) eight = ExactEight(xs, ys, zs, k, l, limit);
-          word |= eight << (l - first);
-        }
-        row[first >> 6] = word;
-      }
-      row[k >> 6] &= ~(std::uint64_t{1} << (k & 63));
-    }
+          if (unsure != 0) return ExactEight(xs, ys, zs, k, l, limit);
+          return static_cast<std::uint64_t>(_mm256_movemask_ps(_mm256_cmp_ps(d2, surelyIn, _CMP_LE_OQ)));
+        });
   }
 
-  // The double-precision bits of entries l .. l + 7 against entry k.
+  // The bits of entries l .. l + 7 against entry k, in double precision.
   __attribute__((target("avx"))) static std::uint64_t ExactEight(const double* xs, const double* ys,
                                                                  const double* zs, int k, int l,
                                                                  __m256d limit) {
     const __m256d cx = _mm256_set1_pd(xs[k]), cy = _mm256_set1_pd(ys[k]), cz = _mm256_set1_pd(zs[k]);
-    std::uint64_t bits = 0;
-    for (int half = 0; half < 8; half += 4) {
-      const __m256d dx = _mm256_sub_pd(_mm256_loadu_pd(xs + l + half), cx);
-      const __m256d dy = _mm256_sub_pd(_mm256_loadu_pd(ys + l + half), cy);
-      const __m256d dz = _mm256_sub_pd(_mm256_loadu_pd(zs + l + half), cz);
-      const __m256d d2 =
-          _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
-      bits |= static_cast<std::uint64_t>(_mm256_movemask_pd(_mm256_cmp_pd(d2, limit, _CMP_LE_OQ))) << half;
-    }
-    return bits;
+    return ExactFour(xs, ys, zs, l, cx, cy, cz, limit) | ExactFour(xs, ys, zs, l + 4, cx, cy, cz, limit) << 4;
+  }
+
+  // The bits of entries l .. l + 3 against the point (cx, cy, cz), in double precision: the expression of
+  // a one-by-one search.
+  __attribute__((target("avx"))) static std::uint64_t ExactFour(const double* xs, const double* ys,
+                                                                const double* zs, int l, __m256d cx,
+                                                                __m256d cy, __m256d cz, __m256d limit) {
+    const __m256d dx = _mm256_sub_pd(_mm256_loadu_pd(xs + l), cx);
+    const __m256d dy = _mm256_sub_pd(_mm256_loadu_pd(ys + l), cy);
+    const __m256d dz = _mm256_sub_pd(_mm256_loadu_pd(zs + l), cz);
+    const __m256d d2 =
+        _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
+    return static_cast<std::uint64_t>(_mm256_movemask_pd(_mm256_cmp_pd(d2, limit, _CMP_LE_OQ)));
   }
 
   // The same expression four entries at a time in double precision.
   __attribute__((target("avx"))) void FillFourAtATime(const double* xs, const double* ys, const double* zs,
                                                       int count, int padded, double dcut2) {
-    for (int k = 0; k < count; ++k) {
-      std::array<std::uint64_t, Words>& row = rows_[k];
-      row.fill(0);
-      const __m256d cx = _mm256_set1_pd(xs[k]), cy = _mm256_set1_pd(ys[k]), cz = _mm256_set1_pd(zs[k]);
-      const __m256d limit = _mm256_set1_pd(dcut2);
-      for (int first = 0; first < padded; first += 64) {
-        const int end = std::min(padded, first + 64);
-        std::uint64_t word = 0;
-        for (int l = first; l < end; l += 4) {
-          const __m256d dx = _mm256_sub_pd(_mm256_loadu_pd(xs + l), cx);
-          const __m256d dy = _mm256_sub_pd(_mm256_loadu_pd(ys + l), cy);
-          const __m256d dz = _mm256_sub_pd(_mm256_loadu_pd(zs + l), cz);
-          const __m256d d2 = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)),
-                                           _mm256_mul_pd(dz, dz));
-          const auto four =
-              static_cast<std::uint64_t>(_mm256_movemask_pd(_mm256_cmp_pd(d2, limit, _CMP_LE_OQ)));
-          word |= four << (l - first);
-        }
-        row[first >> 6] = word;
-      }
-      row[k >> 6] &= ~(std::uint64_t{1} << (k & 63));
-    }
+    const __m256d limit = _mm256_set1_pd(dcut2);
+    FillRows<4>(
+        count, padded, [&](int k, int l) __attribute__((target("avx"))) {
+          return ExactFour(xs, ys, zs, l, _mm256_set1_pd(xs[k]), _mm256_set1_pd(ys[k]), _mm256_set1_pd(zs[k]),
+                           limit);
+        });
   }
 #endif
 
@@ -206,7 +179,6 @@ class ClosePairs {
 
  private:
   std::vector<std::array<std::uint64_t, Words>> rows_;
-  std::array<double, PaddedLimit> distance2_{};
   std::array<float, PaddedLimit> xf_{}, yf_{}, zf_{};  // the coordinates in single precision
 };
 

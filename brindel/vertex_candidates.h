@@ -51,8 +51,8 @@ class VertexCandidates {
   std::span<const int> NearestFirst() const { return nearestFirst_; }
   // The height of entry k's plane above the centre; -inf for an entry at the centre's position.
   double Height(int k) const { return planes_[k].length == 0 ? -INFINITY : planes_[k].height; }
-  // How far from the centre plane m's polygon reaches, as found by its last PairsOf(); +inf when it was
-  // not clipped.
+  // How far from the centre plane m's polygon reaches, as found by its last PairsOf(); +inf when it has
+  // no polygon.
   double PolygonReach(int m) const { return reachOf_[static_cast<std::size_t>(m)]; }
 
  private:
