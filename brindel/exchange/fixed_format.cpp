@@ -9,8 +9,6 @@ namespace mirelda::exchange {
 namespace {
 
 constexpr std::array<double, 10> PowersOfTen = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-constexpr std::array<std::uint64_t, 10> IntegerPowersOfTen = {
-    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 // Below this a double holds every integer and every half-integer exactly.
 constexpr double ExactIntegers = 0x1p52;
 
@@ -27,7 +25,7 @@ char* RoundedDigits(double value, int precision, char* first, char* last) {
   const double fraction = scaled - whole;  // exact below ExactIntegers
   if (std::fabs(fraction - 0.5) <= scaled * 0x1p-52) return nullptr;
   const std::uint64_t rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-  const std::uint64_t unit = IntegerPowersOfTen[static_cast<std::size_t>(precision)];
+  const auto unit = static_cast<std::uint64_t>(PowersOfTen[static_cast<std::size_t>(precision)]);
   char* next = first;
   if (std::signbit(value)) *next++ = '-';
   next = std::to_chars(next, last, rounded / unit).ptr;
