@@ -32,6 +32,10 @@ enum SlotState : int { Empty, Built, Failed, Skipped };
 
 }  // namespace
 
+bool AnyCrowdedCentre(std::span<const Vec3> positions, double dcut2) {
+  return NeighbourGrid(positions, dcut2).AnyCrowded(NeighbourLimit);
+}
+
 int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> powerWeights,
                       const CellRunLimits& limits, int window,
                       const std::function<void(int slot, int centre, const Cell& cell)>& inspect,

@@ -26,6 +26,9 @@ struct CellRunLimits {
 // calling thread in centre order, while the other threads go on building the next centres. A centre with
 // more than NeighbourLimit candidates is not inspected, and neither it nor any later centre is delivered
 // (later ones may have been inspected): the return value is that centre, or -1 when every cell was built.
+// Whether some centre has more than NeighbourLimit candidates, so that BuildCellsInOrder will stop there.
+bool AnyCrowdedCentre(std::span<const Vec3> positions, double dcut2);
+
 int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> powerWeights,
                       const CellRunLimits& limits, int window,
                       const std::function<void(int slot, int centre, const Cell& cell)>& inspect,

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "brindel/contact_area_table.h"
-#include "brindel/exchange/contact_file.h"
 #include "brindel/tessellation_limits.h"
 
 using namespace mirelda::exchange;
@@ -27,28 +26,6 @@ char ContactCharacter(const PointRecord& centre, const PointRecord& neighbour, d
   const double reference =
       ContactReferenceArea(static_cast<int>(separation), centre.letter, neighbour.letter);
   return faceArea > reference + ContactAreaMargin ? '2' : '1';
-}
-
-ContactMatrix::ContactMatrix(int aminoAcidCount)
-    : size_(aminoAcidCount), rows_(static_cast<std::size_t>(aminoAcidCount)) {}
-
-void ContactMatrix::Set(int row, int column, char contact) {
-  if (row < 0 || row >= size_ || column < 0 || column >= size_) return;
-  for (auto& entry : rows_[row]) {
-    if (entry.first == column) {
-      entry.second = contact;
-      return;
-    }
-  }
-  rows_[row].emplace_back(column, contact);
-}
-
-void ContactMatrix::Write(std::ostream& out) const {
-  std::string line;
-  for (const auto& row : rows_) {
-    FormatContactRow(size_, row, line);
-    out << line;
-  }
 }
 
 std::vector<int> AminoAcidRanks(const std::vector<PointRecord>& points) {

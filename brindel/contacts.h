@@ -1,10 +1,8 @@
-// The contact matrix of the amino acids: for every amino-acid cell, one character per amino acid saying
-// whether they share no face ('0'), a face ('1'), or a large face between residues close in sequence ('2').
+// What the contact file says of two amino acids: no face ('0'), a face ('1'), or a large face between
+// residues close in sequence ('2'); and the rows and columns of the amino acids in it.
 #pragma once
 
 #include <cstdint>
-#include <ostream>
-#include <utility>
 #include <vector>
 
 #include "brindel/exchange/point_file.h"
@@ -16,21 +14,6 @@ namespace mirelda::tessellation {
 // numbers in one chain (separation 0, outside the reference table) give '1' like any other face.
 char ContactCharacter(const exchange::PointRecord& centre, const exchange::PointRecord& neighbour,
                       double faceArea);
-
-// The matrix of the amino acids, indexed by amino-acid rank (the position among the points whose chain is
-// not '&', from 0). Only the faces are stored, so memory grows with the faces, not the square of the count.
-class ContactMatrix {
- public:
-  explicit ContactMatrix(int aminoAcidCount);
-
-  void Set(int row, int column, char contact);
-  // One line per amino acid of its characters, '0' where no face was set, then "\n".
-  void Write(std::ostream& out) const;
-
- private:
-  int size_;
-  std::vector<std::vector<std::pair<int, char>>> rows_;
-};
 
 // The amino-acid rank of every point (-1 for an environment point). Environment points follow the amino
 // acids in the point files, so the rank is the point's position; the rank also keeps the matrix sound

@@ -53,6 +53,8 @@ NeighbourGrid::NeighbourGrid(std::span<const Vec3> positions, double dcut2)
   order_.resize(count);
   std::vector<int> fill(boxStart_.begin(), boxStart_.end() - 1);
   for (std::size_t j = 0; j < count; ++j) order_[fill[boxOfPoint[j]]++] = static_cast<int>(j);
+  sorted_.resize(count);
+  for (std::size_t j = 0; j < count; ++j) sorted_[j] = positions[order_[j]];
 }
 
 int NeighbourGrid::BoxOf(Vec3 p, int axis) const {
@@ -75,14 +77,37 @@ void NeighbourGrid::Find(int centre, std::vector<int>& found) const {
     for (int by = from[1]; by <= to[1]; ++by) {
       const int row = (bx * boxes_[1] + by) * boxes_[2];
       for (int j = boxStart_[row + from[2]], end = boxStart_[row + to[2] + 1]; j < end; ++j) {
-        const int point = order_[j];
-        if (point == centre) continue;
-        const Vec3 d = positions_[point] - p;
-        if (Norm2(d) < dcut2_) found.push_back(point);
+        const Vec3 d = sorted_[j] - p;
+        if (Norm2(d) < dcut2_ && order_[j] != centre) found.push_back(order_[j]);
       }
     }
   }
   std::sort(found.begin(), found.end());
+}
+
+bool NeighbourGrid::AnyCrowded(int limit) const {
+  for (int bx = 0; bx < boxes_[0]; ++bx) {
+    for (int by = 0; by < boxes_[1]; ++by) {
+      for (int bz = 0; bz < boxes_[2]; ++bz) {
+        const int box = (bx * boxes_[1] + by) * boxes_[2] + bz;
+        for (int i = boxStart_[box]; i < boxStart_[box + 1]; ++i) {
+          const Vec3 p = sorted_[i];
+          int within = 0;  // the point itself included
+          for (int x = std::max(0, bx - 1); x <= std::min(boxes_[0] - 1, bx + 1); ++x) {
+            for (int y = std::max(0, by - 1); y <= std::min(boxes_[1] - 1, by + 1); ++y) {
+              const int row = (x * boxes_[1] + y) * boxes_[2];
+              const int end = boxStart_[row + std::min(boxes_[2] - 1, bz + 1) + 1];
+              for (int j = boxStart_[row + std::max(0, bz - 1)]; j < end; ++j) {
+                within += Norm2(sorted_[j] - p) < dcut2_ ? 1 : 0;
+              }
+            }
+          }
+          if (within > limit + 1) return true;
+        }
+      }
+    }
+  }
+  return false;
 }
 
 }  // namespace mirelda::tessellation

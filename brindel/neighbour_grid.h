@@ -19,6 +19,9 @@ class NeighbourGrid {
   // Replaces `found` with the points j != centre with |p_j - p_centre|^2 < dcut2, increasing.
   void Find(int centre, std::vector<int>& found) const;
 
+  // Whether some point has more than `limit` points within DCUT (the same test as Find).
+  bool AnyCrowded(int limit) const;
+
  private:
   int BoxOf(Vec3 p, int axis) const;
 
@@ -29,6 +32,7 @@ class NeighbourGrid {
   int boxes_[3] = {1, 1, 1};
   std::vector<int> boxStart_;  // points of box b: order_[boxStart_[b] .. boxStart_[b + 1]), increasing
   std::vector<int> order_;
+  std::vector<Vec3> sorted_;  // positions_[order_[j]], so that a box's points are read in one sweep
 };
 
 }  // namespace mirelda::tessellation

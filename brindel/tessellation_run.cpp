@@ -8,6 +8,7 @@
 #include "brindel/cell_scene.h"
 #include "brindel/contacts.h"
 #include "brindel/exchange/cell_lines.h"
+#include "brindel/exchange/contact_file.h"
 #include "brindel/exchange/residue_codes.h"
 #include "brindel/power_weight.h"
 
@@ -98,7 +99,10 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   const std::vector<int> ranks = AminoAcidRanks(points);
   int aminoAcidCount = 0;
   for (int rank : ranks) aminoAcidCount += rank >= 0 ? 1 : 0;
-  ContactMatrix contacts(aminoAcidCount);
+  // A row of the contact file holds the faces of one cell, so it is written as the cell is delivered, and
+  // the writing goes on beside the building of later cells. A run that will stop leaves the file empty.
+  const bool contactsWritten = !AnyCrowdedCentre(positions, options.Dcut2());
+  std::string contactRow;
   std::vector<CellResult> results(CellsAhead);
 
   out.scene << CellSceneHeader;
@@ -118,14 +122,15 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
         out.faces << result.faces;
         out.cells << result.cells;
         if (result.written) outcome.sceneBlockShares.push_back(result.share);
-        for (const auto& [column, contact] : result.contacts) contacts.Set(ranks[i], column, contact);
+        if (contactsWritten) {
+          FormatContactRow(aminoAcidCount, result.contacts, contactRow);
+          out.contacts << contactRow;
+        }
       });
   if (failed >= 0) {
     outcome.tooManyNeighbours = true;
     outcome.failedCentre = failed;
-    return outcome;
   }
-  contacts.Write(out.contacts);
   return outcome;
 }
 

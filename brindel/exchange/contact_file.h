@@ -16,7 +16,7 @@ inline constexpr char FaceContact = '1';
 inline constexpr char LargeFaceContact = '2';
 
 // One row of `size` characters: NoContact except at the given (column, character) entries, then "\n".
-// Entries outside 0 .. size - 1 are left out.
+// Entries outside 0 .. size - 1 are left out; of two entries for one column, the later holds.
 std::string FormatContactRow(int size, std::span<const std::pair<int, char>> contacts);
 // The same row in `line`, whose storage is reused from row to row.
 void FormatContactRow(int size, std::span<const std::pair<int, char>> contacts, std::string& line);

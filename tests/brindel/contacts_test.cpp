@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "brindel/contact_area_table.h"
+#include "brindel/exchange/contact_file.h"
 #include "tests/support/point_sets.h"
 
 using namespace mirelda::exchange;
@@ -72,15 +75,15 @@ TEST(ContactCharacters, AResidueOfNoTypeNeverIndexesOutOfTheTable) {
 }
 
 TEST(ContactMatrixFile, IsOneLineOfCharactersPerAminoAcid) {
-  ContactMatrix matrix(3);
-  matrix.Set(0, 1, '1');
-  matrix.Set(0, 2, '2');
-  matrix.Set(2, 0, '1');
-  matrix.Set(2, 0, '2');  // the last setting wins
-  matrix.Set(3, 0, '1');  // out of the matrix: ignored
-  std::ostringstream out;
-  matrix.Write(out);
-  EXPECT_EQ(out.str(), "012\n000\n200\n");
+  const std::vector<std::pair<int, char>> rows[3] = {
+      {{1, '1'}, {2, '2'}}, {}, {{0, '1'}, {0, '2'}, {3, '1'}}};
+  std::string out, row;
+  for (const auto& contacts : rows) {
+    FormatContactRow(3, contacts, row);
+    out += row;
+  }
+  // The last entry for a column holds; a column out of the matrix is left out.
+  EXPECT_EQ(out, "012\n000\n200\n");
 }
 
 TEST(ContactMatrixFile, RanksSkipEnvironmentPoints) {

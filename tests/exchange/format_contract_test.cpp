@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "attribution/contact_file.h"
-#include "brindel/contacts.h"
 #include "brindel/exchange/cell_lines.h"
+#include "brindel/exchange/contact_file.h"
 #include "brindel/exchange/option_files.h"
 #include "brindel/exchange/point_file.h"
 #include "mirelda/model/residue_records.h"
@@ -23,7 +23,6 @@
 #include "mirelda/workflow/run_steps.h"
 #include "orvane/environment_input.h"
 #include "tests/support/comma_locale.h"
-#include "brindel/exchange/option_files.h"
 #include "tests/support/scratch_folder.h"
 
 using namespace mirelda::exchange;
@@ -238,15 +237,11 @@ TEST(CellFileContract, BulkWarningsAreCountedByTheFrontEnd) {
 // and as many rows as amino acids even when the last ones have no face.
 TEST(ContactFileContract, ContactMatrixComesBackThroughAttributionsReader) {
   constexpr int kSize = 5;
-  tessellation::ContactMatrix written(kSize);
-  written.Set(0, 1, '1');
-  written.Set(1, 0, '1');
-  written.Set(0, 3, '2');
-  written.Set(3, 0, '2');
-  written.Set(2, 1, '1');
-  std::ostringstream out;
-  written.Write(out);
-  std::istringstream in(out.str());
+  const std::vector<std::pair<int, char>> rows[kSize] = {
+      {{1, '1'}, {3, '2'}}, {{0, '1'}}, {{1, '1'}}, {{0, '2'}}, {}};
+  std::string written;
+  for (const auto& contacts : rows) written += FormatContactRow(kSize, contacts);
+  std::istringstream in(written);
   const attribution::ContactMatrix read = attribution::ReadContactMatrix(in);
   ASSERT_EQ(read.Size(), kSize);
   for (int r = 1; r <= kSize; ++r) {
