@@ -83,13 +83,11 @@ bool CellBuilder::FindNeighbours(int centre) {
   }
   for (int k = count_; k < ClosePairs::PaddedLimit; ++k) xs_[k] = ys_[k] = zs_[k] = NAN;
   closePairs_.Fill(xs_.data(), ys_.data(), zs_.data(), count_, dcut2_);
-  // Both lists in increasing order, as the pairs are found when entries are added one by one.
   for (int k = 0; k < count_; ++k) {
     Neighbour& entry = neighbours_[k];
-    entry.close.resize(static_cast<std::size_t>(closePairs_.Count(k)));
-    int* next = entry.close.data();
-    closePairs_.ForEach(k, [&](int l) { *next++ = l; });
-    entry.later = {std::upper_bound(entry.close.begin(), entry.close.end(), k), entry.close.end()};
+    entry.later.resize(static_cast<std::size_t>(closePairs_.CountAfter(k)));
+    int* next = entry.later.data();
+    closePairs_.ForEachAfter(k, [&](int l) { *next++ = l; });
   }
   return true;
 }
@@ -132,11 +130,10 @@ void CellBuilder::EnumerateAllTriples(int centre) {
 // m's close entries; when the heights are known, those not above m's polygon's reach first (any order
 // decides alike, see TryTriple).
 void CellBuilder::GatherHalfSpaces(int m) {
-  const std::vector<int>& close = neighbours_[m].close;
-  halfSpaceCount_ = static_cast<int>(close.size());
+  halfSpaceCount_ = closePairs_.Count(m);
   lowReach_ = heightsKnown_ ? candidates_.PolygonReach(m) : INFINITY;
   int low = 0, high = halfSpaceCount_;
-  for (int k : close) {
+  closePairs_.ForEach(m, [&](int k) {
     // Written without a branch: which side a plane falls is hard to foresee.
     const int above = heightsKnown_ && candidates_.Height(k) > lowReach_ ? 1 : 0;
     high -= above;
@@ -148,7 +145,7 @@ void CellBuilder::GatherHalfSpaces(int m) {
     halfY_[i] = nn.offset.y;
     halfZ_[i] = nn.offset.z;
     halfEntry_[i] = k;
-  }
+  });
   lowCount_ = low;
   const int padded = (halfSpaceCount_ + HalfSpaceBlock - 1) / HalfSpaceBlock * HalfSpaceBlock;
   for (int i = halfSpaceCount_; i < padded; ++i) {

@@ -91,10 +91,9 @@ class CellBuilder {
  private:
   struct Neighbour {
     int point = 0;
-    Vec3 offset;                 // d = p_neighbour - p_centre
-    double plane = 0;            // c = |d|^2 + w_centre - w_neighbour; the plane is 2 d.v = c
-    std::vector<int> close;      // entries within DCUT of this one, in the order the pairs were found
-    std::span<const int> later;  // the tail of close: the entries found after this one
+    Vec3 offset;                             // d = p_neighbour - p_centre
+    double plane = 0;                        // c = |d|^2 + w_centre - w_neighbour; the plane is 2 d.v = c
+    std::vector<int> later;                  // the entries after this one within DCUT of it, increasing
     std::vector<std::pair<int, int>> pairs;  // candidates (b, a) of the triples (m, b, a), m this one
     std::vector<FaceVertex> vertices;
     double angleSum = 0;  // sum of the exterior angles of the face polygon

@@ -149,24 +149,9 @@ class ClosePairs {
   }
 #endif
 
-  int Count(int k) const {
-#if defined(__x86_64__) && defined(__GNUC__)
-    // The processor's own instruction where it has one, rather than a library call per word.
-    static const bool counts = __builtin_cpu_supports("popcnt");
-    if (counts) return CountWithInstruction(rows_[k]);
-#endif
-    int count = 0;
-    for (std::uint64_t word : rows_[k]) count += std::popcount(word);
-    return count;
-  }
-#if defined(__x86_64__) && defined(__GNUC__)
-  __attribute__((target("popcnt"))) static int CountWithInstruction(
-      const std::array<std::uint64_t, Words>& row) {
-    int count = 0;
-    for (std::uint64_t word : row) count += __builtin_popcountll(word);
-    return count;
-  }
-#endif
+  // How many entries are close to k; how many of those come after k.
+  int Count(int k) const { return CountFrom(k, 0); }
+  int CountAfter(int k) const { return CountFrom(k, k + 1); }
   bool Test(int k, int l) const { return (rows_[k][l >> 6] >> (l & 63)) & 1; }
   // Calls visit(l) for every l close to k, increasing.
   template <typename Visit>
@@ -176,8 +161,40 @@ class ClosePairs {
         visit(w * 64 + std::countr_zero(bits));
     }
   }
+  // The same for the entries l > k only.
+  template <typename Visit>
+  void ForEachAfter(int k, Visit visit) const {
+    for (int w = (k + 1) >> 6; w < Words; ++w) {
+      for (std::uint64_t bits = WordFrom(k, w, k + 1); bits != 0; bits &= bits - 1)
+        visit(w * 64 + std::countr_zero(bits));
+    }
+  }
 
  private:
+  // Word w of row k without the bits of the entries before `first`.
+  std::uint64_t WordFrom(int k, int w, int first) const {
+    const std::uint64_t word = rows_[k][w];
+    const int bit = first - w * 64;
+    return bit <= 0 ? word : bit >= 64 ? 0 : word & (~std::uint64_t{0} << bit);
+  }
+  int CountFrom(int k, int first) const {
+#if defined(__x86_64__) && defined(__GNUC__)
+    // The processor's own instruction where it has one, rather than a library call per word.
+    static const bool counts = __builtin_cpu_supports("popcnt");
+    if (counts) return CountWithInstruction(k, first);
+#endif
+    int count = 0;
+    for (int w = first >> 6; w < Words; ++w) count += std::popcount(WordFrom(k, w, first));
+    return count;
+  }
+#if defined(__x86_64__) && defined(__GNUC__)
+  __attribute__((target("popcnt"))) int CountWithInstruction(int k, int first) const {
+    int count = 0;
+    for (int w = first >> 6; w < Words; ++w) count += __builtin_popcountll(WordFrom(k, w, first));
+    return count;
+  }
+#endif
+
   std::vector<std::array<std::uint64_t, Words>> rows_;
   std::array<float, PaddedLimit> xf_{}, yf_{}, zf_{};  // the coordinates in single precision
 };

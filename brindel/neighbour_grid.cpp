@@ -53,8 +53,14 @@ NeighbourGrid::NeighbourGrid(std::span<const Vec3> positions, double dcut2)
   order_.resize(count);
   std::vector<int> fill(boxStart_.begin(), boxStart_.end() - 1);
   for (std::size_t j = 0; j < count; ++j) order_[fill[boxOfPoint[j]]++] = static_cast<int>(j);
-  sorted_.resize(count);
-  for (std::size_t j = 0; j < count; ++j) sorted_[j] = positions[order_[j]];
+  xs_.resize(count);
+  ys_.resize(count);
+  zs_.resize(count);
+  for (std::size_t j = 0; j < count; ++j) {
+    xs_[j] = positions[order_[j]].x;
+    ys_[j] = positions[order_[j]].y;
+    zs_[j] = positions[order_[j]].z;
+  }
 }
 
 int NeighbourGrid::BoxOf(Vec3 p, int axis) const {
@@ -77,7 +83,7 @@ void NeighbourGrid::Find(int centre, std::vector<int>& found) const {
     for (int by = from[1]; by <= to[1]; ++by) {
       const int row = (bx * boxes_[1] + by) * boxes_[2];
       for (int j = boxStart_[row + from[2]], end = boxStart_[row + to[2] + 1]; j < end; ++j) {
-        const Vec3 d = sorted_[j] - p;
+        const Vec3 d = Vec3{xs_[j], ys_[j], zs_[j]} - p;
         if (Norm2(d) < dcut2_ && order_[j] != centre) found.push_back(order_[j]);
       }
     }
@@ -85,24 +91,41 @@ void NeighbourGrid::Find(int centre, std::vector<int>& found) const {
   std::sort(found.begin(), found.end());
 }
 
+int NeighbourGrid::CountPairs(Vec3 p, int from, int end, std::vector<int>& within) const {
+  // The expression of Norm2(q - p), which is that of Norm2(p - q), in a loop the compiler can vectorise.
+  int count = 0;
+  for (int j = from; j < end; ++j) {
+    const double dx = xs_[j] - p.x, dy = ys_[j] - p.y, dz = zs_[j] - p.z;
+    const int close = dx * dx + dy * dy + dz * dz < dcut2_ ? 1 : 0;
+    within[static_cast<std::size_t>(j)] += close;
+    count += close;
+  }
+  return count;
+}
+
 bool NeighbourGrid::AnyCrowded(int limit) const {
+  // Each pair is measured once, from the point that comes first in box order, and counted on both: a
+  // point's count is complete once its own turn is over.
+  std::vector<int> within(order_.size(), 0);
+  // The rows of boxes (along z) that come after a box's own row, as steps in x and y.
+  constexpr int LaterRows[4][2] = {{0, 1}, {1, -1}, {1, 0}, {1, 1}};
   for (int bx = 0; bx < boxes_[0]; ++bx) {
     for (int by = 0; by < boxes_[1]; ++by) {
       for (int bz = 0; bz < boxes_[2]; ++bz) {
         const int box = (bx * boxes_[1] + by) * boxes_[2] + bz;
+        const int zFrom = std::max(0, bz - 1), zTo = std::min(boxes_[2] - 1, bz + 1);
         for (int i = boxStart_[box]; i < boxStart_[box + 1]; ++i) {
-          const Vec3 p = sorted_[i];
-          int within = 0;  // the point itself included
-          for (int x = std::max(0, bx - 1); x <= std::min(boxes_[0] - 1, bx + 1); ++x) {
-            for (int y = std::max(0, by - 1); y <= std::min(boxes_[1] - 1, by + 1); ++y) {
-              const int row = (x * boxes_[1] + y) * boxes_[2];
-              const int end = boxStart_[row + std::min(boxes_[2] - 1, bz + 1) + 1];
-              for (int j = boxStart_[row + std::max(0, bz - 1)]; j < end; ++j) {
-                within += Norm2(sorted_[j] - p) < dcut2_ ? 1 : 0;
-              }
-            }
+          const Vec3 p{xs_[i], ys_[i], zs_[i]};
+          // The rest of its own box and the next box of its row, then the later rows.
+          int count = CountPairs(p, i + 1, boxStart_[box - bz + zTo + 1], within);
+          for (const auto& [dx, dy] : LaterRows) {
+            const int x = bx + dx, y = by + dy;
+            if (x >= boxes_[0] || y < 0 || y >= boxes_[1]) continue;
+            const int row = (x * boxes_[1] + y) * boxes_[2];
+            count += CountPairs(p, boxStart_[row + zFrom], boxStart_[row + zTo + 1], within);
           }
-          if (within > limit + 1) return true;
+          within[static_cast<std::size_t>(i)] += count;
+          if (within[static_cast<std::size_t>(i)] > limit) return true;
         }
       }
     }

@@ -24,6 +24,8 @@ class NeighbourGrid {
 
  private:
   int BoxOf(Vec3 p, int axis) const;
+  // How many points of order_[from .. end) lie within DCUT of p; adds 1 to `within` of each.
+  int CountPairs(Vec3 p, int from, int end, std::vector<int>& within) const;
 
   std::span<const Vec3> positions_;
   double dcut2_;
@@ -32,7 +34,8 @@ class NeighbourGrid {
   int boxes_[3] = {1, 1, 1};
   std::vector<int> boxStart_;  // points of box b: order_[boxStart_[b] .. boxStart_[b + 1]), increasing
   std::vector<int> order_;
-  std::vector<Vec3> sorted_;  // positions_[order_[j]], so that a box's points are read in one sweep
+  // The coordinates of positions_[order_[j]] as columns, so that a box's points are read in one sweep.
+  std::vector<double> xs_, ys_, zs_;
 };
 
 }  // namespace mirelda::tessellation
