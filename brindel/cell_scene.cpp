@@ -1,8 +1,8 @@
 #include "brindel/cell_scene.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "brindel/exchange/buffered_lines.h"
 #include "brindel/exchange/fixed_format.h"
 #include "brindel/exchange/residue_codes.h"
 #include "brindel/exchange/scene_blocks.h"
@@ -136,19 +136,21 @@ std::string SceneClosing(std::span<const std::string> indexLists, char letter, c
   return text;
 }
 
-void WriteFirstLayerScene(std::istream& cellScene, std::span<const float> blockShares, std::ostream& out) {
+void WriteFirstLayerScene(std::istream& cellScene, std::span<const SceneStretch> blocks, std::ostream& out) {
   out << FirstLayerSceneHeader;
-  std::size_t blocks = 0;
-  bool copying = false;
-  bool lineStart = true;  // a piece that starts a line; only such a piece can be a marker
-  ForEachBufferedLine(cellScene, SceneLineBuffer, [&](std::string_view piece) {
-    if (lineStart && piece.substr(0, BlockStartMarker.size()) == BlockStartMarker) {
-      copying = blocks < blockShares.size() && blockShares[blocks] != 0.0f;
-      ++blocks;
+  std::vector<char> buffer(SceneCopyBuffer);
+  for (const SceneStretch& block : blocks) {
+    cellScene.clear();
+    cellScene.seekg(static_cast<std::streamoff>(block.offset));
+    for (std::uint64_t left = block.length; left > 0 && cellScene;) {
+      cellScene.read(buffer.data(),
+                     static_cast<std::streamsize>(std::min<std::uint64_t>(left, buffer.size())));
+      const std::streamsize got = cellScene.gcount();
+      if (got <= 0) return;
+      out.write(buffer.data(), got);
+      left -= static_cast<std::uint64_t>(got);
     }
-    if (copying) out << piece;
-    lineStart = EndsLine(piece);
-  });
+  }
 }
 
 }  // namespace mirelda::tessellation

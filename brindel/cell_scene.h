@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <istream>
 #include <ostream>
 #include <span>
@@ -40,10 +41,15 @@ void AppendIndexList(std::string& out, const std::vector<int>& order, int base);
 // From "]}\n" after the point list to the closing marker "#AAFIN-%c=%c!%d\n", with the index lists.
 std::string SceneClosing(std::span<const std::string> indexLists, char letter, char chain, int residueNumber);
 
-// Writes premier.wrl: its header, then every block of the cell scene (from its "#AADEB" marker to the next)
-// whose cell touches the environment. Blocks are matched by order: blockShares[k] is the environment
-// share of the cell of the k-th block. Lines before the first marker are not copied; lines are read
-// through a buffer of SceneLineBuffer characters and copied unchanged.
-void WriteFirstLayerScene(std::istream& cellScene, std::span<const float> blockShares, std::ostream& out);
+// A stretch of the cell scene's text: `length` characters from character `offset`.
+struct SceneStretch {
+  std::uint64_t offset = 0;
+  std::uint64_t length = 0;
+};
+
+// Writes premier.wrl: its header, then the given stretches of the cell scene (the blocks, from their
+// "#AADEB" marker to the next, of the cells that touch the environment), copied unchanged through a
+// buffer. The copy stops where the scene ends.
+void WriteFirstLayerScene(std::istream& cellScene, std::span<const SceneStretch> blocks, std::ostream& out);
 
 }  // namespace mirelda::tessellation

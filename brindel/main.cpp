@@ -58,7 +58,7 @@ bool WriteFirstLayer(const std::string& proteinName, const std::string& scenePat
     premier.Close();
     return false;
   }
-  WriteFirstLayerScene(scene.Stream(), outcome.sceneBlockShares, premier.Stream());
+  WriteFirstLayerScene(scene.Stream(), outcome.firstLayer, premier.Stream());
   ok = premier.Close("fichier premier.wrl encore ouvert\n") && ok;
   return ok;
 }
@@ -94,10 +94,9 @@ int Run() {
   RunOutput contacts(ResultPath(name, name + "_contact"));
   RunOutput scene(ResultPath(name, name + ".wrl"));
 
-  const TessellationOutcome outcome =
-      WriteTessellation(pointFile.points, options,
-                        {cells.Stream(), faces.Stream(), errors.Stream(), contacts.Stream(), scene.Stream()},
-                        ThreadCount());
+  const TessellationOutcome outcome = WriteTessellation(
+      pointFile.points, options,
+      {cells.Stream(), faces.Stream(), errors.Stream(), contacts.Stream(), scene.Stream()}, ThreadCount());
   if (outcome.tooManyNeighbours) {
     const PointRecord& centre = pointFile.points[outcome.failedCentre];
     std::fprintf(stderr, "IVMAX too small %d %c %c\n", centre.residueNumber, centre.chain, centre.letter);

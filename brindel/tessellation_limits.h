@@ -31,9 +31,8 @@ inline constexpr double PowerOffset = 14.325;
 // coordinates' digits (at 1e30 every cell comes out open).
 inline constexpr double LargestWeight = 1e6;
 
-// The cell scene is read back line by line through a buffer of this size to build the first-layer scene;
-// longer lines arrive in pieces and are copied piece by piece, unchanged.
-inline constexpr std::size_t SceneLineBuffer = 100;
+// The first-layer scene copies its blocks from the cell scene through a buffer of this size.
+inline constexpr std::size_t SceneCopyBuffer = 1 << 16;
 
 // A contact is marked '2' when the face area exceeds the reference area of the pair by this margin.
 inline constexpr double ContactAreaMargin = 2.0;

@@ -1,5 +1,6 @@
 #include "brindel/tessellation_run.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -106,12 +107,15 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   std::vector<CellResult> results(CellsAhead);
 
   out.scene << CellSceneHeader;
+  std::uint64_t sceneLength = CellSceneHeader.size();
   const int failed = BuildCellsInOrder(
       positions, powers, {options.Rcut2(), options.Dcut2(), threads}, CellsAhead,
       [&](int slot, int i, const Cell& cell) { DescribeCell(points, ranks, i, cell, results[slot]); },
       [&](int slot, int i) {
         const CellResult& result = results[slot];
+        const std::uint64_t blockOffset = sceneLength;
         out.scene << result.scene;
+        sceneLength += result.scene.size();
         if (points[i].letter == EnvironmentLetter) {
           if (result.written) outcome.sceneBlockShares.push_back(0.0f);
           return;
@@ -121,7 +125,17 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
         out.errors << result.errors;
         out.faces << result.faces;
         out.cells << result.cells;
-        if (result.written) outcome.sceneBlockShares.push_back(result.share);
+        if (result.written) {
+          outcome.sceneBlockShares.push_back(result.share);
+          if (result.share != 0.0f) {
+            std::vector<SceneStretch>& firstLayer = outcome.firstLayer;
+            if (!firstLayer.empty() && firstLayer.back().offset + firstLayer.back().length == blockOffset) {
+              firstLayer.back().length += result.scene.size();
+            } else {
+              firstLayer.push_back({blockOffset, result.scene.size()});
+            }
+          }
+        }
         if (contactsWritten) {
           FormatContactRow(aminoAcidCount, result.contacts, contactRow);
           out.contacts << contactRow;

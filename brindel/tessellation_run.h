@@ -6,6 +6,7 @@
 #include <ostream>
 #include <vector>
 
+#include "brindel/cell_scene.h"
 #include "brindel/exchange/option_files.h"
 #include "brindel/exchange/point_file.h"
 
@@ -22,9 +23,11 @@ struct TessellationStreams {
 struct TessellationOutcome {
   bool tooManyNeighbours = false;  // the run stopped at a centre with more than NeighbourLimit candidates
   int failedCentre = -1;           // that centre's point index, from 0
-  // The environment share of the cell of every block of the cell scene, in block order, for the
-  // first-layer scene.
+  // The environment share of the cell of every block of the cell scene, in block order.
   std::vector<float> sceneBlockShares;
+  // Where the blocks whose share is not 0 lie in the cell scene's text, adjacent ones as one stretch:
+  // premier.wrl repeats them.
+  std::vector<SceneStretch> firstLayer;
   int aminoAcidCells = 0;  // cells of amino-acid points written
   int facelessCells = 0;   // of those, cells without any face
 };

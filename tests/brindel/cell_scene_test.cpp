@@ -3,8 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "brindel/exchange/buffered_lines.h"
+#include "brindel/exchange/option_files.h"
+#include "brindel/tessellation_run.h"
+#include "tests/support/point_sets.h"
+#include "tests/support/test_paths.h"
+
+using namespace mirelda::exchange;
 using namespace mirelda::tessellation;
 
 namespace mirelda {
@@ -64,20 +75,46 @@ TEST(IndexList, DegenerateFacesGetAnOrder) {
   EXPECT_TRUE(FaceVertexOrder(Positions{}).empty());
 }
 
+// premier.wrl by the markers of a written cell scene: its header, then every block (from its "#AADEB"
+// marker to the next) whose share is not 0, blocks matched by order, read through a buffer of 100
+// characters (a longer line arrives in pieces, of which only the first can be a marker).
+std::string FirstLayerFromScene(const std::string& cellScene, std::span<const float> blockShares) {
+  std::istringstream in(cellScene);
+  std::string out(FirstLayerSceneHeader);
+  std::size_t blocks = 0;
+  bool copying = false;
+  bool lineStart = true;
+  exchange::ForEachBufferedLine(in, 100, [&](std::string_view piece) {
+    if (lineStart && piece.starts_with("#AADEB")) {
+      copying = blocks < blockShares.size() && blockShares[blocks] != 0.0f;
+      ++blocks;
+    }
+    if (copying) out += piece;
+    lineStart = exchange::EndsLine(piece);
+  });
+  return out;
+}
+
 std::string Block(const std::string& marker, int lines) {
   std::string text = "#AADEB-" + marker + "\n";
   for (int k = 0; k < lines; ++k) text += "line of " + marker + "\n";
   return text + "#AAFIN-" + marker + "\n";
 }
 
-TEST(FirstLayerScene, CopiesOnlyTheBlocksOfCellsTouchingTheEnvironment) {
-  const std::string longLine(150, 'x');
-  std::istringstream scene(std::string(CellSceneHeader) + Block("A=A!1", 2) + Block("C=A!2", 1) + longLine +
-                           "\n" + Block("D=A!3", 1));
+TEST(FirstLayerScene, CopiesTheStretchesOfTheBlocksOfCellsTouchingTheEnvironment) {
+  const std::string longLine(70000, 'x');  // longer than the copy's buffer
+  const std::string a = Block("A=A!1", 2), c = Block("C=A!2", 1) + longLine + "\n", d = Block("D=A!3", 1);
+  const std::string header(CellSceneHeader);
+  std::istringstream scene(header + a + c + d);
   std::ostringstream out;
-  const std::vector<float> shares = {0.0f, 12.5f, 0.0f};
-  WriteFirstLayerScene(scene, shares, out);
-  EXPECT_EQ(out.str(), std::string(FirstLayerSceneHeader) + Block("C=A!2", 1) + longLine + "\n");
+  const std::vector<SceneStretch> blocks = {{header.size() + a.size(), c.size()}};
+  WriteFirstLayerScene(scene, blocks, out);
+  EXPECT_EQ(out.str(), std::string(FirstLayerSceneHeader) + c);
+  // The scene as it is on disk; a stretch beyond its end copies what there is.
+  std::istringstream shorter(header + a + c.substr(0, 100));
+  std::ostringstream cut;
+  WriteFirstLayerScene(shorter, blocks, cut);
+  EXPECT_EQ(cut.str(), std::string(FirstLayerSceneHeader) + c.substr(0, 100));
 }
 
 TEST(FirstLayerScene, AnEmptySceneGivesTheHeaderOnly) {
@@ -85,6 +122,27 @@ TEST(FirstLayerScene, AnEmptySceneGivesTheHeaderOnly) {
   std::ostringstream out;
   WriteFirstLayerScene(scene, {}, out);
   EXPECT_EQ(out.str(), FirstLayerSceneHeader);
+}
+
+// The run notes where the first-layer blocks lie as it writes the scene: their stretches are the blocks
+// that a reading of the scene by its markers would copy.
+TEST(FirstLayerScene, TheRunKeepsWhatReadingTheSceneBackWouldCopy) {
+  std::vector<PointRecord> points =
+      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  ASSERT_FALSE(points.empty());
+  exchange::TessellationOptions options;
+  options.weights = exchange::DefaultWeightTable();
+  std::ostringstream cells, faces, errors, contacts, scene;
+  const TessellationOutcome outcome =
+      WriteTessellation(points, options, {cells, faces, errors, contacts, scene});
+  int touching = 0;
+  for (float share : outcome.sceneBlockShares) touching += share != 0.0f ? 1 : 0;
+  EXPECT_GT(touching, 10);
+  EXPECT_LT(touching, static_cast<int>(outcome.sceneBlockShares.size()));
+  std::istringstream written(scene.str());
+  std::ostringstream firstLayer;
+  WriteFirstLayerScene(written, outcome.firstLayer, firstLayer);
+  EXPECT_EQ(firstLayer.str(), FirstLayerFromScene(scene.str(), outcome.sceneBlockShares));
 }
 
 }  // namespace
