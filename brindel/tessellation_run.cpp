@@ -1,5 +1,6 @@
 #include "brindel/tessellation_run.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -86,8 +87,9 @@ void DescribeCell(const std::vector<PointRecord>& points, const std::vector<int>
   }
 }
 
-// Cells built ahead of writing: enough for the threads to share out, few enough to keep memory small.
-constexpr int CellsAhead = 512;
+// Cells built ahead of writing: a few dozen per thread to share out, and no more, since every one keeps
+// its texts (fresh memory costs a page fault per page on first use).
+int CellsAhead(int threads) { return std::clamp(32 * threads, 64, 512); }
 
 }  // namespace
 
@@ -104,12 +106,13 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   // the writing goes on beside the building of later cells. A run that will stop leaves the file empty.
   const bool contactsWritten = !AnyCrowdedCentre(positions, options.Dcut2());
   std::string contactRow;
-  std::vector<CellResult> results(CellsAhead);
+  const int window = CellsAhead(threads);
+  std::vector<CellResult> results(static_cast<std::size_t>(window));
 
   out.scene << CellSceneHeader;
   std::uint64_t sceneLength = CellSceneHeader.size();
   const int failed = BuildCellsInOrder(
-      positions, powers, {options.Rcut2(), options.Dcut2(), threads}, CellsAhead,
+      positions, powers, {options.Rcut2(), options.Dcut2(), threads}, window,
       [&](int slot, int i, const Cell& cell) { DescribeCell(points, ranks, i, cell, results[slot]); },
       [&](int slot, int i) {
         const CellResult& result = results[slot];

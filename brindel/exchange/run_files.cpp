@@ -55,9 +55,10 @@ void RunInput::Close(std::string_view stillOpenMessage) {
 }
 
 RunOutput::RunOutput(const std::string& path, std::string_view messageName)
-    : path_(path), buffer_(std::make_unique<char[]>(OutputBuffer)) {
+    : path_(path), buffer_(std::make_unique_for_overwrite<char[]>(OutputBuffer)) {
   // Set before opening, as the file buffer requires: result files run to tens of megabytes, written in
-  // blocks of this size rather than the default few kilobytes.
+  // blocks of this size rather than the default few kilobytes. Left uninitialised, so that a small file
+  // touches only the pages it fills.
   stream_.rdbuf()->pubsetbuf(buffer_.get(), OutputBuffer);
   stream_.open(path, std::ios::binary);
   if (!stream_.is_open()) CannotOpen(messageName.empty() ? std::string_view(path) : messageName);
