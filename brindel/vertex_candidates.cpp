@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -123,10 +124,18 @@ bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const do
   cornerY_.clear();
   cornerZ_.clear();
   corners_.clear();
+  // Sorted on one integer per entry: the height in single precision, as bits that order like it, then the
+  // entry. Heights that single precision cannot tell apart come in entry order, which changes nothing
+  // but the time (see ClipPolygon).
   byHeight_.clear();
-  for (int k : nearestFirst_) byHeight_.emplace_back(planes_[k].height, k);
+  for (int k : nearestFirst_) {
+    const std::uint32_t bits = std::bit_cast<std::uint32_t>(static_cast<float>(planes_[k].height));
+    const std::uint32_t ordered = (bits & 0x80000000u) != 0 ? ~bits : bits | 0x80000000u;
+    byHeight_.push_back(std::uint64_t{ordered} << 32 | static_cast<std::uint32_t>(k));
+  }
   std::sort(byHeight_.begin(), byHeight_.end());
-  for (std::size_t i = 0; i < byHeight_.size(); ++i) nearestFirst_[i] = byHeight_[i].second;
+  for (std::size_t i = 0; i < byHeight_.size(); ++i)
+    nearestFirst_[i] = static_cast<int>(byHeight_[i] & 0xffffffffu);
   return true;
 }
 
@@ -240,7 +249,9 @@ void VertexCandidates::AddNearlySingularPairs(std::span<const int> later, const 
 
 // Plane m's polygon: the disc of vertices within RCUT, as a square around it, cut by the half-spaces of
 // m's close neighbours, each widened by the margin, nearest first; a plane farther from the centre than
-// every vertex of the polygon cannot cut it, and neither can any later one.
+// every vertex of the polygon cannot cut it, and neither can any later one (but for a later one of the
+// same height in single precision, which, left out, only leaves the polygon larger: more candidates, the
+// same vertices).
 void VertexCandidates::ClipPolygon(int m, const ClosePairs& close, Vec3 e1, Vec3 e2) {
   const Plane& pm = planes_[m];
   const double reach = rcut_ + margin_;

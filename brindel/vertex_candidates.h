@@ -46,8 +46,8 @@ class VertexCandidates {
   void PairsOf(int m, std::span<const int> later, const ClosePairs& close,
                std::vector<std::pair<int, int>>& pairs);
 
-  // The entries of the last Prepare() by increasing plane height, without those at the centre's position
-  // (which have no pairs).
+  // The entries of the last Prepare() by increasing plane height (in single precision), without those at
+  // the centre's position (which have no pairs).
   std::span<const int> NearestFirst() const { return nearestFirst_; }
   // The height of entry k's plane above the centre; -inf for an entry at the centre's position.
   double Height(int k) const { return planes_[k].length == 0 ? -INFINITY : planes_[k].height; }
@@ -93,7 +93,7 @@ class VertexCandidates {
   double margin_;
   std::vector<Plane> planes_;
   std::vector<int> nearestFirst_;  // entries by increasing plane height
-  std::vector<std::pair<double, int>> byHeight_;
+  std::vector<std::uint64_t> byHeight_;
   Polygon polygon_, clipped_;
   std::vector<double> side_;
   double polygonReach_ = 0;                         // largest distance of a polygon vertex from the centre
