@@ -85,9 +85,10 @@ bool CellBuilder::FindNeighbours(int centre) {
   closePairs_.Fill(xs_.data(), ys_.data(), zs_.data(), count_, dcut2_);
   for (int k = 0; k < count_; ++k) {
     Neighbour& entry = neighbours_[k];
-    entry.later.resize(static_cast<std::size_t>(closePairs_.CountAfter(k)));
-    int* next = entry.later.data();
-    closePairs_.ForEachAfter(k, [&](int l) { *next++ = l; });
+    const int later = closePairs_.CountAfter(k);
+    entry.later.resize(static_cast<std::size_t>(later + ClosePairs::IndexSlack));
+    closePairs_.IndicesFrom(k, k + 1, entry.later.data());
+    entry.later.resize(static_cast<std::size_t>(later));
   }
   return true;
 }
@@ -130,10 +131,11 @@ void CellBuilder::EnumerateAllTriples(int centre) {
 // m's close entries; when the heights are known, those not above m's polygon's reach first (any order
 // decides alike, see TryTriple).
 void CellBuilder::GatherHalfSpaces(int m) {
-  halfSpaceCount_ = closePairs_.Count(m);
+  halfSpaceCount_ = closePairs_.IndicesFrom(m, 0, closeEntries_.data());
   lowReach_ = heightsKnown_ ? candidates_.PolygonReach(m) : INFINITY;
   int low = 0, high = halfSpaceCount_;
-  closePairs_.ForEach(m, [&](int k) {
+  for (int c = 0; c < halfSpaceCount_; ++c) {
+    const int k = closeEntries_[c];
     // Written without a branch: which side a plane falls is hard to foresee.
     const int above = heightsKnown_ && candidates_.Height(k) > lowReach_ ? 1 : 0;
     high -= above;
@@ -145,7 +147,7 @@ void CellBuilder::GatherHalfSpaces(int m) {
     halfY_[i] = nn.offset.y;
     halfZ_[i] = nn.offset.z;
     halfEntry_[i] = k;
-  });
+  }
   lowCount_ = low;
   const int padded = (halfSpaceCount_ + HalfSpaceBlock - 1) / HalfSpaceBlock * HalfSpaceBlock;
   for (int i = halfSpaceCount_; i < padded; ++i) {

@@ -129,6 +129,7 @@ class CellBuilder {
   int halfSpaceCount_ = 0;
   std::array<double, HalfSpaceColumn> halfPlane_{}, halfX_{}, halfY_{}, halfZ_{};
   std::array<int, HalfSpaceColumn> halfEntry_{};
+  std::array<int, NeighbourLimit + ClosePairs::IndexSlack> closeEntries_{};  // m's close entries
   bool heightsKnown_ = false;   // the candidates' plane heights are known for this centre
   double lowReach_ = INFINITY;  // the first lowCount_ gathered planes are all those not higher than this
   int lowCount_ = 0;

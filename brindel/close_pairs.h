@@ -149,25 +149,25 @@ class ClosePairs {
   }
 #endif
 
-  // How many entries are close to k; how many of those come after k.
-  int Count(int k) const { return CountFrom(k, 0); }
+  // How many entries after k are close to k.
   int CountAfter(int k) const { return CountFrom(k, k + 1); }
   bool Test(int k, int l) const { return (rows_[k][l >> 6] >> (l & 63)) & 1; }
-  // Calls visit(l) for every l close to k, increasing.
-  template <typename Visit>
-  void ForEach(int k, Visit visit) const {
-    for (int w = 0; w < Words; ++w) {
-      for (std::uint64_t bits = rows_[k][w]; bits != 0; bits &= bits - 1)
-        visit(w * 64 + std::countr_zero(bits));
+  // Writes every l >= first close to k to `out`, increasing, and returns their count; `out` must have room
+  // for IndexSlack entries more than that.
+  static constexpr int IndexSlack = 16;
+  int IndicesFrom(int k, int first, int* out) const {
+#if defined(__x86_64__) && defined(__GNUC__)
+    // Sixteen bits at a time where the processor can pack the entries of a mask (one bit at a time is a
+    // chain of dependent steps).
+    static const bool packs = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("popcnt");
+    if (packs) return IndicesPacked(k, first, out);
+#endif
+    int count = 0;
+    for (int w = first >> 6; w < Words; ++w) {
+      for (std::uint64_t bits = WordFrom(k, w, first); bits != 0; bits &= bits - 1)
+        out[count++] = w * 64 + std::countr_zero(bits);
     }
-  }
-  // The same for the entries l > k only.
-  template <typename Visit>
-  void ForEachAfter(int k, Visit visit) const {
-    for (int w = (k + 1) >> 6; w < Words; ++w) {
-      for (std::uint64_t bits = WordFrom(k, w, k + 1); bits != 0; bits &= bits - 1)
-        visit(w * 64 + std::countr_zero(bits));
-    }
+    return count;
   }
 
  private:
@@ -191,6 +191,26 @@ class ClosePairs {
   __attribute__((target("popcnt"))) int CountWithInstruction(int k, int first) const {
     int count = 0;
     for (int w = first >> 6; w < Words; ++w) count += __builtin_popcountll(WordFrom(k, w, first));
+    return count;
+  }
+#endif
+
+#if defined(__x86_64__) && defined(__GNUC__)
+  __attribute__((target("avx512f,popcnt"))) int IndicesPacked(int k, int first, int* out) const {
+    int count = 0;
+    const int from = first >> 6;
+    __m512i index = _mm512_add_epi32(_mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15),
+                                     _mm512_set1_epi32(from * 64));
+    const __m512i sixteen = _mm512_set1_epi32(16);
+    for (int w = from; w < Words; ++w) {
+      const std::uint64_t bits = WordFrom(k, w, first);
+      for (int part = 0; part < 4; ++part) {
+        const auto mask = static_cast<__mmask16>(bits >> (16 * part));
+        _mm512_storeu_si512(out + count, _mm512_maskz_compress_epi32(mask, index));
+        count += __builtin_popcount(mask);
+        index = _mm512_add_epi32(index, sixteen);
+      }
+    }
     return count;
   }
 #endif

@@ -122,7 +122,7 @@ std::vector<Vec3> CentreWithNeighbours(int count, double radius) {
 }
 
 // The close-pair matrix is the same whatever the width of the registers that fill it: pairs exactly DCUT
-// apart are close, the padding never is, and the rows cross the 64-bit words.
+// apart are close, the padding never is, and the rows, read back as lists, cross the 64-bit words.
 TEST(ClosePairMatrix, EveryRegisterWidthGivesTheSameRows) {
   constexpr int lattice = 150, count = lattice + 10;
   std::array<double, ClosePairs::PaddedLimit> xs{}, ys{}, zs{};
@@ -152,6 +152,18 @@ TEST(ClosePairMatrix, EveryRegisterWidthGivesTheSameRows) {
         EXPECT_EQ(wide.Test(k, l), k != l && dx * dx + dy * dy + dz * dz <= 16.0) << k << " " << l;
       }
       close += wide.Test(k, l) ? 1 : 0;
+    }
+    // The lists read from a row, from any entry on, across the words.
+    for (int first : {0, k + 1, 63, 64, 65, 130}) {
+      std::vector<int> expected, listed(ClosePairs::PaddedLimit + ClosePairs::IndexSlack);
+      for (int l = first; l < ClosePairs::PaddedLimit; ++l) {
+        if (wide.Test(k, l)) expected.push_back(l);
+      }
+      listed.resize(static_cast<std::size_t>(wide.IndicesFrom(k, first, listed.data())));
+      ASSERT_EQ(listed, expected) << k << " from " << first;
+      if (first == k + 1) {
+        EXPECT_EQ(wide.CountAfter(k), static_cast<int>(expected.size()));
+      }
     }
   }
   EXPECT_GT(close, count);
