@@ -20,15 +20,15 @@ struct CellRunLimits {
   CellParts parts = CellParts::All;
 };
 
+// Whether some centre has more than NeighbourLimit candidates, so that BuildCellsInOrder will stop there.
+bool AnyCrowdedCentre(std::span<const Vec3> positions, double dcut2);
+
 // Centres are built ahead of their delivery, at most `window` of them: inspect(slot, centre, cell) runs
 // once per centre on any of the threads (slot = centre % window, so that callers keep per-slot results
 // without locks: a slot is reused only after its centre was delivered); deliver(slot, centre) runs on the
 // calling thread in centre order, while the other threads go on building the next centres. A centre with
 // more than NeighbourLimit candidates is not inspected, and neither it nor any later centre is delivered
 // (later ones may have been inspected): the return value is that centre, or -1 when every cell was built.
-// Whether some centre has more than NeighbourLimit candidates, so that BuildCellsInOrder will stop there.
-bool AnyCrowdedCentre(std::span<const Vec3> positions, double dcut2);
-
 int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> powerWeights,
                       const CellRunLimits& limits, int window,
                       const std::function<void(int slot, int centre, const Cell& cell)>& inspect,
