@@ -32,19 +32,22 @@ enum SlotState : int { Empty, Built, Failed, Skipped };
 
 }  // namespace
 
-bool AnyCrowdedCentre(std::span<const Vec3> positions, double dcut2) {
-  return NeighbourGrid(positions, dcut2).AnyCrowded(NeighbourLimit);
-}
-
 int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> powerWeights,
                       const CellRunLimits& limits, int window,
+                      const std::function<void(int slot, int centre, const Cell& cell)>& inspect,
+                      const std::function<void(int slot, int centre)>& deliver) {
+  return BuildCellsInOrder(NeighbourGrid(positions, limits.dcut2), positions, powerWeights, limits, window,
+                           inspect, deliver);
+}
+
+int BuildCellsInOrder(const NeighbourGrid& grid, std::span<const Vec3> positions,
+                      std::span<const double> powerWeights, const CellRunLimits& limits, int window,
                       const std::function<void(int slot, int centre, const Cell& cell)>& inspect,
                       const std::function<void(int slot, int centre)>& deliver) {
   const int count = static_cast<int>(positions.size());
   if (count == 0) return -1;
   window = std::max(1, window);
   const int threads = std::max(1, std::min(limits.threads, count));
-  const NeighbourGrid grid(positions, limits.dcut2);
   std::vector<std::unique_ptr<CellBuilder>> builders;
   builders.reserve(static_cast<std::size_t>(threads));
   for (int t = 0; t < threads; ++t) {

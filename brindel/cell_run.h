@@ -6,6 +6,7 @@
 #include <span>
 
 #include "brindel/cell_builder.h"
+#include "brindel/neighbour_grid.h"
 #include "brindel/vector3.h"
 
 namespace mirelda::tessellation {
@@ -20,9 +21,6 @@ struct CellRunLimits {
   CellParts parts = CellParts::All;
 };
 
-// Whether some centre has more than NeighbourLimit candidates, so that BuildCellsInOrder will stop there.
-bool AnyCrowdedCentre(std::span<const Vec3> positions, double dcut2);
-
 // Centres are built ahead of their delivery, at most `window` of them: inspect(slot, centre, cell) runs
 // once per centre on any of the threads (slot = centre % window, so that callers keep per-slot results
 // without locks: a slot is reused only after its centre was delivered); deliver(slot, centre) runs on the
@@ -31,6 +29,12 @@ bool AnyCrowdedCentre(std::span<const Vec3> positions, double dcut2);
 // (later ones may have been inspected): the return value is that centre, or -1 when every cell was built.
 int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> powerWeights,
                       const CellRunLimits& limits, int window,
+                      const std::function<void(int slot, int centre, const Cell& cell)>& inspect,
+                      const std::function<void(int slot, int centre)>& deliver);
+// The same with the caller's grid of the positions at limits.dcut2 (a caller that also asks the grid
+// whether some centre is crowded builds it once).
+int BuildCellsInOrder(const NeighbourGrid& grid, std::span<const Vec3> positions,
+                      std::span<const double> powerWeights, const CellRunLimits& limits, int window,
                       const std::function<void(int slot, int centre, const Cell& cell)>& inspect,
                       const std::function<void(int slot, int centre)>& deliver);
 

@@ -136,6 +136,14 @@ std::string SceneClosing(std::span<const std::string> indexLists, char letter, c
   return text;
 }
 
+void AddSceneStretch(std::vector<SceneStretch>& stretches, SceneStretch stretch) {
+  if (!stretches.empty() && stretches.back().offset + stretches.back().length == stretch.offset) {
+    stretches.back().length += stretch.length;
+  } else {
+    stretches.push_back(stretch);
+  }
+}
+
 void WriteFirstLayerScene(std::istream& cellScene, std::span<const SceneStretch> blocks, std::ostream& out) {
   out << FirstLayerSceneHeader;
   std::vector<char> buffer(SceneCopyBuffer);

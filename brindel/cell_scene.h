@@ -47,6 +47,9 @@ struct SceneStretch {
   std::uint64_t length = 0;
 };
 
+// Adds a stretch at the end of `stretches`, as part of the last one when it follows on from it.
+void AddSceneStretch(std::vector<SceneStretch>& stretches, SceneStretch stretch);
+
 // Writes premier.wrl: its header, then the given stretches of the cell scene (the blocks, from their
 // "#AADEB" marker to the next, of the cells that touch the environment), copied unchanged through a
 // buffer. The copy stops where the scene ends.

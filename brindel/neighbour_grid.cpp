@@ -83,8 +83,7 @@ void NeighbourGrid::Find(int centre, std::vector<int>& found) const {
     for (int by = from[1]; by <= to[1]; ++by) {
       const int row = (bx * boxes_[1] + by) * boxes_[2];
       for (int j = boxStart_[row + from[2]], end = boxStart_[row + to[2] + 1]; j < end; ++j) {
-        const Vec3 d = Vec3{xs_[j], ys_[j], zs_[j]} - p;
-        if (Norm2(d) < dcut2_ && order_[j] != centre) found.push_back(order_[j]);
+        if (Distance2(j, p) < dcut2_ && order_[j] != centre) found.push_back(order_[j]);
       }
     }
   }
@@ -92,11 +91,10 @@ void NeighbourGrid::Find(int centre, std::vector<int>& found) const {
 }
 
 int NeighbourGrid::CountPairs(Vec3 p, int from, int end, std::vector<int>& within) const {
-  // The expression of Norm2(q - p), which is that of Norm2(p - q), in a loop the compiler can vectorise.
+  // In a loop the compiler can vectorise.
   int count = 0;
   for (int j = from; j < end; ++j) {
-    const double dx = xs_[j] - p.x, dy = ys_[j] - p.y, dz = zs_[j] - p.z;
-    const int close = dx * dx + dy * dy + dz * dz < dcut2_ ? 1 : 0;
+    const int close = Distance2(j, p) < dcut2_ ? 1 : 0;
     within[static_cast<std::size_t>(j)] += close;
     count += close;
   }

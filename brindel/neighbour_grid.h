@@ -24,6 +24,12 @@ class NeighbourGrid {
 
  private:
   int BoxOf(Vec3 p, int axis) const;
+  // The squared distance from p of the point at place j in box order, by the expression of
+  // Norm2(q - p), which is also that of Norm2(p - q): Find and AnyCrowded decide alike.
+  double Distance2(int j, Vec3 p) const {
+    const double dx = xs_[j] - p.x, dy = ys_[j] - p.y, dz = zs_[j] - p.z;
+    return dx * dx + dy * dy + dz * dz;
+  }
   // How many points of order_[from .. end) lie within DCUT of p; adds 1 to `within` of each.
   int CountPairs(Vec3 p, int from, int end, std::vector<int>& within) const;
 

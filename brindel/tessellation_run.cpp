@@ -12,6 +12,7 @@
 #include "brindel/exchange/cell_lines.h"
 #include "brindel/exchange/contact_file.h"
 #include "brindel/exchange/residue_codes.h"
+#include "brindel/neighbour_grid.h"
 #include "brindel/power_weight.h"
 
 using namespace mirelda::exchange;
@@ -104,7 +105,8 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   for (int rank : ranks) aminoAcidCount += rank >= 0 ? 1 : 0;
   // A row of the contact file holds the faces of one cell, so it is written as the cell is delivered, and
   // the writing goes on beside the building of later cells. A run that will stop leaves the file empty.
-  const bool contactsWritten = !AnyCrowdedCentre(positions, options.Dcut2());
+  const NeighbourGrid grid(positions, options.Dcut2());
+  const bool contactsWritten = !grid.AnyCrowded(NeighbourLimit);
   std::string contactRow;
   const int window = CellsAhead(threads);
   std::vector<CellResult> results(static_cast<std::size_t>(window));
@@ -112,7 +114,7 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   out.scene << CellSceneHeader;
   std::uint64_t sceneLength = CellSceneHeader.size();
   const int failed = BuildCellsInOrder(
-      positions, powers, {options.Rcut2(), options.Dcut2(), threads}, window,
+      grid, positions, powers, {options.Rcut2(), options.Dcut2(), threads}, window,
       [&](int slot, int i, const Cell& cell) { DescribeCell(points, ranks, i, cell, results[slot]); },
       [&](int slot, int i) {
         const CellResult& result = results[slot];
@@ -130,14 +132,7 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
         out.cells << result.cells;
         if (result.written) {
           outcome.sceneBlockShares.push_back(result.share);
-          if (result.share != 0.0f) {
-            std::vector<SceneStretch>& firstLayer = outcome.firstLayer;
-            if (!firstLayer.empty() && firstLayer.back().offset + firstLayer.back().length == blockOffset) {
-              firstLayer.back().length += result.scene.size();
-            } else {
-              firstLayer.push_back({blockOffset, result.scene.size()});
-            }
-          }
+          if (result.share != 0.0f) AddSceneStretch(outcome.firstLayer, {blockOffset, result.scene.size()});
         }
         if (contactsWritten) {
           FormatContactRow(aminoAcidCount, result.contacts, contactRow);

@@ -233,7 +233,7 @@ TEST(LiteralConstruction, SameOutcomeAtTheNeighbourLimit) {
     const int built = ExpectSameCells(points, std::vector<double>(points.size(), 0), {10, 16}, "cluster");
     EXPECT_EQ(built, static_cast<int>(points.size()) - (others == 200 ? 0 : 1));
     // The check made before the run, which decides whether the contact file is written, agrees.
-    EXPECT_EQ(AnyCrowdedCentre(PositionsOf(points), 16.0 * 16.0), others == 201);
+    EXPECT_EQ(NeighbourGrid(PositionsOf(points), 16.0 * 16.0).AnyCrowded(NeighbourLimit), others == 201);
   }
 }
 
