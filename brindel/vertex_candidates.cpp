@@ -154,6 +154,9 @@ void VertexCandidates::PairsOf(int m, std::span<const int> later, const ClosePai
   const Vec3 e1 = c / Norm(c);
   const Vec3 e2 = Cross(n, e1);
 
+  // On every plane, even one the certificate below finds empty: three planes through one line (a point
+  // given twice, four co-circular points of a grid) leave a determinant and a numerator that are rounding
+  // residues, and their vertex may land anywhere in the cell (the centre itself for a point given twice).
   AddNearlySingularPairs(later, close, e1, e2);
   // The crossing pairs come sorted and once each: alone they need no sorting.
   const bool mixed = !keys_.empty();
