@@ -1,5 +1,6 @@
 #include "brindel/contacts.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 

@@ -2,7 +2,6 @@
 // residues close in sequence ('2'); and the rows and columns of the amino acids in it.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "brindel/exchange/point_file.h"

@@ -11,6 +11,7 @@
 
 #include "brindel/exchange/buffered_lines.h"
 #include "brindel/exchange/option_files.h"
+#include "brindel/exchange/scene_blocks.h"
 #include "brindel/tessellation_run.h"
 #include "tests/support/point_sets.h"
 #include "tests/support/test_paths.h"
@@ -85,7 +86,7 @@ std::string FirstLayerFromScene(const std::string& cellScene, std::span<const fl
   bool copying = false;
   bool lineStart = true;
   exchange::ForEachBufferedLine(in, 100, [&](std::string_view piece) {
-    if (lineStart && piece.starts_with("#AADEB")) {
+    if (lineStart && piece.starts_with(exchange::BlockStartMarker)) {
       copying = blocks < blockShares.size() && blockShares[blocks] != 0.0f;
       ++blocks;
     }
