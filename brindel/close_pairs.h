@@ -37,6 +37,7 @@ class ClosePairs {
   void Fill(const double* xs, const double* ys, const double* zs, int count, double dcut2,
             bool narrow = false) {
     const int padded = (count + Chunk - 1) / Chunk * Chunk;
+    words_ = (count + 63) / 64;
 #if defined(__x86_64__) && defined(__GNUC__)
     static const bool wide = __builtin_cpu_supports("avx");
     if (wide && !narrow) {
@@ -163,7 +164,7 @@ class ClosePairs {
     if (packs) return IndicesPacked(k, first, out);
 #endif
     int count = 0;
-    for (int w = first >> 6; w < Words; ++w) {
+    for (int w = first >> 6; w < words_; ++w) {
       for (std::uint64_t bits = WordFrom(k, w, first); bits != 0; bits &= bits - 1)
         out[count++] = w * 64 + std::countr_zero(bits);
     }
@@ -184,13 +185,13 @@ class ClosePairs {
     if (counts) return CountWithInstruction(k, first);
 #endif
     int count = 0;
-    for (int w = first >> 6; w < Words; ++w) count += std::popcount(WordFrom(k, w, first));
+    for (int w = first >> 6; w < words_; ++w) count += std::popcount(WordFrom(k, w, first));
     return count;
   }
 #if defined(__x86_64__) && defined(__GNUC__)
   __attribute__((target("popcnt"))) int CountWithInstruction(int k, int first) const {
     int count = 0;
-    for (int w = first >> 6; w < Words; ++w) count += __builtin_popcountll(WordFrom(k, w, first));
+    for (int w = first >> 6; w < words_; ++w) count += __builtin_popcountll(WordFrom(k, w, first));
     return count;
   }
 #endif
@@ -202,7 +203,7 @@ class ClosePairs {
     __m512i index = _mm512_add_epi32(_mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15),
                                      _mm512_set1_epi32(from * 64));
     const __m512i sixteen = _mm512_set1_epi32(16);
-    for (int w = from; w < Words; ++w) {
+    for (int w = from; w < words_; ++w) {
       const std::uint64_t bits = WordFrom(k, w, first);
       for (int part = 0; part < 4; ++part) {
         const auto mask = static_cast<__mmask16>(bits >> (16 * part));
@@ -216,6 +217,7 @@ class ClosePairs {
 #endif
 
   std::vector<std::array<std::uint64_t, Words>> rows_;
+  int words_ = 0;  // the words that may hold a bit: those of the entries of the last Fill()
   std::array<float, PaddedLimit> xf_{}, yf_{}, zf_{};  // the coordinates in single precision
 };
 
