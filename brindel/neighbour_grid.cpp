@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "brindel/small_sort.h"
+
 namespace mirelda::tessellation {
 namespace {
 
@@ -87,7 +89,7 @@ void NeighbourGrid::Find(int centre, std::vector<int>& found) const {
       }
     }
   }
-  std::sort(found.begin(), found.end());
+  StableSortSmall(found);
 }
 
 int NeighbourGrid::CountPairs(Vec3 p, int from, int end, std::vector<int>& within) const {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "brindel/small_sort.h"
 #include "brindel/tessellation_limits.h"
 
 #if defined(__SSE2__)
@@ -124,18 +125,16 @@ bool VertexCandidates::Prepare(std::span<const Vec3> offsets, std::span<const do
   cornerY_.clear();
   cornerZ_.clear();
   corners_.clear();
-  // Sorted on one integer per entry: the height in single precision, as bits that order like it, then the
+  // Sorted on the height in single precision, as bits that order like it as signed integers, then on the
   // entry. Heights that single precision cannot tell apart come in entry order, which changes nothing
   // but the time (see ClipPolygon).
-  byHeight_.clear();
+  heightKeys_.clear();
   for (int k : nearestFirst_) {
     const std::uint32_t bits = std::bit_cast<std::uint32_t>(static_cast<float>(planes_[k].height));
     const std::uint32_t ordered = (bits & 0x80000000u) != 0 ? ~bits : bits | 0x80000000u;
-    byHeight_.push_back(std::uint64_t{ordered} << 32 | static_cast<std::uint32_t>(k));
+    heightKeys_.push_back(static_cast<std::int32_t>(ordered ^ 0x80000000u));
   }
-  std::sort(byHeight_.begin(), byHeight_.end());
-  for (std::size_t i = 0; i < byHeight_.size(); ++i)
-    nearestFirst_[i] = static_cast<int>(byHeight_[i] & 0xffffffffu);
+  StableSortSmallBy(heightKeys_, nearestFirst_);
   return true;
 }
 

@@ -92,8 +92,8 @@ class VertexCandidates {
   double rcut_;
   double margin_;
   std::vector<Plane> planes_;
-  std::vector<int> nearestFirst_;  // entries by increasing plane height
-  std::vector<std::uint64_t> byHeight_;
+  std::vector<int> nearestFirst_;         // entries by increasing plane height
+  std::vector<std::int32_t> heightKeys_;  // of nearestFirst_'s entries, for sorting them
   Polygon polygon_, clipped_;
   std::vector<double> side_;
   double polygonReach_ = 0;                         // largest distance of a polygon vertex from the centre
