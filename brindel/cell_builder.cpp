@@ -111,8 +111,8 @@ void CellBuilder::EnumerateVertices(int centre) {
   }
   for (int m = 0; m < count_; ++m) {
     const std::vector<std::pair<int, int>>& pairs = neighbours_[m].pairs;
-    if (pairs.empty()) continue;
-    GatherHalfSpaces(m);
+    // Gathered when a vertex first needs them: most candidates of a plane without a face lie beyond RCUT.
+    gatheredFor_ = -1;
     for (const auto& [b, a] : pairs) TryTriple(centre, m, b, a);
   }
 }
@@ -121,7 +121,7 @@ void CellBuilder::EnumerateVertices(int centre) {
 void CellBuilder::EnumerateAllTriples(int centre) {
   for (int m = 0; m < count_; ++m) {
     const std::span<const int> later = neighbours_[m].later;
-    GatherHalfSpaces(m);
+    gatheredFor_ = -1;
     for (std::size_t v = 1; v < later.size(); ++v) {
       for (std::size_t u = 0; u < v; ++u) TryTriple(centre, m, later[u], later[v]);
     }
@@ -131,6 +131,7 @@ void CellBuilder::EnumerateAllTriples(int centre) {
 // m's close entries; when the heights are known, those not above m's polygon's reach first (any order
 // decides alike, see TryTriple).
 void CellBuilder::GatherHalfSpaces(int m) {
+  gatheredFor_ = m;
   halfSpaceCount_ = closePairs_.IndicesFrom(m, 0, closeEntries_.data());
   lowReach_ = heightsKnown_ ? candidates_.PolygonReach(m) : INFINITY;
   int low = 0, high = halfSpaceCount_;
@@ -182,6 +183,7 @@ void CellBuilder::TryTriple(int centre, int m, int b, int a) {
     const double t = nn.plane * det - Dot(nn.offset, num);
     if (t * det < 0) return;
   }
+  if (gatheredFor_ != m) GatherHalfSpaces(m);
   // A plane higher above the centre than the vertex lies from it cannot reject it: with c = 2 |d| h,
   // t = c det - d . num = det (c - 2 d . v) has the sign of det when h > |v|, by a margin (a billionth
   // of h) far beyond the rounding of t, as long as det is a normal number. So a vertex within the reach

@@ -126,6 +126,7 @@ class CellBuilder {
   static constexpr int HalfSpaceBlock = 8;
   static constexpr int HalfSpaceColumn =
       (NeighbourLimit + HalfSpaceBlock - 1) / HalfSpaceBlock * HalfSpaceBlock;
+  int gatheredFor_ = -1;  // the entry m whose close planes are gathered, or -1
   int halfSpaceCount_ = 0;
   std::array<double, HalfSpaceColumn> halfPlane_{}, halfX_{}, halfY_{}, halfZ_{};
   std::array<int, HalfSpaceColumn> halfEntry_{};
