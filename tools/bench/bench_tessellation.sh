@@ -85,11 +85,15 @@ for n in 1000 10000 50000; do make_random_case "$n"; cases+=("random-$n"); done
 seconds() { local TIMEFORMAT='%R %U %S'; { time "$@"; } 2>&1 | awk '{ printf "%s %.3f\n", $1, $2 + $3 }'; }
 run_brindel() { (cd "$1" && "$app/brindel" > /dev/null 2> brindel.log); }
 run_brindel_one_thread() { (cd "$1" && MIRELDA_THREADS=1 "$app/brindel" > /dev/null 2> brindel.log); }
-run_relaxation() { (cd "$1" && rm -rf rlx && mkdir -p rlx/tess && cp file_01.orvane rlx/file_01 && cp option.txt rlx/ &&
-  cd rlx && "$app/relaxation" > /dev/null 2> relaxation.log); }
-best_of() {  # best_of N command...: "<least wall seconds> <least CPU seconds>" of N runs
-  local n="$1" r; shift
-  for ((r = 0; r < n; ++r)); do seconds "$@"; done |
+run_relaxation() { (cd "$1/rlx" && "$app/relaxation" > /dev/null 2> relaxation.log); }
+# Every timed run starts in an empty result folder, made before the clock starts: replacing the files of
+# the run before (2.5 GB for 50 000 random points) would otherwise wait for the disk to take them, which
+# measures the disk, not the program.
+fresh_results() { rm -rf "$1/tess" && mkdir -p "$1/tess"; }
+fresh_relaxation() { (cd "$1" && rm -rf rlx && mkdir -p rlx/tess && cp file_01.orvane rlx/file_01 && cp option.txt rlx/); }
+best_of() {  # best_of N DIR command...: "<least wall seconds> <least CPU seconds>" of N runs
+  local n="$1" dir="$2" r; shift 2
+  for ((r = 0; r < n; ++r)); do fresh_results "$dir"; seconds "$@"; done |
     awk 'NR == 1 || $1 < w { w = $1 } NR == 1 || $2 < c { c = $2 } END { print w, c }'
 }
 
@@ -103,8 +107,8 @@ for name in "${cases[@]}"; do
   residues="$(awk '/^ATOM/ && substr($0, 22, 1) != "&"' "$dir/file_02" | wc -l)"
   "$writer" tessellation-options tess default > "$dir/option_bis.txt"
   repeats=3; [ "$points" -lt 20000 ] || repeats=1; [ -z "$repeatCount" ] || repeats="$repeatCount"
-  brindel="$(best_of "$repeats" run_brindel "$dir" | cut -d' ' -f1)"
-  oneTimes="$(best_of "$repeats" run_brindel_one_thread "$dir")"
+  brindel="$(best_of "$repeats" "$dir" run_brindel "$dir" | cut -d' ' -f1)"
+  oneTimes="$(best_of "$repeats" "$dir" run_brindel_one_thread "$dir")"
   one="$(echo "$oneTimes" | cut -d' ' -f1)"
   oneCpu="$(echo "$oneTimes" | cut -d' ' -f2)"
   voroLine="$("$voro" "$dir/file_02" "$dir/option_bis.txt" 3)"
@@ -112,6 +116,7 @@ for name in "${cases[@]}"; do
   voroCpu="$(echo "$voroLine" | cut -d' ' -f4)"
   relaxation="-"; relaxRatio="-"
   if [ -f "$dir/file_01.orvane" ] && [ "$points" -le "$relaxMax" ]; then
+    fresh_relaxation "$dir"
     relaxation="$(seconds run_relaxation "$dir" | cut -d' ' -f1)"
     relaxVoro="$("$voro" "$dir/file_01.orvane" - 3 | cut -d' ' -f2)"
     relaxRatio="$(awk -v r="$relaxation" -v v="$relaxVoro" 'BEGIN { printf "%.1f", r / v }')"
