@@ -54,19 +54,6 @@ void Ranks(const std::int32_t* keys, int count, int* ranks) {
 
 }  // namespace
 
-void StableSortSmall(std::span<std::int32_t> keys) {
-  const int count = static_cast<int>(keys.size());
-  if (count > CountingSortLimit) {
-    std::stable_sort(keys.begin(), keys.end());
-    return;
-  }
-  std::array<int, CountingSortLimit> ranks;
-  std::array<std::int32_t, CountingSortLimit> copy;
-  Ranks(keys.data(), count, ranks.data());
-  std::copy(keys.begin(), keys.end(), copy.begin());
-  for (int i = 0; i < count; ++i) keys[static_cast<std::size_t>(ranks[i])] = copy[i];
-}
-
 void StableSortSmallBy(std::span<const std::int32_t> keys, std::span<int> values) {
   const int count = static_cast<int>(keys.size());
   if (count > CountingSortLimit) {
@@ -78,6 +65,7 @@ void StableSortSmallBy(std::span<const std::int32_t> keys, std::span<int> values
     std::copy(sorted.begin(), sorted.end(), values.begin());
     return;
   }
+  // The ranks are all known before the first value moves, so the values may be the keys themselves.
   std::array<int, CountingSortLimit> ranks;
   std::array<int, CountingSortLimit> copy;
   Ranks(keys.data(), count, ranks.data());

@@ -11,9 +11,10 @@ namespace mirelda::tessellation {
 // Up to this many keys are sorted by counting; more by comparisons.
 inline constexpr int CountingSortLimit = 256;
 
-// Sorts the keys increasingly; equal keys keep their order.
-void StableSortSmall(std::span<std::int32_t> keys);
 // Sorts `values` by their keys (one key for each value), increasingly; equal keys keep their order.
+// `values` may be the keys themselves.
 void StableSortSmallBy(std::span<const std::int32_t> keys, std::span<int> values);
+// Sorts the keys increasingly.
+inline void StableSortSmall(std::span<std::int32_t> keys) { StableSortSmallBy(keys, keys); }
 
 }  // namespace mirelda::tessellation
