@@ -86,6 +86,8 @@ class CellBuilder {
               double dcut2, const NeighbourGrid* grid = nullptr);
 
   BuildOutcome Build(int centre, CellParts parts = CellParts::All);
+  // Whether Build(centre) would build the cell, from its candidates alone, without building it.
+  BuildOutcome CheckCandidates(int centre);
   const Cell& GetCell() const { return cell_; }
 
  private:
@@ -99,6 +101,7 @@ class CellBuilder {
     double angleSum = 0;  // sum of the exterior angles of the face polygon
   };
 
+  void FindCandidates(int centre);
   bool FindNeighbours(int centre);
   void EnumerateVertices(int centre);
   void EnumerateAllTriples(int centre);

@@ -28,7 +28,7 @@ int ThreadCount() {
 namespace {
 
 // What a slot of the window holds.
-enum SlotState : int { Empty, Built, Failed, Skipped };
+enum SlotState : int { Empty, Built, Unwanted, Failed, Skipped };
 
 }  // namespace
 
@@ -64,15 +64,20 @@ int BuildCellsInOrder(const NeighbourGrid& grid, std::span<const Vec3> positions
   const auto build = [&](CellBuilder& builder, int centre) {
     std::atomic<int>& slot = slots[static_cast<std::size_t>(centre % window)];
     int state = Skipped;
+    const bool wanted = limits.wanted.empty() || limits.wanted[static_cast<std::size_t>(centre)] != 0;
     if (centre < failed.load()) {
-      if (builder.Build(centre, limits.parts) == BuildOutcome::TooManyNeighbours) {
+      const BuildOutcome outcome =
+          wanted ? builder.Build(centre, limits.parts) : builder.CheckCandidates(centre);
+      if (outcome == BuildOutcome::TooManyNeighbours) {
         int seen = failed.load();
         while (centre < seen && !failed.compare_exchange_weak(seen, centre)) {
         }
         state = Failed;
-      } else {
+      } else if (wanted) {
         inspect(centre % window, centre, builder.GetCell());
         state = Built;
+      } else {
+        state = Unwanted;
       }
     }
     slot.store(state);
@@ -107,11 +112,12 @@ int BuildCellsInOrder(const NeighbourGrid& grid, std::span<const Vec3> positions
         slot.wait(Empty);
       }
     }
-    if (slot.load() != Built) {
+    const int state = slot.load();
+    if (state != Built && state != Unwanted) {
       stop = centre;
       break;
     }
-    deliver(centre % window, centre);
+    if (state == Built) deliver(centre % window, centre);
     slot.store(Empty);
     delivered.store(centre + 1);
     delivered.notify_all();

@@ -19,6 +19,9 @@ struct CellRunLimits {
   double dcut2 = 0;
   int threads = 1;
   CellParts parts = CellParts::All;
+  // By centre, whether anything is read from its cell (empty: every cell is). A cell nobody reads is not
+  // built: its candidates are only counted, so that too many of them stop the run there all the same.
+  std::span<const char> wanted;
 };
 
 // Centres are built ahead of their delivery, at most `window` of them: inspect(slot, centre, cell) runs
@@ -27,6 +30,7 @@ struct CellRunLimits {
 // calling thread in centre order, while the other threads go on building the next centres. A centre with
 // more than NeighbourLimit candidates is not inspected, and neither it nor any later centre is delivered
 // (later ones may have been inspected): the return value is that centre, or -1 when every cell was built.
+// Neither inspect nor deliver runs for a centre whose cell is not wanted.
 int BuildCellsInOrder(std::span<const Vec3> positions, std::span<const double> powerWeights,
                       const CellRunLimits& limits, int window,
                       const std::function<void(int slot, int centre, const Cell& cell)>& inspect,

@@ -88,6 +88,12 @@ void DescribeCell(const std::vector<PointRecord>& points, const std::vector<int>
   }
 }
 
+// Whether the point's cell writes anything: an environment point (chain and letter) writes neither a
+// scene block nor any line.
+bool CellWritesAnything(const PointRecord& point) {
+  return !point.IsEnvironment() || point.letter != EnvironmentLetter;
+}
+
 // Cells built ahead of writing: a few dozen per thread to share out, and no more, since every one keeps
 // its texts (fresh memory costs a page fault per page on first use).
 int CellsAhead(int threads) { return std::clamp(32 * threads, 64, 512); }
@@ -110,11 +116,13 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   std::string contactRow;
   const int window = CellsAhead(threads);
   std::vector<CellResult> results(static_cast<std::size_t>(window));
+  std::vector<char> wanted(points.size());
+  std::transform(points.begin(), points.end(), wanted.begin(), CellWritesAnything);
 
   out.scene << CellSceneHeader;
   std::uint64_t sceneLength = CellSceneHeader.size();
   const int failed = BuildCellsInOrder(
-      grid, positions, powers, {options.Rcut2(), options.Dcut2(), threads}, window,
+      grid, positions, powers, {options.Rcut2(), options.Dcut2(), threads, CellParts::All, wanted}, window,
       [&](int slot, int i, const Cell& cell) { DescribeCell(points, ranks, i, cell, results[slot]); },
       [&](int slot, int i) {
         const CellResult& result = results[slot];

@@ -35,7 +35,7 @@ RelaxationPassResult EnvironmentRelaxation::RunPass(int pass) {
   // needs only the vertices and the closure, never the faces' measures.
   open_.assign(points_.size(), 0);
   const int failed = BuildCellsInOrder(
-      positions_, powerWeights_, {rcut2_, dcut2_, threads_, CellParts::VerticesAndState}, CellsAhead,
+      positions_, powerWeights_, {rcut2_, dcut2_, threads_, CellParts::VerticesAndState, {}}, CellsAhead,
       [&](int, int i, const Cell& cell) {
         if (Moves(points_[i])) {
           // A closed cell without any vertex (a point with no neighbour) has no mean: the point stays put.

@@ -5,10 +5,12 @@
 // function of the cells and the point table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -308,11 +310,69 @@ TEST(CellRun, AStopReleasesEveryThreadWaitingForRoom) {
   for (int repeat = 0; repeat < 40; ++repeat) {
     int delivered = 0;
     const int stop = BuildCellsInOrder(
-        positions, powers, {options.Rcut2(), options.Dcut2(), 4, CellParts::VerticesAndState}, 2,
+        positions, powers, {options.Rcut2(), options.Dcut2(), 4, CellParts::VerticesAndState, {}}, 2,
         [](int, int, const Cell&) {}, [&delivered](int, int) { ++delivered; });
     ASSERT_EQ(stop, failing);
     ASSERT_EQ(delivered, failing);
   }
+}
+
+// Cells nobody reads are not built, and change nothing of the others: the wanted ones arrive in order,
+// each the cell built when every cell is wanted.
+TEST(CellRun, CellsNotWantedAreNeitherInspectedNorDelivered) {
+  const std::vector<PointRecord> points =
+      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  ASSERT_FALSE(points.empty());
+  const std::vector<Vec3> positions = PositionsOf(points);
+  const std::vector<double> powers(positions.size(), 0.0);
+  const TessellationOptions options;
+  const auto run = [&](std::span<const char> wanted) {
+    std::vector<std::vector<Vec3>> vertices(points.size());
+    std::vector<int> delivered;
+    const int stop = BuildCellsInOrder(
+        positions, powers, {options.Rcut2(), options.Dcut2(), 3, CellParts::VerticesAndState, wanted}, 8,
+        [&](int, int i, const Cell& cell) { vertices[static_cast<std::size_t>(i)] = cell.vertices; },
+        [&](int, int i) { delivered.push_back(i); });
+    EXPECT_EQ(stop, -1);
+    return std::pair{vertices, delivered};
+  };
+  std::vector<char> wanted(points.size());
+  for (std::size_t i = 0; i < wanted.size(); i += 3) wanted[i] = 1;
+  const auto [all, allDelivered] = run({});
+  const auto [some, someDelivered] = run(wanted);
+  ASSERT_EQ(allDelivered.size(), points.size());
+  std::vector<int> expected;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (wanted[i] != 0) {
+      expected.push_back(static_cast<int>(i));
+      EXPECT_FALSE(some[i].empty());
+      EXPECT_TRUE(std::equal(some[i].begin(), some[i].end(), all[i].begin(), all[i].end(),
+                             [](Vec3 a, Vec3 b) { return a.x == b.x && a.y == b.y && a.z == b.z; }));
+    } else {
+      EXPECT_TRUE(some[i].empty());
+    }
+  }
+  EXPECT_EQ(someDelivered, expected);
+}
+
+// An environment point writes nothing, so its cell is not built; with too many candidates it still stops
+// the run where it stands, after every cell before it was written.
+TEST(CellRun, ACrowdedEnvironmentPointStopsTheRunThoughItsCellIsNotBuilt) {
+  const std::vector<PointRecord> shell =
+      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  ASSERT_FALSE(shell.empty());
+  std::vector<PointRecord> points = shell;
+  for (int k = 0; k < 240; ++k) points.push_back(MakePoint(200 + k * 0.01, 200, 200, "XXX", '&', k + 1));
+  TessellationOptions options;
+  const Written one = Write(points, options, 1);
+  ASSERT_TRUE(one.outcome.tooManyNeighbours);
+  EXPECT_EQ(one.outcome.failedCentre, static_cast<int>(shell.size()));
+  EXPECT_TRUE(one.contacts.empty());
+  const Written whole = Write(shell, options, 1);
+  EXPECT_EQ(one.cells, whole.cells);
+  EXPECT_EQ(one.faces, whole.faces);
+  EXPECT_EQ(one.scene, whole.scene);
+  ExpectSameWritten(Write(points, options, 3), one);
 }
 
 // brindel run in a scratch folder with MIRELDA_THREADS set: its files, messages and exit status.
