@@ -22,9 +22,12 @@ EnvironmentRelaxation::EnvironmentRelaxation(std::vector<PointRecord> points, do
       powerWeights_(points_.size(), 0.0),
       rcut2_(rcut2),
       dcut2_(dcut2),
-      threads_(threads) {}
+      threads_(threads) {
+  movers_.reserve(points_.size());
+  for (const PointRecord& point : points_) movers_.push_back(Moves(point) ? 1 : 0);
+}
 
-RelaxationPassResult EnvironmentRelaxation::RunPass(int pass) {
+RelaxationPassResult EnvironmentRelaxation::RunPass(int pass, bool openAminoAcids) {
   if (pass > 0) {
     for (std::size_t i = 0; i < points_.size(); ++i) {
       if (Moves(points_[i])) positions_[i] = moved_[i];
@@ -35,7 +38,10 @@ RelaxationPassResult EnvironmentRelaxation::RunPass(int pass) {
   // needs only the vertices and the closure, never the faces' measures.
   open_.assign(points_.size(), 0);
   const int failed = BuildCellsInOrder(
-      positions_, powerWeights_, {rcut2_, dcut2_, threads_, CellParts::VerticesAndState, {}}, CellsAhead,
+      positions_, powerWeights_,
+      {rcut2_, dcut2_, threads_, CellParts::VerticesAndState,
+       openAminoAcids ? std::span<const char>() : movers_},
+      CellsAhead,
       [&](int, int i, const Cell& cell) {
         if (Moves(points_[i])) {
           // A closed cell without any vertex (a point with no neighbour) has no mean: the point stays put.

@@ -15,18 +15,21 @@ namespace mirelda::relaxation {
 
 struct RelaxationPassResult {
   tessellation::BuildOutcome outcome = tessellation::BuildOutcome::Built;
-  int failedCentre = -1;                // with TooManyNeighbours: the point whose cell could not be built
-  std::vector<int> openAminoAcids;      // amino-acid points (from 0) whose cell is open, in point order
+  int failedCentre = -1;            // with TooManyNeighbours: the point whose cell could not be built
+  std::vector<int> openAminoAcids;  // amino-acid points (from 0) whose cell is open, in point order
 };
 
 class EnvironmentRelaxation {
  public:
   // The cells of a pass are built on `threads` threads; the results do not depend on it.
-  EnvironmentRelaxation(std::vector<exchange::PointRecord> points, double rcut2, double dcut2, int threads = 1);
+  EnvironmentRelaxation(std::vector<exchange::PointRecord> points, double rcut2, double dcut2,
+                        int threads = 1);
 
   // Pass p (from 0): the moves of pass p - 1 take effect, then every cell is built and the moves of this
   // pass are computed. A pass cut short by too many neighbours leaves the moves of the built cells only.
-  RelaxationPassResult RunPass(int pass);
+  // Without openAminoAcids, the cells of the points that never move are not built (too many candidates
+  // still stop the pass) and the result lists no open amino acid: the moves are the same.
+  RelaxationPassResult RunPass(int pass, bool openAminoAcids = true);
 
   const std::vector<exchange::PointRecord>& Points() const { return points_; }
 
@@ -34,17 +37,20 @@ class EnvironmentRelaxation {
   // position until a pass moves them; every other point at its read position.
   tessellation::Vec3 WrittenPosition(int i) const;
 
-  static bool Moves(const exchange::PointRecord& point) { return point.letter == exchange::EnvironmentLetter; }
+  static bool Moves(const exchange::PointRecord& point) {
+    return point.letter == exchange::EnvironmentLetter;
+  }
 
  private:
   std::vector<exchange::PointRecord> points_;
-  std::vector<tessellation::Vec3> positions_;       // positions of the current pass
-  std::vector<tessellation::Vec3> moved_;           // moves computed in the last pass
-  std::vector<double> powerWeights_;  // all 0: the cells are the ordinary Voronoi cells
+  std::vector<tessellation::Vec3> positions_;  // positions of the current pass
+  std::vector<tessellation::Vec3> moved_;      // moves computed in the last pass
+  std::vector<double> powerWeights_;           // all 0: the cells are the ordinary Voronoi cells
   double rcut2_;
   double dcut2_;
   int threads_;
-  std::vector<char> open_;  // per point, in the pass: an amino-acid cell that is open
+  std::vector<char> open_;    // per point, in the pass: an amino-acid cell that is open
+  std::vector<char> movers_;  // per point: it moves
 };
 
 }  // namespace mirelda::relaxation

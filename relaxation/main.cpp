@@ -68,7 +68,10 @@ int Run() {
     if (!errors.IsOpen()) return OutputFailed;
     errors.Stream() << "RELAXATION:" << pass << '\n';
 
-    const RelaxationPassResult result = relaxation.RunPass(pass);
+    // The error file is rewritten by every pass: the open amino acids of a pass are read only from the
+    // last one, or when they are to stop the run.
+    const bool lastPass = pass == options.relaxationCount;
+    const RelaxationPassResult result = relaxation.RunPass(pass, lastPass || options.stopOnError);
     if (result.outcome == BuildOutcome::TooManyNeighbours) {
       const PointRecord& point = relaxation.Points()[result.failedCentre];
       std::fprintf(stderr, "IVMAX too small %d %c %c\n", point.residueNumber, point.chain, point.letter);

@@ -70,6 +70,31 @@ TEST(EnvironmentRelaxation, AminoAcidsNeverMoveAndOpenOnesAreReported) {
   }
 }
 
+// A pass that needs no open amino acid builds the moving points' cells only: the same moves, pass after
+// pass, and too many candidates at an amino acid still stop it.
+TEST(EnvironmentRelaxation, WithoutOpenAminoAcidsAPassMovesAlikeAndStopsAlike) {
+  std::vector<PointRecord> points = testing::JitteredGrid(5, 4, 0.3, 5);
+  for (int i : {31, 62, 93}) points[i] = MakePoint(points[i].x, points[i].y, points[i].z, "XXX", '&', i);
+  EnvironmentRelaxation everything(points, 64.0, 81.0), moversOnly(points, 64.0, 81.0);
+  for (int pass = 0; pass < 3; ++pass) {
+    EXPECT_FALSE(everything.RunPass(pass).openAminoAcids.empty());
+    EXPECT_TRUE(moversOnly.RunPass(pass, false).openAminoAcids.empty());
+    for (int i = 0; i < static_cast<int>(points.size()); ++i) {
+      const Vec3 a = everything.WrittenPosition(i), b = moversOnly.WrittenPosition(i);
+      EXPECT_TRUE(a.x == b.x && a.y == b.y && a.z == b.z) << "point " << i << ", pass " << pass;
+    }
+  }
+  EXPECT_NE(everything.WrittenPosition(62).x, points[62].x);
+
+  std::vector<PointRecord> crowded;
+  for (int i = 0; i < 202; ++i) crowded.push_back(MakePoint(0.01 * i, 0, 0, "ALA", 'A', i + 1));
+  crowded.push_back(MakePoint(50, 0, 0, "XXX", '&', 1));
+  EnvironmentRelaxation stopped(crowded, 100.0, 256.0);
+  const RelaxationPassResult result = stopped.RunPass(0, false);
+  EXPECT_EQ(result.outcome, BuildOutcome::TooManyNeighbours);
+  EXPECT_EQ(result.failedCentre, 0);
+}
+
 TEST(EnvironmentRelaxation, AnOpenEnvironmentCellStaysWhereItIs) {
   // A lone environment point next to one amino acid: no closed cell anywhere.
   const std::vector<PointRecord> points = {MakePoint(0, 0, 0, "ALA", 'A', 1),

@@ -105,6 +105,14 @@ TEST_F(RelaxationProgram, ErrorSwitchStopsAfterThePassThatFoundAnOpenAminoAcid) 
   EXPECT_NE(folder.Read("file_02"), folder.Read("file_01"));
 }
 
+TEST_F(RelaxationProgram, TheErrorFileHoldsTheOpenAminoAcidsOfTheLastPass) {
+  Prepare("NOM_PROT:1abc\nRLX:2\nDCUT:9\nRCUT:8\n");
+  ASSERT_EQ(RunProgram("relaxation", folder.Path()).exitStatus, 0);
+  const std::string errors = folder.Read("1abc/1abc_error");
+  EXPECT_EQ(errors.substr(0, 13), "RELAXATION:2\n");
+  EXPECT_NE(errors.find("WARNING : THIS AA IS NOT IN THE BULK : A   1 A\n"), std::string::npos);
+}
+
 TEST_F(RelaxationProgram, NegativeRlxRunsNoPassAndWritesNoErrorFile) {
   Prepare("NOM_PROT:1abc\nRLX:-1\nDCUT:9\nRCUT:8\n");
   const auto run = RunProgram("relaxation", folder.Path());
@@ -155,7 +163,8 @@ TEST_F(RelaxationProgram, AHugeRelaxationCountIsCappedAndSaid) {
   std::filesystem::create_directories(folder / "1abc");
   const auto run = RunProgram("relaxation", folder.Path());
   EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_NE(run.standardError.find("RLX above 999: 999 relaxations run\n"), std::string::npos) << run.standardError;
+  EXPECT_NE(run.standardError.find("RLX above 999: 999 relaxations run\n"), std::string::npos)
+      << run.standardError;
   EXPECT_NE(run.standardError.find("1000/1000 please wait ..."), std::string::npos);
 }
 
