@@ -66,8 +66,9 @@ int BuildCellsInOrder(const NeighbourGrid& grid, std::span<const Vec3> positions
     int state = Skipped;
     const bool wanted = limits.wanted.empty() || limits.wanted[static_cast<std::size_t>(centre)] != 0;
     if (centre < failed.load()) {
-      const BuildOutcome outcome =
-          wanted ? builder.Build(centre, limits.parts) : builder.CheckCandidates(centre);
+      const BuildOutcome outcome = wanted               ? builder.Build(centre, limits.parts)
+                                   : limits.noneCrowded ? BuildOutcome::Built
+                                                        : builder.CheckCandidates(centre);
       if (outcome == BuildOutcome::TooManyNeighbours) {
         int seen = failed.load();
         while (centre < seen && !failed.compare_exchange_weak(seen, centre)) {

@@ -22,6 +22,9 @@ struct CellRunLimits {
   // By centre, whether anything is read from its cell (empty: every cell is). A cell nobody reads is not
   // built: its candidates are only counted, so that too many of them stop the run there all the same.
   std::span<const char> wanted;
+  // Set by a caller that knows that no centre has too many candidates: the cells not wanted are then not
+  // even counted.
+  bool noneCrowded = false;
 };
 
 // Centres are built ahead of their delivery, at most `window` of them: inspect(slot, centre, cell) runs

@@ -112,7 +112,8 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   // A row of the contact file holds the faces of one cell, so it is written as the cell is delivered, and
   // the writing goes on beside the building of later cells. A run that will stop leaves the file empty.
   const NeighbourGrid grid(positions, options.Dcut2());
-  const bool contactsWritten = !grid.AnyCrowded(NeighbourLimit);
+  const bool crowded = grid.AnyCrowded(NeighbourLimit);
+  const bool contactsWritten = !crowded;
   std::string contactRow;
   const int window = CellsAhead(threads);
   std::vector<CellResult> results(static_cast<std::size_t>(window));
@@ -122,8 +123,8 @@ TessellationOutcome WriteTessellation(const std::vector<PointRecord>& points,
   out.scene << CellSceneHeader;
   std::uint64_t sceneLength = CellSceneHeader.size();
   const int failed = BuildCellsInOrder(
-      grid, positions, powers, {options.Rcut2(), options.Dcut2(), threads, CellParts::All, wanted}, window,
-      [&](int slot, int i, const Cell& cell) { DescribeCell(points, ranks, i, cell, results[slot]); },
+      grid, positions, powers, {options.Rcut2(), options.Dcut2(), threads, CellParts::All, wanted, !crowded},
+      window, [&](int slot, int i, const Cell& cell) { DescribeCell(points, ranks, i, cell, results[slot]); },
       [&](int slot, int i) {
         const CellResult& result = results[slot];
         const std::uint64_t blockOffset = sceneLength;
