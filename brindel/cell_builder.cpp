@@ -223,9 +223,10 @@ void CellBuilder::TryTriple(int centre, int m, int b, int a) {
   const Vec3 absolute = v + positions_[centre];
   const std::array<float, 3> position = {static_cast<float>(absolute.x), static_cast<float>(absolute.y),
                                          static_cast<float>(absolute.z)};
-  nm.vertices.push_back({v, b, a, position});
-  na.vertices.push_back({v, m, b, position});
-  nb.vertices.push_back({v, a, m, position});
+  const int vertex = static_cast<int>(cell_.vertices.size());
+  nm.vertices.push_back({v, b, a, position, vertex});
+  na.vertices.push_back({v, m, b, position, vertex});
+  nb.vertices.push_back({v, a, m, position, vertex});
   cell_.vertices.push_back(absolute);
 
   nm.angleSum += CornerAngle(uma, ubm);

@@ -27,6 +27,7 @@ struct FaceVertex {
   int previous = 0;
   int next = 0;
   std::array<float, 3> position;  // absolute position in single precision, as the scene writes it
+  int vertex = 0;                 // which of the cell's vertices (an index into Cell::vertices)
 };
 
 struct Face {

@@ -25,16 +25,28 @@ struct SceneText {
   std::string points;
   std::string indexLists;  // every face's list, one after the other
   std::vector<std::array<float, 3>> positions;
+  // Each vertex's line, made once for the three faces (or more) that write it: by vertex, where it
+  // starts in `lines` and where it ends (start -1 until made).
+  std::string lines;
+  std::vector<std::pair<int, int>> lineOf;
 };
 
 void WriteSceneBlock(const PointRecord& centre, const Cell& cell, SceneText& text, std::string& scene) {
   text.points.clear();
   text.indexLists.clear();
+  text.lines.clear();
+  text.lineOf.assign(cell.vertices.size(), {-1, -1});
   int base = 0;
   for (const Face& face : cell.faces) {
     text.positions.clear();
     for (const FaceVertex& vertex : face.vertices) {
-      AppendSceneVertexLine(text.points, vertex.position);
+      auto& [start, end] = text.lineOf[static_cast<std::size_t>(vertex.vertex)];
+      if (start < 0) {
+        start = static_cast<int>(text.lines.size());
+        AppendSceneVertexLine(text.lines, vertex.position);
+        end = static_cast<int>(text.lines.size());
+      }
+      text.points.append(text.lines, static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
       text.positions.push_back(vertex.position);
     }
     AppendIndexList(text.indexLists, FaceVertexOrder(text.positions), base);
