@@ -4,6 +4,8 @@
 # prints the ratios and the exponent of brindel's one-thread time fitted over the point counts. Wall times
 # (best of the repeats) make the ratios; the CPU times of brindel on one thread and of voro++ (user and
 # system) make one more ratio, which stands when other jobs share the cores and stretch the wall times.
+# voro++ is timed inside its process, around the tessellation alone; brindel and relaxation are timed as
+# whole runs (start-up, reading, and every file written), which weighs most on the smallest cases.
 #
 # Cases: CA points of real proteins inside their environment shell (orvane, then nine relaxations for
 # brindel's input), from about 300 residues (../shared/structures) to 2 750 (4JSV of the samples) and
