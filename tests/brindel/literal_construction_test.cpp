@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <span>
@@ -373,6 +375,26 @@ TEST(CellRun, ACrowdedEnvironmentPointStopsTheRunThoughItsCellIsNotBuilt) {
   EXPECT_EQ(one.faces, whole.faces);
   EXPECT_EQ(one.scene, whole.scene);
   ExpectSameWritten(Write(points, options, 3), one);
+}
+
+// Only a point with both the environment chain and the environment letter writes nothing: an environment
+// letter on another chain still writes its scene block, and an amino acid on the environment chain its
+// lines.
+TEST(CellRun, CellsOfMixedEnvironmentMarksAreWritten) {
+  std::vector<PointRecord> points =
+      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  ASSERT_FALSE(points.empty());
+  ASSERT_NE(points.front().letter, 'U');
+  points.front().chain = '&';
+  for (PointRecord& point : points) {
+    if (point.letter == 'U') point.chain = 'Z';
+  }
+  const Written written = Write(points, TessellationOptions{}, 2);
+  EXPECT_NE(written.scene.find("#AADEB-U=Z!"), std::string::npos);
+  char opening[16];
+  std::snprintf(opening, sizeof opening, "%c %4d & ", points.front().letter, points.front().residueNumber);
+  EXPECT_EQ(written.cells.substr(0, std::strlen(opening)), opening);
+  EXPECT_NE(written.faces.find(opening), std::string::npos);
 }
 
 // brindel run in a scratch folder with MIRELDA_THREADS set: its files, messages and exit status.
