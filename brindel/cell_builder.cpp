@@ -50,33 +50,28 @@ BuildOutcome CellBuilder::Build(int centre, CellParts parts) {
   return BuildOutcome::Built;
 }
 
+// The candidates are the points strictly closer than DCUT, increasing.
 BuildOutcome CellBuilder::CheckCandidates(int centre) {
-  FindCandidates(centre);
+  const Vec3 p = positions_[centre];
+  if (grid_ != nullptr) {
+    grid_->Find(centre, found_);
+  } else {
+    found_.clear();
+    const int pointCount = static_cast<int>(positions_.size());
+    for (int j = 0; j < pointCount; ++j) {
+      if (j != centre && Norm2(positions_[j] - p) < dcut2_) found_.push_back(j);
+    }
+  }
   return found_.size() > static_cast<std::size_t>(NeighbourLimit) ? BuildOutcome::TooManyNeighbours
                                                                   : BuildOutcome::Built;
 }
 
-// The points strictly closer than DCUT, increasing.
-void CellBuilder::FindCandidates(int centre) {
-  if (grid_ != nullptr) {
-    grid_->Find(centre, found_);
-    return;
-  }
-  found_.clear();
-  const Vec3 p = positions_[centre];
-  const int pointCount = static_cast<int>(positions_.size());
-  for (int j = 0; j < pointCount; ++j) {
-    if (j != centre && Norm2(positions_[j] - p) < dcut2_) found_.push_back(j);
-  }
-}
-
-// Every point strictly closer than DCUT becomes the next entry; each pair of entries within DCUT of each
-// other (the bound included) is recorded on both.
+// Every candidate becomes the next entry; each pair of entries within DCUT of each other (the bound
+// included) is recorded on both.
 bool CellBuilder::FindNeighbours(int centre) {
   count_ = 0;
+  if (CheckCandidates(centre) == BuildOutcome::TooManyNeighbours) return false;
   const Vec3 p = positions_[centre];
-  FindCandidates(centre);
-  if (found_.size() > static_cast<std::size_t>(NeighbourLimit)) return false;
   count_ = static_cast<int>(found_.size());
   offsets_.resize(count_);
   for (int k = 0; k < count_; ++k) {

@@ -102,7 +102,6 @@ class CellBuilder {
     double angleSum = 0;  // sum of the exterior angles of the face polygon
   };
 
-  void FindCandidates(int centre);
   bool FindNeighbours(int centre);
   void EnumerateVertices(int centre);
   void EnumerateAllTriples(int centre);
