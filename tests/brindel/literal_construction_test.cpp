@@ -270,18 +270,22 @@ void ExpectSameWritten(const Written& a, const Written& b) {
   EXPECT_EQ(a.outcome.sceneBlockShares, b.outcome.sceneBlockShares);
 }
 
-// The committed shell, and after its last point a tight cluster whose first point has too many
-// candidates: more cells than are built ahead of writing are written before the stop.
-std::vector<PointRecord> ShellThenCluster() {
-  std::vector<PointRecord> points =
-      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
-  for (int k = 0; k < 240; ++k) points.push_back(MakePoint(200 + k * 0.01, 200, 200, "ALA", 'B', k + 1));
+// The committed 1A8O shell: CA points inside their environment.
+std::vector<PointRecord> CommittedShell() {
+  return testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+}
+
+// The committed shell, and after its last point a tight cluster (of the given residue name and chain)
+// whose first point has too many candidates: more cells than are built ahead of writing are written
+// before the stop.
+std::vector<PointRecord> ShellThenCluster(const std::string& name = "ALA", char chain = 'B') {
+  std::vector<PointRecord> points = CommittedShell();
+  for (int k = 0; k < 240; ++k) points.push_back(MakePoint(200 + k * 0.01, 200, 200, name, chain, k + 1));
   return points;
 }
 
 TEST(CellRun, WritesTheSameBytesOnAnyNumberOfThreads) {
-  std::vector<PointRecord> points =
-      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  std::vector<PointRecord> points = CommittedShell();
   ASSERT_FALSE(points.empty());
   TessellationOptions options;
   options.weights = exchange::DefaultWeightTable();
@@ -322,8 +326,7 @@ TEST(CellRun, AStopReleasesEveryThreadWaitingForRoom) {
 // Cells nobody reads are not built, and change nothing of the others: the wanted ones arrive in order,
 // each the cell built when every cell is wanted.
 TEST(CellRun, CellsNotWantedAreNeitherInspectedNorDelivered) {
-  const std::vector<PointRecord> points =
-      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  const std::vector<PointRecord> points = CommittedShell();
   ASSERT_FALSE(points.empty());
   const std::vector<Vec3> positions = PositionsOf(points);
   const std::vector<double> powers(positions.size(), 0.0);
@@ -360,11 +363,9 @@ TEST(CellRun, CellsNotWantedAreNeitherInspectedNorDelivered) {
 // An environment point writes nothing, so its cell is not built; with too many candidates it still stops
 // the run where it stands, after every cell before it was written.
 TEST(CellRun, ACrowdedEnvironmentPointStopsTheRunThoughItsCellIsNotBuilt) {
-  const std::vector<PointRecord> shell =
-      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  const std::vector<PointRecord> shell = CommittedShell();
   ASSERT_FALSE(shell.empty());
-  std::vector<PointRecord> points = shell;
-  for (int k = 0; k < 240; ++k) points.push_back(MakePoint(200 + k * 0.01, 200, 200, "XXX", '&', k + 1));
+  const std::vector<PointRecord> points = ShellThenCluster("XXX", '&');
   TessellationOptions options;
   const Written one = Write(points, options, 1);
   ASSERT_TRUE(one.outcome.tooManyNeighbours);
@@ -381,8 +382,7 @@ TEST(CellRun, ACrowdedEnvironmentPointStopsTheRunThoughItsCellIsNotBuilt) {
 // letter on another chain still writes its scene block, and an amino acid on the environment chain its
 // lines.
 TEST(CellRun, CellsOfMixedEnvironmentMarksAreWritten) {
-  std::vector<PointRecord> points =
-      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  std::vector<PointRecord> points = CommittedShell();
   ASSERT_FALSE(points.empty());
   ASSERT_NE(points.front().letter, 'U');
   points.front().chain = '&';
@@ -412,8 +412,7 @@ std::string RunBrindel(const std::vector<PointRecord>& points, const char* threa
 }
 
 TEST(CellRun, BrindelLeavesTheSameFilesOnOneThreadAndOnSeveral) {
-  const std::vector<PointRecord> shell =
-      testing::ReadPointFileAt(testing::TestDataDir() / "brindel/1a8o_shell.pnt");
+  const std::vector<PointRecord> shell = CommittedShell();
   ASSERT_FALSE(shell.empty());
   EXPECT_EQ(RunBrindel(shell, "1"), RunBrindel(shell, "3"));
   // On "IVMAX too small" the files stay as written up to the centre that stopped the run.
