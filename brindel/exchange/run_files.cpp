@@ -1,6 +1,7 @@
 #include "brindel/exchange/run_files.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -54,20 +55,32 @@ void RunInput::Close(std::string_view stillOpenMessage) {
   if (stream_.fail()) std::fwrite(stillOpenMessage.data(), 1, stillOpenMessage.size(), stderr);
 }
 
+std::streamsize BlockFileBuffer::xsputn(const char* s, std::streamsize n) {
+  // The put area exists once something was written; until then, and for a piece that does not fit, the
+  // standard way, which writes what is held and the piece in one call.
+  if (n < epptr() - pptr()) {
+    std::memcpy(pptr(), s, static_cast<std::size_t>(n));
+    pbump(static_cast<int>(n));
+    return n;
+  }
+  return std::filebuf::xsputn(s, n);
+}
+
 RunOutput::RunOutput(const std::string& path, std::string_view messageName)
     : path_(path), buffer_(std::make_unique_for_overwrite<char[]>(OutputBuffer)) {
   // Set before opening, as the file buffer requires: result files run to tens of megabytes, written in
   // blocks of this size rather than the default few kilobytes. Left uninitialised, so that a small file
   // touches only the pages it fills.
-  stream_.rdbuf()->pubsetbuf(buffer_.get(), OutputBuffer);
-  stream_.open(path, std::ios::binary);
-  if (!stream_.is_open()) CannotOpen(messageName.empty() ? std::string_view(path) : messageName);
+  file_.pubsetbuf(buffer_.get(), OutputBuffer);
+  if (file_.open(path, std::ios::out | std::ios::binary) == nullptr)
+    CannotOpen(messageName.empty() ? std::string_view(path) : messageName);
 }
 
 bool RunOutput::Close(std::string_view stillOpenMessage) {
-  if (!stream_.is_open()) return false;
-  stream_.close();
-  if (!stream_.fail()) return true;
+  if (!file_.is_open()) return false;
+  // A failed write shows on the stream, a failed flush of the last block on the buffer's close.
+  const bool closed = file_.close() != nullptr;
+  if (closed && !stream_.fail()) return true;
   if (!stillOpenMessage.empty()) std::fwrite(stillOpenMessage.data(), 1, stillOpenMessage.size(), stderr);
   return false;
 }
