@@ -76,9 +76,11 @@ class RunOutput {
   bool Close(std::string_view stillOpenMessage = {});
 
  private:
-  static constexpr std::size_t OutputBuffer = 1 << 18;
+  struct BufferRelease {
+    void operator()(char* buffer) const;
+  };
   std::string path_;
-  std::unique_ptr<char[]> buffer_;
+  std::unique_ptr<char[], BufferRelease> buffer_;
   BlockFileBuffer file_;
   std::ostream stream_{&file_};
 };

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/support/scratch_folder.h"
 
@@ -46,6 +49,37 @@ TEST(RunOutput, PiecesOfEverySizeArriveWholeAndInOrder) {
   const std::string written = folder.Read("out");
   ASSERT_EQ(written.size(), expected.size());
   EXPECT_TRUE(written == expected);
+}
+
+// Outputs share a few buffers of one block and take others beyond them: none may share a buffer, also
+// when outputs close in another order than they opened and new ones take the buffers given back.
+TEST(RunOutput, OutputsOpenAtOnceKeepTheirOwnContents) {
+  ScratchFolder folder;
+  std::map<std::string, std::string> expected;
+  std::vector<std::unique_ptr<RunOutput>> open;
+  const auto openOutput = [&](const std::string& name) {
+    open.push_back(std::make_unique<RunOutput>((folder / name).string()));
+    ASSERT_TRUE(open.back()->IsOpen());
+    expected[name];
+  };
+  const auto writeAll = [&](int round) {
+    for (const std::unique_ptr<RunOutput>& output : open) {
+      const std::string name = std::filesystem::path(output->Path()).filename().string();
+      const std::string piece = PieceOf(round, 100000) + name;
+      output->Stream() << piece;
+      expected[name] += piece;
+    }
+  };
+  for (int i = 0; i < 12; ++i) openOutput("first" + std::to_string(i));
+  writeAll(0);
+  // Every other one closes; as many new ones open; all write again.
+  for (std::size_t i = 0; i < open.size(); i += 2) EXPECT_TRUE(open[i]->Close());
+  std::erase_if(open, [](const std::unique_ptr<RunOutput>& output) { return !output->IsOpen(); });
+  for (int i = 0; i < 6; ++i) openOutput("second" + std::to_string(i));
+  writeAll(1);
+  writeAll(2);
+  for (const std::unique_ptr<RunOutput>& output : open) EXPECT_TRUE(output->Close());
+  for (const auto& [name, text] : expected) EXPECT_TRUE(folder.Read(name) == text) << name;
 }
 
 TEST(RunOutput, AFileThatCannotBeWrittenCompletelyIsReportedAtItsClose) {
