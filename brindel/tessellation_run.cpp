@@ -106,9 +106,10 @@ bool CellWritesAnything(const PointRecord& point) {
   return !point.IsEnvironment() || point.letter != EnvironmentLetter;
 }
 
-// Cells built ahead of writing: a few dozen per thread to share out, and no more, since every one keeps
-// its texts (fresh memory costs a page fault per page on first use).
-int CellsAhead(int threads) { return std::clamp(32 * threads, 64, 512); }
+// Cells built ahead of writing. One thread writes each cell as soon as it is built; several need a few
+// cells each to share out, and no more, since every one keeps its texts: fresh memory costs a fault per
+// page on first use, and on some virtual machines the faults of a slot's texts cost more than its cell.
+int CellsAhead(int threads) { return threads == 1 ? 1 : std::clamp(8 * threads, 16, 512); }
 
 }  // namespace
 
