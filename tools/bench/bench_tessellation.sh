@@ -5,7 +5,9 @@
 # (best of the repeats) make the ratios; the CPU times of brindel on one thread and of voro++ (user and
 # system) make one more ratio, which stands when other jobs share the cores and stretch the wall times.
 # voro++ is timed inside its process, around the tessellation alone; brindel and relaxation are timed as
-# whole runs (start-up, reading, and every file written), which weighs most on the smallest cases.
+# whole runs (start-up, reading, and every file written), which weighs most on the smallest cases. The
+# "files" column is the time to copy brindel's files of its last run into one fresh file: a floor that the
+# writing alone sets for any program that writes them, whatever its tessellation costs ("f/voro").
 #
 # Cases: CA points of real proteins inside their environment shell (orvane, then nine relaxations for
 # brindel's input), from about 300 residues (../shared/structures) to 2 750 (4JSV of the samples) and
@@ -99,8 +101,20 @@ best_of() {  # best_of N DIR command...: "<least wall seconds> <least CPU second
     awk 'NR == 1 || $1 < w { w = $1 } NR == 1 || $2 < c { c = $2 } END { print w, c }'
 }
 
-printf '%-12s %7s %9s %8s %9s %7s %7s %8s %8s %10s %8s\n' case points residues brindel 1-thread voro++ \
-       "b/voro" "b1/voro" "cpu b1/v" relaxation "r/voro"
+# The least wall seconds of N copies of brindel's files in DIR/tess into one file of a fresh folder, less
+# the least of N copies of nothing (the start of the shell and of cat).
+files_floor() {  # files_floor N DIR
+  local n="$1" dir="$2" r
+  for ((r = 0; r < n; ++r)); do
+    rm -rf "$dir/copy" && mkdir -p "$dir/copy"
+    echo "$(seconds sh -c 'cat "$1"/tess/* > "$1/copy/all"' sh "$dir" | cut -d' ' -f1)" \
+         "$(seconds sh -c 'cat < /dev/null > "$1/copy/none"' sh "$dir" | cut -d' ' -f1)"
+  done | awk 'NR == 1 || $1 < w { w = $1 } NR == 1 || $2 < e { e = $2 } END { print (w > e ? w - e : 0) }'
+  rm -rf "$dir/copy"
+}
+
+printf '%-12s %7s %9s %8s %9s %7s %7s %8s %8s %7s %7s %10s %8s\n' case points residues brindel 1-thread \
+       voro++ "b/voro" "b1/voro" "cpu b1/v" files "f/voro" relaxation "r/voro"
 fit="$(mktemp)"
 for name in "${cases[@]}"; do
   dir="$inputs/$name"
@@ -113,6 +127,7 @@ for name in "${cases[@]}"; do
   oneTimes="$(best_of "$repeats" "$dir" run_brindel_one_thread "$dir")"
   one="$(echo "$oneTimes" | cut -d' ' -f1)"
   oneCpu="$(echo "$oneTimes" | cut -d' ' -f2)"
+  files="$(files_floor "$repeats" "$dir")"
   voroLine="$("$voro" "$dir/file_02" "$dir/option_bis.txt" 3)"
   voroSeconds="$(echo "$voroLine" | cut -d' ' -f2)"
   voroCpu="$(echo "$voroLine" | cut -d' ' -f4)"
@@ -124,9 +139,9 @@ for name in "${cases[@]}"; do
     relaxRatio="$(awk -v r="$relaxation" -v v="$relaxVoro" 'BEGIN { printf "%.1f", r / v }')"
   fi
   awk -v n="$name" -v p="$points" -v a="$residues" -v b="$brindel" -v o="$one" -v v="$voroSeconds" \
-      -v oc="$oneCpu" -v vc="$voroCpu" -v r="$relaxation" -v rr="$relaxRatio" 'BEGIN {
-        printf "%-12s %7d %9d %8.3f %9.3f %7.3f %7.2f %8.2f %8.2f %10s %8s\n", n, p, a, b, o, v, b / v, o / v,
-               oc / vc, r, rr }'
+      -v oc="$oneCpu" -v vc="$voroCpu" -v f="$files" -v r="$relaxation" -v rr="$relaxRatio" 'BEGIN {
+        printf "%-12s %7d %9d %8.3f %9.3f %7.3f %7.2f %8.2f %8.2f %7.3f %7.2f %10s %8s\n", n, p, a, b, o, v,
+               b / v, o / v, oc / vc, f, f / v, r, rr }'
   echo "$points $one" >> "$fit"
   # The results are not kept: the contact file of 50 000 amino acids alone holds 2.5 GB.
   rm -rf "$dir/tess" "$dir/rlx" && mkdir -p "$dir/tess"
