@@ -100,8 +100,11 @@ class BufferPool {
   }
   // False for a buffer that is not the block's.
   bool Give(char* buffer) {
-    if (block_ == nullptr || buffer < block_ || buffer >= block_ + BlockSize) return false;
-    taken_.fetch_and(~(1u << ((buffer - block_) / OutputBuffer)));
+    // Compared as addresses: a buffer from elsewhere is no pointer into the block.
+    const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(buffer);
+    const std::uintptr_t base = reinterpret_cast<std::uintptr_t>(block_);
+    if (block_ == nullptr || at < base || at >= base + BlockSize) return false;
+    taken_.fetch_and(~(1u << ((at - base) / OutputBuffer)));
     return true;
   }
 
