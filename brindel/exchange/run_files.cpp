@@ -62,7 +62,7 @@ void RunInput::Close(std::string_view stillOpenMessage) {
   if (stream_.fail()) std::fwrite(stillOpenMessage.data(), 1, stillOpenMessage.size(), stderr);
 }
 
-std::streamsize BlockFileBuffer::xsputn(const char* s, std::streamsize n) {
+std::streamsize RunOutput::BlockFileBuffer::xsputn(const char* s, std::streamsize n) {
   // The put area exists once something was written; until then, and for a piece that does not fit, the
   // standard way, which writes what is held and the piece in one call.
   if (n < epptr() - pptr()) {

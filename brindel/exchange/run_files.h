@@ -55,15 +55,6 @@ class RunInput {
   std::ifstream stream_;
 };
 
-// A file buffer that takes every piece that fits in its free space, so that the file is written in blocks
-// of the buffer's size. The standard file buffer sends a piece of a kilobyte or more to the system at once,
-// with what it holds: a call per contact row or scene block, each costing the system far more per byte than
-// a block does.
-class BlockFileBuffer : public std::filebuf {
- protected:
-  std::streamsize xsputn(const char* s, std::streamsize n) override;
-};
-
 // An output of a run, opened in binary; "cannot open <name>" when it cannot be.
 class RunOutput {
  public:
@@ -76,6 +67,13 @@ class RunOutput {
   bool Close(std::string_view stillOpenMessage = {});
 
  private:
+  // A file buffer that takes every piece that fits in its free space, so that the file is written in
+  // blocks of the buffer's size: the standard one sends any piece of a kilobyte or more to the system at
+  // once, a call per contact row or scene block.
+  class BlockFileBuffer : public std::filebuf {
+   protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override;
+  };
   struct BufferRelease {
     void operator()(char* buffer) const;
   };
