@@ -8,8 +8,9 @@ packages=(
   g++ cmake make pkg-config gzip
   # clang and its libFuzzer runtime, for the fuzzing harnesses (tools/fuzz.sh) and the clang build
   clang libclang-rt-14-dev
-  # protein files: mmCIF through gemmi's headers (its parser is PEGTL's), gzipped files through zlib
-  gemmi-dev tao-pegtl-dev zlib1g-dev
+  # protein files: mmCIF through gemmi's headers (its parser is PEGTL's, its number formatting stb's, which
+  # Debian's gemmi-dev uses without depending on it), gzipped files through zlib
+  gemmi-dev tao-pegtl-dev libstb-dev zlib1g-dev
   # the JSON summary of a batch run
   nlohmann-json3-dev
   # tests and cross-checks (gemmi's command line converts PDB entries to mmCIF for the reading tests)
