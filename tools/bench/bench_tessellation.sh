@@ -96,9 +96,11 @@ run_relaxation() { (cd "$1/rlx" && "$app/relaxation" > /dev/null 2> relaxation.l
 # measures the disk, not the program.
 fresh_results() { rm -rf "$1/tess" && mkdir -p "$1/tess"; }
 fresh_relaxation() { (cd "$1" && rm -rf rlx && mkdir -p rlx/tess && cp file_01.orvane rlx/file_01 && cp option.txt rlx/); }
-best_of() {  # best_of N DIR command...: "<least wall seconds> <least CPU seconds>" of N runs
-  local n="$1" dir="$2" r; shift 2
-  for ((r = 0; r < n; ++r)); do fresh_results "$dir"; seconds "$@"; done |
+# best_of N PREPARE DIR command...: "<least wall seconds> <least CPU seconds>" of N runs, each after
+# PREPARE DIR (untimed).
+best_of() {
+  local n="$1" prepare="$2" dir="$3" r; shift 3
+  for ((r = 0; r < n; ++r)); do "$prepare" "$dir"; seconds "$@"; done |
     awk 'NR == 1 || $1 < w { w = $1 } NR == 1 || $2 < c { c = $2 } END { print w, c }'
 }
 
@@ -124,8 +126,8 @@ for name in "${cases[@]}"; do
   residues="$(awk '/^ATOM/ && substr($0, 22, 1) != "&"' "$dir/file_02" | wc -l)"
   "$writer" tessellation-options tess default > "$dir/option_bis.txt"
   repeats=3; [ "$points" -lt 20000 ] || repeats=1; [ -z "$repeatCount" ] || repeats="$repeatCount"
-  brindel="$(best_of "$repeats" "$dir" run_brindel "$dir" | cut -d' ' -f1)"
-  oneTimes="$(best_of "$repeats" "$dir" run_brindel_one_thread "$dir")"
+  brindel="$(best_of "$repeats" fresh_results "$dir" run_brindel "$dir" | cut -d' ' -f1)"
+  oneTimes="$(best_of "$repeats" fresh_results "$dir" run_brindel_one_thread "$dir")"
   one="$(echo "$oneTimes" | cut -d' ' -f1)"
   oneCpu="$(echo "$oneTimes" | cut -d' ' -f2)"
   files="$(files_floor "$repeats" "$dir")"
@@ -135,8 +137,7 @@ for name in "${cases[@]}"; do
   relaxation="-"; relaxRatio="-"
   if [ -f "$dir/file_01.orvane" ] && [ "$points" -le "$relaxMax" ]; then
     # Best of the repeats, as for brindel: one run alone moves the ratio by a fifth on small cases.
-    relaxation="$(for ((r = 0; r < repeats; ++r)); do fresh_relaxation "$dir"; seconds run_relaxation "$dir"; done |
-      awk 'NR == 1 || $1 < w { w = $1 } END { print w }')"
+    relaxation="$(best_of "$repeats" fresh_relaxation "$dir" run_relaxation "$dir" | cut -d' ' -f1)"
     relaxVoro="$("$voro" "$dir/file_01.orvane" - 3 | cut -d' ' -f2)"
     relaxRatio="$(awk -v r="$relaxation" -v v="$relaxVoro" 'BEGIN { printf "%.1f", r / v }')"
   fi
